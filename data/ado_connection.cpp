@@ -1,0 +1,33 @@
+#include "data/ado_connection.h"
+
+#include "data/connection_string.h"
+#include "data/db_error.h"
+#include "data/sqlite_database.h"
+
+AdoConnection::AdoConnection() = default;
+AdoConnection::~AdoConnection() = default;
+
+void AdoConnection::setConnectionString(const QString& connectionString) {
+    if (connected())
+        throw DbError(QStringLiteral("Operation is not allowed when the object is open"));
+    connectionString_ = connectionString;
+}
+
+void AdoConnection::open() {
+    if (connected())
+        return;
+    const ConnectionParams params = parseConnectionString(connectionString_);
+    database_ = std::make_unique<SqliteDatabase>(params.dataSource, params.password,
+                                                 SqliteDatabase::OpenMode::ExistingOnly);
+}
+
+void AdoConnection::close() {
+    database_.reset();
+}
+
+SqliteDatabase& AdoConnection::database() const {
+    if (!database_)
+        throw DbError(QStringLiteral("Connection cannot be used to perform this operation. It is "
+                                     "either closed or invalid in this context"));
+    return *database_;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class SqliteDatabase;
+
+// The one connection to the exam database, opened from an OLE DB style connection string.
+class AdoConnection {
+public:
+    AdoConnection();
+    ~AdoConnection();
+    AdoConnection(const AdoConnection&) = delete;
+    AdoConnection& operator=(const AdoConnection&) = delete;
+
+    QString connectionString() const { return connectionString_; }
+    void setConnectionString(const QString& connectionString);
+    void open();
+    void close();
+    bool connected() const { return bool(database_); }
+
+    // Throws DbError when not connected, so every statement fails with a clear message.
+    SqliteDatabase& database() const;
+
+private:
+    QString connectionString_;
+    std::unique_ptr<SqliteDatabase> database_;
+};

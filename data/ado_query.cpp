@@ -1,0 +1,149 @@
+#include "data/ado_query.h"
+
+#include "data/ado_connection.h"
+#include "data/db_error.h"
+#include "data/sqlite_database.h"
+
+#include <cmath>
+#include <limits>
+
+int AdoField::asInteger() const {
+    switch (value_.typeId()) {
+    case QMetaType::UnknownType:
+        return 0;
+    case QMetaType::LongLong: {
+        const qint64 number = value_.toLongLong();
+        if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
+            throw DbError(QStringLiteral("'%1' is not a valid integer value").arg(number));
+        return int(number);
+    }
+    case QMetaType::Double: {
+        const double number = std::round(value_.toDouble());
+        if (!(number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max()))
+            throw DbError(QStringLiteral("'%1' is not a valid integer value").arg(value_.toDouble()));
+        return int(number);
+    }
+    default: {
+        const QString text = value_.toString();
+        bool ok = false;
+        const int number = text.trimmed().toInt(&ok);
+        if (!ok)
+            throw DbError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        return number;
+    }
+    }
+}
+
+QString AdoField::asString() const {
+    if (value_.isNull())
+        return QString();
+    return value_.toString();
+}
+
+void AdoQuery::setSql(const QString& text) {
+    sqlLines_ = text.split(QLatin1Char('\n'));
+}
+
+void AdoQuery::open() {
+    if (active_)
+        return;
+    if (!connection_)
+        throw DbError(QStringLiteral("Missing Connection or ConnectionString"));
+    SqliteStatement statement(connection_->database(), sql());
+    if (statement.columnCount() == 0)
+        throw DbError(QStringLiteral("CommandText does not return a result set"));
+    QStringList columns;
+    for (int column = 0; column < statement.columnCount(); ++column)
+        columns.append(statement.columnName(column));
+    std::vector<std::vector<QVariant>> rows;
+    while (statement.step()) {
+        std::vector<QVariant> row;
+        row.reserve(columns.size());
+        for (int column = 0; column < columns.size(); ++column)
+            row.push_back(statement.value(column));
+        rows.push_back(std::move(row));
+    }
+    columns_ = std::move(columns);
+    rows_ = std::move(rows);
+    active_ = true;
+    first();
+}
+
+void AdoQuery::close() {
+    active_ = false;
+    columns_.clear();
+    rows_.clear();
+    current_ = 0;
+    eof_ = bof_ = true;
+}
+
+void AdoQuery::execSql() {
+    if (!connection_)
+        throw DbError(QStringLiteral("Missing Connection or ConnectionString"));
+    SqliteStatement statement(connection_->database(), sql());
+    while (statement.step()) {
+    }
+}
+
+void AdoQuery::requireActive() const {
+    if (!active_)
+        throw DbError(QStringLiteral("Operation is not allowed when the object is closed"));
+}
+
+void AdoQuery::first() {
+    requireActive();
+    current_ = 0;
+    eof_ = bof_ = rows_.empty();
+}
+
+void AdoQuery::next() {
+    requireActive();
+    bof_ = false;
+    if (current_ + 1 < int(rows_.size()))
+        ++current_;
+    else
+        eof_ = true;
+}
+
+void AdoQuery::prior() {
+    requireActive();
+    eof_ = false;
+    if (current_ > 0)
+        --current_;
+    else
+        bof_ = true;
+    if (rows_.empty())
+        eof_ = true;
+}
+
+bool AdoQuery::eof() const {
+    return !active_ || eof_;
+}
+
+bool AdoQuery::bof() const {
+    return !active_ || bof_;
+}
+
+int AdoQuery::recordCount() const {
+    requireActive();
+    return int(rows_.size());
+}
+
+int AdoQuery::recNo() const {
+    if (!active_ || rows_.empty())
+        return 0;
+    return current_ + 1;
+}
+
+AdoField AdoQuery::fieldByName(const QString& name) const {
+    requireActive();
+    qsizetype column = 0;
+    while (column < columns_.size() && columns_.at(column).compare(name, Qt::CaseInsensitive) != 0)
+        ++column;
+    if (column == columns_.size())
+        throw DbError(QStringLiteral("Field '%1' not found").arg(name));
+    if (rows_.empty())
+        throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been "
+                                     "deleted. Requested operation requires a current record"));
+    return AdoField(columns_.at(column), rows_.at(current_).at(column));
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+#include <vector>
+
+// A source problem, located as compilers do: file:line:column: message.
+class BankSourceError : public std::runtime_error {
+public:
+    BankSourceError(const QString& file, int line, int column, const QString& message);
+    QString file() const { return file_; }
+    int line() const { return line_; }
+
+private:
+    QString file_;
+    int line_;
+};
+
+struct BankQuestion {
+    QString text;
+    QString picture;     // file name in the picture folder; empty for none
+    QStringList choices; // two (true/false) or four (single choice)
+    int answerCode = 5;  // 1 = A, 2 = B, 3 = C, 0 = D
+    int chapter = 0;
+    QString file;
+    int line = 0;
+
+    bool isTrueFalse() const { return choices.size() == 2; }
+};
+
+struct SysCfgRow {
+    int chapter = 0;
+    int count = 0;
+    QString file;
+    int line = 0;
+};
+
+struct SysParamRow {
+    int timer1 = 8;
+    int timer2 = 45;
+    int ifjump = 1;
+    int ifshow = 1;
+};
+
+struct BankSources {
+    std::vector<BankQuestion> common; // in both banks
+    std::vector<BankQuestion> truck;  // in B2 only
+    std::vector<SysCfgRow> sysCfg;
+    SysParamRow sysParam;
+};
+
+// Answer letters as the learner sees them and the codes stored in the database.
+int answerCodeForLetter(QChar letter); // -1 when not A..D
+QChar letterForAnswerCode(int code);   // '?' when not 0..3
+
+// Parses the records of one chapter file. Throws BankSourceError.
+std::vector<BankQuestion> parseBankText(const QString& text, const QString& fileName, int chapter);
+
+// Reads common/chN*.txt, truck/chN*.txt, sys_cfg.txt and sysparam.txt below `folder`.
+BankSources loadBankSources(const QString& folder);

@@ -1,0 +1,167 @@
+#include "data/question_rows.h"
+
+#include "data/db_error.h"
+#include "data/schema.h"
+#include "data/sqlite_database.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+std::vector<QuestionRow> numberQuestions(const std::vector<BankQuestion>& questions) {
+    std::vector<const BankQuestion*> ordered;
+    ordered.reserve(questions.size());
+    for (const BankQuestion& question : questions)
+        ordered.push_back(&question);
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const BankQuestion* left, const BankQuestion* right) {
+                         if (left->chapter != right->chapter)
+                             return left->chapter < right->chapter;
+                         return left->isTrueFalse() && !right->isTrueFalse();
+                     });
+    std::vector<QuestionRow> rows;
+    rows.reserve(ordered.size());
+    int numberInChapter = 0;
+    int chapter = -1;
+    for (const BankQuestion* question : ordered) {
+        if (question->chapter != chapter) {
+            chapter = question->chapter;
+            numberInChapter = 0;
+        }
+        QuestionRow row;
+        row.id = int(rows.size()) + 1;
+        if (!question->picture.isEmpty())
+            row.tp = QLatin1Char('/') + QLatin1String(kPictureFolder) + QLatin1Char('/') +
+                     question->picture;
+        row.stnr = question->text;
+        for (int index = 0; index < question->choices.size() && index < 4; ++index)
+            row.da[index] = question->choices.at(index);
+        row.answer = question->answerCode;
+        row.stzlb1 = question->chapter;
+        row.stlx = question->isTrueFalse() ? 1 : 2;
+        row.stbh = ++numberInChapter;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void validateBank(const std::vector<BankQuestion>& questions, const QString& pictureDir) {
+    QHash<QString, const BankQuestion*> seen;
+    for (const BankQuestion& question : questions) {
+        if (const BankQuestion* first = seen.value(question.text))
+            throw BankSourceError(question.file, question.line, 4,
+                                  QStringLiteral("duplicate question text (first at %1:%2)")
+                                      .arg(first->file)
+                                      .arg(first->line));
+        seen.insert(question.text, &question);
+        if (!question.picture.isEmpty() && !pictureDir.isEmpty() &&
+            !QFileInfo(pictureDir + QLatin1Char('/') + question.picture).isFile())
+            throw BankSourceError(question.file, question.line, 1,
+                                  QStringLiteral("picture '%1' does not exist in %2")
+                                      .arg(question.picture, pictureDir));
+    }
+}
+
+void validateSysCfg(const std::vector<SysCfgRow>& rows,
+                    const std::vector<std::vector<QuestionRow>*>& banks) {
+    for (const SysCfgRow& row : rows) {
+        for (const std::vector<QuestionRow>* bank : banks) {
+            const auto size = std::count_if(bank->begin(), bank->end(), [&](const QuestionRow& q) {
+                return q.stzlb1 == row.chapter;
+            });
+            if (row.count > size)
+                throw BankSourceError(row.file, row.line, 1,
+                                      QStringLiteral("chapter %1 holds %2 questions, fewer than "
+                                                     "the %3 a paper draws")
+                                          .arg(row.chapter)
+                                          .arg(size)
+                                          .arg(row.count));
+        }
+    }
+}
+
+void insertQuestions(SqliteDatabase& database, const QString& table,
+                     const std::vector<QuestionRow>& rows) {
+    SqliteStatement insert(database,
+                           QStringLiteral("INSERT INTO %1 (ID, TP, STNR, DA1, DA2, DA3, DA4, "
+                                          "ANSWER, MARK, STLB, STZLB1, STLX, STBH) VALUES "
+                                          "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                               .arg(table));
+    for (const QuestionRow& row : rows) {
+        insert.reset();
+        const QVariant values[] = {row.id,    row.tp,     row.stnr,   row.da[0], row.da[1],
+                                   row.da[2], row.da[3],  row.answer, row.mark,  row.stlb,
+                                   row.stzlb1, row.stlx, row.stbh};
+        int index = 1;
+        for (const QVariant& value : values)
+            insert.bind(index++, value);
+        insert.step();
+    }
+}
+
+std::vector<QuestionRow> readQuestions(SqliteDatabase& database, const QString& table) {
+    SqliteStatement select(database, QStringLiteral("SELECT ID, TP, STNR, DA1, DA2, DA3, DA4, "
+                                                    "ANSWER, MARK, STLB, STZLB1, STLX, STBH "
+                                                    "FROM %1 ORDER BY ID")
+                                         .arg(table));
+    std::vector<QuestionRow> rows;
+    while (select.step()) {
+        QuestionRow row;
+        row.id = select.value(0).toInt();
+        row.tp = select.value(1).toString();
+        row.stnr = select.value(2).toString();
+        for (int index = 0; index < 4; ++index)
+            row.da[index] = select.value(3 + index).toString();
+        row.answer = select.value(7).toInt();
+        row.mark = select.value(8).toInt();
+        row.stlb = select.value(9).toInt();
+        row.stzlb1 = select.value(10).toInt();
+        row.stlx = select.value(11).toInt();
+        row.stbh = select.value(12).toInt();
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void writeExamDatabase(const QString& path, const QString& key, const BankSources& sources,
+                       const QString& pictureDir) {
+    std::vector<BankQuestion> smallCar = sources.common;
+    std::vector<BankQuestion> truck = sources.common;
+    truck.insert(truck.end(), sources.truck.begin(), sources.truck.end());
+    validateBank(smallCar, pictureDir);
+    validateBank(truck, pictureDir);
+    std::vector<QuestionRow> carRows = numberQuestions(smallCar);
+    std::vector<QuestionRow> truckRows = numberQuestions(truck);
+    validateSysCfg(sources.sysCfg, {&carRows, &truckRows});
+
+    const QString partial = path + QStringLiteral(".partial");
+    QFile::remove(partial);
+    {
+        SqliteDatabase database(partial, key, SqliteDatabase::OpenMode::CreateIfMissing);
+        createExamSchema(database);
+        database.execScript(QStringLiteral("BEGIN;"));
+        insertQuestions(database, QStringLiteral("B2"), truckRows);
+        insertQuestions(database, QStringLiteral("C"), carRows);
+        for (const SysCfgRow& row : sources.sysCfg) {
+            SqliteStatement insert(database,
+                                   QStringLiteral("INSERT INTO SYS_CFG (STZLB1, STSL) VALUES (?, ?)"));
+            insert.bind(1, row.chapter);
+            insert.bind(2, row.count);
+            insert.step();
+        }
+        SqliteStatement param(database, QStringLiteral("INSERT INTO sysparam (id, timer1, timer2, "
+                                                       "ifjump, ifshow) VALUES (1, ?, ?, ?, ?)"));
+        param.bind(1, sources.sysParam.timer1);
+        param.bind(2, sources.sysParam.timer2);
+        param.bind(3, sources.sysParam.ifjump);
+        param.bind(4, sources.sysParam.ifshow);
+        param.step();
+        database.execScript(QStringLiteral("COMMIT;"));
+    }
+    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) != 0)
+        throw DbError(QStringLiteral("cannot move %1 to %2").arg(partial, path));
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "data/bank_source.h"
+
+#include <QString>
+
+#include <vector>
+
+class SqliteDatabase;
+
+// One row of a question-bank table (B2 or C), column for column.
+struct QuestionRow {
+    int id = 0;
+    QString tp;
+    QString stnr;
+    QString da[4];
+    int answer = 5;
+    int mark = 5;
+    int stlb = 1;
+    int stzlb1 = 0;
+    int stlx = 0; // 1 true/false, 2 single choice
+    int stbh = 0; // number within the chapter
+};
+
+inline constexpr const char* kPictureFolder = "pic";
+
+// Orders chapter by chapter, true/false before single choice, keeping file order otherwise,
+// and numbers the ids so that every chapter's ids run without a gap.
+std::vector<QuestionRow> numberQuestions(const std::vector<BankQuestion>& questions);
+
+// Refuses, with file and line, duplicate question texts within one bank and pictures that
+// are not in `pictureDir` (skipped when `pictureDir` is empty).
+void validateBank(const std::vector<BankQuestion>& questions, const QString& pictureDir);
+
+// Refuses a SYS_CFG count that a chapter of either bank cannot fill.
+void validateSysCfg(const std::vector<SysCfgRow>& rows,
+                    const std::vector<std::vector<QuestionRow>*>& banks);
+
+void insertQuestions(SqliteDatabase& database, const QString& table,
+                     const std::vector<QuestionRow>& rows);
+std::vector<QuestionRow> readQuestions(SqliteDatabase& database, const QString& table);
+
+// Builds a complete exam database at `path`, replacing any file there only once the new one
+// is complete.
+void writeExamDatabase(const QString& path, const QString& key, const BankSources& sources,
+                       const QString& pictureDir);

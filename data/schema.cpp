@@ -1,0 +1,30 @@
+#include "data/schema.h"
+
+#include "data/sqlite_database.h"
+
+#include <QString>
+
+namespace {
+
+QString bankTable(const char* name) {
+    return QStringLiteral("CREATE TABLE %1 ("
+                          "ID INTEGER PRIMARY KEY, TP TEXT, STNR TEXT, "
+                          "DA1 TEXT, DA2 TEXT, DA3 TEXT, DA4 TEXT, "
+                          "ANSWER INTEGER, MARK INTEGER, "
+                          "STLB INTEGER, STZLB1 INTEGER, STLX INTEGER, STBH INTEGER);"
+                          "CREATE INDEX %1_STZLB1 ON %1 (STZLB1, ID);")
+        .arg(QLatin1String(name));
+}
+
+} // namespace
+
+void createExamSchema(SqliteDatabase& database) {
+    database.execScript(bankTable("B2") + bankTable("C") +
+                        QStringLiteral("CREATE TABLE SYS_CFG (STZLB1 INTEGER, STSL INTEGER);"
+                                       "CREATE TABLE S_MARK (EXAMID INTEGER);"
+                                       "CREATE TABLE EXAM_TEMP (EXAMID INTEGER, STZLB1 INTEGER);"
+                                       "CREATE INDEX EXAM_TEMP_ID ON EXAM_TEMP (EXAMID, STZLB1);"
+                                       "CREATE TABLE sysparam (id INTEGER PRIMARY KEY, "
+                                       "timer1 INTEGER, timer2 INTEGER, ifjump INTEGER, "
+                                       "ifshow INTEGER);"));
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// Owns one open SQLCipher handle. Opening never creates a file: a missing database is an
+// error, not a fresh empty file next to the program.
+class SqliteDatabase {
+public:
+    enum class OpenMode { ExistingOnly, CreateIfMissing };
+
+    SqliteDatabase(const QString& path, const QString& key, OpenMode mode);
+    ~SqliteDatabase();
+    SqliteDatabase(const SqliteDatabase&) = delete;
+    SqliteDatabase& operator=(const SqliteDatabase&) = delete;
+
+    sqlite3* handle() const { return db_; }
+    QString path() const { return path_; }
+
+    // Runs several statements separated by semicolons, for schema scripts and pragmas.
+    void execScript(const QString& sql);
+    QString lastError() const;
+
+private:
+    sqlite3* db_ = nullptr;
+    QString path_;
+};
+
+// One prepared statement; finalised when it goes out of scope.
+class SqliteStatement {
+public:
+    SqliteStatement(const SqliteDatabase& db, const QString& sql);
+    ~SqliteStatement();
+    SqliteStatement(const SqliteStatement&) = delete;
+    SqliteStatement& operator=(const SqliteStatement&) = delete;
+
+    void bind(int index, const QVariant& value);
+    // Makes the statement ready to run again with new bindings.
+    void reset();
+    // True while a row is available; false when the statement is done.
+    bool step();
+    int columnCount() const;
+    QString columnName(int column) const;
+    QVariant value(int column) const;
+
+private:
+    const SqliteDatabase& db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
