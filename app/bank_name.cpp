@@ -1,0 +1,3 @@
+#include "app/bank_name.h"
+
+QString BankName;

@@ -1,0 +1,26 @@
+#include "app/font_faces.h"
+
+#include <QStringList>
+
+void installFontSubstitutes() {
+    const QStringList song{QStringLiteral("AR PL SungtiL GB"), QStringLiteral("AR PL UMing CN"),
+                           QStringLiteral("Noto Serif CJK SC")};
+    const QStringList kai{QStringLiteral("AR PL KaitiM GB"), QStringLiteral("AR PL UKai CN"),
+                          QStringLiteral("Noto Serif CJK SC")};
+    // There is no free fangsong face in Debian; UKai is the nearest in weight and stroke.
+    const QStringList fangsong{QStringLiteral("AR PL UKai CN"), QStringLiteral("AR PL KaitiM GB")};
+    QFont::insertSubstitutions(QStringLiteral("宋体"), song);
+    QFont::insertSubstitutions(QStringLiteral("新宋体"), song);
+    QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"), kai);
+    QFont::insertSubstitutions(QStringLiteral("仿宋_GB2312"), fangsong);
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("AR PL SungtiL GB")});
+}
+
+QFont pixelFont(const QString& family, int pixelHeight, bool bold, bool italic) {
+    QFont font(family);
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}

@@ -1,0 +1,176 @@
+#pragma once
+
+#include "app/xundral_application.h"
+#include "data/ado_query.h"
+
+#include <QWidget>
+
+class AdoConnection;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTextEdit;
+class QTimer;
+
+// The program's working window: the command column, the start panel, the help text and the
+// question panel on which every exercise runs.
+class TmainFrm : public QWidget, public KeyPreviewWindow {
+    Q_OBJECT
+public:
+    explicit TmainFrm(QWidget* parent = nullptr);
+    ~TmainFrm() override;
+
+    // The draw and the question list use their own queries on the data module's connection.
+    void attachConnection(AdoConnection& connection);
+
+    void previewKeyPress(const QKeyEvent& event) override;
+
+    // Read-only view of the exercise state, for the wrong-answer list and for tests.
+    int examMode() const { return ExamMode; }
+    int curNum() const { return CurNum; }
+    int totalNum() const { return TotalNum; }
+    int curId() const { return CurId; }
+
+    // Handlers, named after their control and event.
+    void FormCreate();
+    void FormShow();
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void Timer1Timer();
+    void Timer2Timer();
+    void Button1Click();
+    void B2Click();
+    void CClick();
+    void BitBtn1Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void BitBtn5Click();
+    void BitBtn6Click();
+    void BitBtn8Click();
+    void A_btnClick();
+    void B_btnClick();
+    void C_btnClick();
+    void D_btnClick();
+    void periorBtnClick();
+    void nextbtnClick();
+    void endbtnClick();
+
+    // What the wrong-answer list does to this window when it closes.
+    void ReturnToStartPanel();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createFrame();
+    void createStartPanel();
+    void createHelpText();
+    void createQuestionPanel();
+    void createAccelerators();
+    void arrangeStackingAndTabOrder();
+    void connectHandlers();
+
+    void ResetExercise();
+    void LoadParams();
+    void ShowQuestion();
+    void ShowChoice(int answerCode);
+    void SaveAnswer(int answerCode);
+    void ShowCounters();
+    void ShowAnswerButtons();
+    void answerWith(int answerCode);
+    void clearIndicators();
+    void showQuestionPicture(const QString& tp);
+    bool DrawPaper();
+    bool HandInPaper();
+    bool exerciseShown() const;
+
+    // Exercise state.
+    int CurNum = 0;
+    int TotalNum = 0;
+    int CurId = 0;
+    int RightAnswer = 0;
+    int CurMark = 0;
+    int ExamMode = 0;
+    int PaperMode = 0;
+    int ParamTimer1 = 0;
+    int ParamTimer2 = 0;
+    int ParamIfJump = 0;
+    int ParamIfShow = 0;
+
+    AdoQuery QryExam;
+    AdoQuery QryShare;
+    AdoQuery QryTemp;
+    AdoQuery QryMark;
+
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QMenu* popmenu = nullptr;
+    QAction* B2 = nullptr;
+    QAction* C = nullptr;
+
+    // Frame.
+    QWidget* Panel1 = nullptr;
+    QLabel* datelabel = nullptr;
+    QLabel* EXAMTYPE = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+    QPushButton* BitBtn4 = nullptr;
+    QPushButton* BitBtn5 = nullptr;
+    QPushButton* BitBtn8 = nullptr;
+    QPushButton* BitBtn6 = nullptr;
+    QLabel* Label6 = nullptr;
+    QTextEdit* sysHint = nullptr;
+
+    // Start panel and help text.
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* Image2 = nullptr;
+    QLabel* softtitle = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+
+    // Question panel.
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* gb_Subject = nullptr;
+    QLabel* Label1 = nullptr;
+    QTextEdit* re_SubJect = nullptr;
+    QLabel* Image_sign = nullptr;
+    QLabel* Label7 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QTextEdit* re_sel1 = nullptr;
+    QLabel* Label9 = nullptr;
+    QRadioButton* RadioButton3 = nullptr;
+    QTextEdit* re_sel2 = nullptr;
+    QLabel* Label8 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    QTextEdit* re_sel3 = nullptr;
+    QLabel* Label11 = nullptr;
+    QRadioButton* RadioButton4 = nullptr;
+    QTextEdit* re_sel4 = nullptr;
+    QTextEdit* answerEdt = nullptr;
+    QTextEdit* waitEdt = nullptr;
+    QTextEdit* RichEdit1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* examtime = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QLabel* Label10 = nullptr;
+    QPushButton* A_btn = nullptr;
+    QPushButton* B_btn = nullptr;
+    QPushButton* C_btn = nullptr;
+    QPushButton* D_btn = nullptr;
+    QPushButton* periorBtn = nullptr;
+    QPushButton* nextbtn = nullptr;
+    QPushButton* endbtn = nullptr;
+
+    // Counts the papers scored, so that an early hand-in whose confirmation was still open
+    // when the countdown ran out does not score the paper a second time.
+    int handInCount_ = 0;
+};
+
+extern TmainFrm* mainFrm;

@@ -1,0 +1,206 @@
+// The shell of the main window: creation, the connection, the clock, the examination-type
+// menu and the help, settings and exit commands.
+#include "app/main_window.h"
+
+#include "app/bank_name.h"
+#include "app/clock_line.h"
+#include "app/error_report.h"
+#include "app/message_box.h"
+#include "app/widget_setup.h"
+#include "data/connection_string.h"
+#include "data/data_module.h"
+#include "forms/system_set_form.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+
+TmainFrm* mainFrm = nullptr;
+
+namespace {
+
+struct ExamType {
+    QString headerText;
+    QString bottomBarText;
+};
+
+const ExamType kTruck{QStringLiteral("当前考试类型为：大型货车B2"),
+                      QStringLiteral("模拟考试100题（大货车B2）")};
+const ExamType kSmallCar{QStringLiteral("当前考试类型为：小型汽车C1，C2"),
+                         QStringLiteral("模拟考试100题（小型汽车C1，C2）")};
+
+} // namespace
+
+TmainFrm::TmainFrm(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    mainFrm = this;
+    setObjectName(QStringLiteral("mainFrm"));
+    setWindowTitle(QStringLiteral("vivozazirideri"));
+    resize(800, 578);
+    fillBackground(this, kSkyBlue);
+    setFont(QFont(QStringLiteral("MS Sans Serif"), -1));
+    QFont base = font();
+    base.setPixelSize(11);
+    setFont(base);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+
+    popmenu = new QMenu(this);
+    popmenu->setObjectName(QStringLiteral("popmenu"));
+    B2 = popmenu->addAction(QStringLiteral("大型货车B2"));
+    B2->setObjectName(QStringLiteral("B2"));
+    B2->setCheckable(true);
+    B2->setChecked(true);
+    C = popmenu->addAction(QStringLiteral("小型汽车C1 "));
+    C->setObjectName(QStringLiteral("C"));
+    C->setCheckable(true);
+
+    createFrame();
+    createStartPanel();
+    createHelpText();
+    createQuestionPanel();
+    arrangeStackingAndTabOrder();
+    createAccelerators();
+    connectHandlers();
+    FormCreate();
+    Timer2->start();
+}
+
+TmainFrm::~TmainFrm() {
+    if (mainFrm == this)
+        mainFrm = nullptr;
+}
+
+void TmainFrm::attachConnection(AdoConnection& connection) {
+    for (AdoQuery* query : {&QryExam, &QryShare, &QryTemp, &QryMark})
+        query->setConnection(&connection);
+}
+
+void TmainFrm::createAccelerators() {
+    // Alt+S belongs to the first of the two buttons that carry S.
+    const std::pair<Qt::Key, QPushButton*> accelerators[] = {
+        {Qt::Key_A, Button1}, {Qt::Key_S, BitBtn1}, {Qt::Key_L, BitBtn3},
+        {Qt::Key_C, BitBtn4}, {Qt::Key_H, BitBtn8}, {Qt::Key_Q, BitBtn6}};
+    for (const auto& [key, button] : accelerators) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        QPushButton* target = button;
+        connect(shortcut, &QShortcut::activated, target, [target] { target->click(); });
+    }
+}
+
+void TmainFrm::connectHandlers() {
+    const std::pair<QPushButton*, void (TmainFrm::*)()> clicks[] = {
+        {Button1, &TmainFrm::Button1Click}, {BitBtn1, &TmainFrm::BitBtn1Click},
+        {BitBtn3, &TmainFrm::BitBtn3Click}, {BitBtn4, &TmainFrm::BitBtn4Click},
+        {BitBtn5, &TmainFrm::BitBtn5Click}, {BitBtn8, &TmainFrm::BitBtn8Click},
+        {BitBtn6, &TmainFrm::BitBtn6Click}, {A_btn, &TmainFrm::A_btnClick},
+        {B_btn, &TmainFrm::B_btnClick},     {C_btn, &TmainFrm::C_btnClick},
+        {D_btn, &TmainFrm::D_btnClick},     {periorBtn, &TmainFrm::periorBtnClick},
+        {nextbtn, &TmainFrm::nextbtnClick}, {endbtn, &TmainFrm::endbtnClick}};
+    for (const auto& [button, handler] : clicks) {
+        const auto method = handler;
+        connect(button, &QPushButton::clicked, this, [this, method] { runHandler([&] { (this->*method)(); }); });
+    }
+    connect(Timer1, &QTimer::timeout, this, [this] { runHandler([&] { Timer1Timer(); }); });
+    connect(Timer2, &QTimer::timeout, this, [this] { runHandler([&] { Timer2Timer(); }); });
+    connect(B2, &QAction::triggered, this, [this] { runHandler([&] { B2Click(); }); });
+    connect(C, &QAction::triggered, this, [this] { runHandler([&] { CClick(); }); });
+    Button1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Button1, &QWidget::customContextMenuRequested, this,
+            [this] { popmenu->popup(QCursor::pos()); });
+}
+
+void TmainFrm::FormCreate() {
+    softtitle->setText(QStringLiteral("Xundral"));
+    Timer2Timer();
+    ExamMode = 0;
+    RightAnswer = 0;
+    CurMark = 0;
+    BankName = QStringLiteral("B2");
+}
+
+void TmainFrm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        runHandler([&] { FormShow(); });
+}
+
+void TmainFrm::FormShow() {
+    Timer1->stop();
+    AdoConnection& connection = DM->ADOConnection1;
+    if (connection.connected())
+        connection.close();
+    connection.setConnectionString(examConnectionString(QCoreApplication::applicationDirPath()));
+    connection.open();
+    DM->query1.close();
+    DM->query1.setSql(QStringLiteral("delete from exam_temp"));
+    DM->query1.execSql();
+}
+
+void TmainFrm::Timer2Timer() {
+    datelabel->setText(formatClockLine(QDateTime::currentDateTime()));
+    datelabel->adjustSize();
+}
+
+void TmainFrm::Button1Click() {
+    popmenu->popup(QCursor::pos());
+}
+
+void TmainFrm::B2Click() {
+    setAutoCaption(EXAMTYPE, kTruck.headerText);
+    B2->setChecked(true);
+    if (C->isChecked())
+        C->setChecked(false);
+    BankName = QStringLiteral("B2");
+    setAutoCaption(Label10, kTruck.bottomBarText);
+}
+
+void TmainFrm::CClick() {
+    setAutoCaption(EXAMTYPE, kSmallCar.headerText);
+    C->setChecked(true);
+    if (B2->isChecked())
+        B2->setChecked(false);
+    BankName = QStringLiteral("C");
+    setAutoCaption(Label10, kSmallCar.bottomBarText);
+}
+
+void TmainFrm::BitBtn5Click() {
+    SystemSetFrm->exec();
+}
+
+void TmainFrm::BitBtn8Click() {
+    GroupBox1->hide();
+    GroupBox2->hide();
+    Memo1->show();
+}
+
+void TmainFrm::BitBtn6Click() {
+    if (MessageBox::confirm(this, QStringLiteral("确认退出此系统吗？")))
+        QCoreApplication::quit();
+}
+
+void TmainFrm::closeEvent(QCloseEvent* event) {
+    // The main window's close box ends the program at once, whatever else is open.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TmainFrm::ReturnToStartPanel() {
+    GroupBox1->show();
+    GroupBox2->hide();
+    Timer1->stop();
+}

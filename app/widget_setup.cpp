@@ -1,0 +1,75 @@
+#include "app/widget_setup.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+
+QLabel* makeLabel(QWidget* parent, const char* name, QPoint at, const QFont& font,
+                  const QColor& color, const QString& text) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    label->move(at);
+    setAutoCaption(label, text);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
+                        const QString& caption, const QFont& font) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setFont(font);
+    button->setAutoDefault(false);
+    // The window maps Alt+letter itself: two captions share S, and Alt+S must press the first.
+    button->setShortcut(QKeySequence());
+    return button;
+}
+
+QTextEdit* makeTextBox(QWidget* parent, const char* name, const QRect& geometry,
+                       const QFont& font, const QColor& color, const QColor& background,
+                       bool centred) {
+    auto* box = new QTextEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    box->setReadOnly(true);
+    box->setFrameStyle(QFrame::NoFrame);
+    box->setFont(font);
+    box->setAcceptRichText(false);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->document()->setDocumentMargin(1);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Text, color);
+    box->setPalette(palette);
+    box->setProperty("centred", centred);
+    return box;
+}
+
+void fillBackground(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setAutoCaption(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+void setBoxText(QTextEdit* box, const QString& text) {
+    box->setPlainText(text);
+    if (box->property("centred").toBool()) {
+        QTextCursor cursor(box->document());
+        cursor.select(QTextCursor::Document);
+        QTextBlockFormat format;
+        format.setAlignment(Qt::AlignHCenter);
+        cursor.mergeBlockFormat(format);
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QTextEdit;
+class QWidget;
+
+inline const QColor kSkyBlue(166, 202, 240);
+
+// Small builders for the fixed-position controls of the windows: every control gets its
+// name as objectName, its place, its font and, where given, its colours.
+QLabel* makeLabel(QWidget* parent, const char* name, QPoint at, const QFont& font,
+                  const QColor& color, const QString& text = QString());
+QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
+                        const QString& caption, const QFont& font);
+// A read-only, borderless rich-text box on the given background.
+QTextEdit* makeTextBox(QWidget* parent, const char* name, const QRect& geometry,
+                       const QFont& font, const QColor& color, const QColor& background,
+                       bool centred = false);
+
+void fillBackground(QWidget* widget, const QColor& color);
+// Sets an auto-sized label's caption; the label grows or shrinks with its text.
+void setAutoCaption(QLabel* label, const QString& text);
+// Replaces a text box's text, keeping its alignment.
+void setBoxText(QTextEdit* box, const QString& text);

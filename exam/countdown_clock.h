@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The countdown lives in the text of its label as "H:MM:SS"; these turn it into seconds and
+// back, one tick at a time.
+
+// The text an exercise starts from: "0:45:00" for 45 minutes, as the learner always saw it;
+// an hour or more is written as hours and minutes ("1:40:00"), less than nothing as "0:00:00".
+QString countdownStartText(int minutes);
+
+// Seconds left for a text "H:M:S" (any number of digits per field); -1 when it is not one.
+int countdownSeconds(const QString& text);
+
+QString formatCountdown(int seconds);
+
+// The text after one tick: one second less, never below "0:00:00". A text that cannot be
+// read counts as no time left.
+QString countdownAfterTick(const QString& text);
+
+inline const QString kCountdownZero = QStringLiteral("0:00:00");
