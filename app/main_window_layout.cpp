@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/font_faces.h"
+#include "app/program_directory.h"
 #include "app/resource_texts.h"
 #include "app/widget_setup.h"
 
@@ -23,7 +24,7 @@ const QString kFangsong = QStringLiteral("仿宋_GB2312");
 const QColor kInactiveCaptionGradient(215, 228, 242);
 
 QPixmap programPicture(const QString& name) {
-    return QPixmap(QCoreApplication::applicationDirPath() + QStringLiteral("/resources/") + name);
+    return QPixmap(programDirectory() + QStringLiteral("/resources/") + name);
 }
 
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QRect& geometry) {

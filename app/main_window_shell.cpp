@@ -6,6 +6,7 @@
 #include "app/clock_line.h"
 #include "app/error_report.h"
 #include "app/message_box.h"
+#include "app/program_directory.h"
 #include "app/widget_setup.h"
 #include "data/connection_string.h"
 #include "data/data_module.h"
@@ -144,7 +145,7 @@ void TmainFrm::FormShow() {
     AdoConnection& connection = DM->ADOConnection1;
     if (connection.connected())
         connection.close();
-    connection.setConnectionString(examConnectionString(QCoreApplication::applicationDirPath()));
+    connection.setConnectionString(examConnectionString(programDirectory()));
     connection.open();
     DM->query1.close();
     DM->query1.setSql(QStringLiteral("delete from exam_temp"));

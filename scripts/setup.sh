@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Installs what is missing (Debian packages only), builds Xundral, then either starts it on
+# its shipped database ("run") or runs the whole test suite ("test").
+set -euo pipefail
+
+mode=${1:-run}
+case "$mode" in
+run | test) ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+packages=(
+    build-essential cmake pkg-config
+    qt6-base-dev libsqlcipher-dev libbenchmark-dev
+    fonts-arphic-gkai00mp fonts-arphic-gbsn00lp fonts-arphic-ukai fonts-dejavu-core fontconfig
+)
+if [ "$mode" = test ]; then
+    # The end-to-end test drives the program in a real X server with real key presses.
+    packages+=(xvfb openbox xdotool x11-utils)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${as_root[@]}" apt-get update -qq
+    "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+build=build
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+cmake --build "$build" -j "$jobs"
+
+if [ "$mode" = run ]; then
+    # Question pictures are looked up below the current directory: start in the program folder.
+    cd "$build/xundral"
+    exec ./xundral
+fi
+
+export ASAN_OPTIONS=detect_leaks=0
+ctest --test-dir "$build" --output-on-failure -j "$jobs"
+
+# The same suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DXUNDRAL_WITH_ASAN=ON \
+    -DXUNDRAL_BUILD_BENCHMARKS=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+cmake --build build-asan -j "$jobs"
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE e2e

@@ -1,0 +1,95 @@
+#include "tests/support/test_support.h"
+
+#include "data/connection_string.h"
+#include "data/question_rows.h"
+#include "data/sqlite_database.h"
+
+#include <QDir>
+
+BankQuestion trueFalseQuestion(int chapter, const QString& text, bool right) {
+    BankQuestion question;
+    question.chapter = chapter;
+    question.text = text;
+    question.choices = {QStringLiteral("正确"), QStringLiteral("错误")};
+    question.answerCode = right ? 1 : 2;
+    question.file = QStringLiteral("fixture");
+    return question;
+}
+
+BankQuestion fourChoiceQuestion(int chapter, const QString& text, int answerCode,
+                                const QString& picture) {
+    BankQuestion question;
+    question.chapter = chapter;
+    question.text = text;
+    question.picture = picture;
+    question.choices = {text + QStringLiteral("甲"), text + QStringLiteral("乙"),
+                        text + QStringLiteral("丙"), text + QStringLiteral("丁")};
+    question.answerCode = answerCode;
+    question.file = QStringLiteral("fixture");
+    return question;
+}
+
+BankSources sampleSources(int chapters, int perChapter, int drawn) {
+    BankSources sources;
+    for (int chapter = 1; chapter <= chapters; ++chapter) {
+        for (int index = 0; index < perChapter; ++index) {
+            const QString text = QStringLiteral("第%1章第%2题").arg(chapter).arg(index + 1);
+            sources.common.push_back(index % 2 == 0 ? trueFalseQuestion(chapter, text, index % 4 == 0)
+                                                    : fourChoiceQuestion(chapter, text, index % 4));
+        }
+        if (drawn > 0)
+            sources.sysCfg.push_back({chapter, drawn, QStringLiteral("fixture"), chapter});
+    }
+    sources.sysParam = {8, 45, 1, 1};
+    return sources;
+}
+
+TestProgramFolder::TestProgramFolder(const BankSources& sources) {
+    QDir(dir_.path()).mkpath(QStringLiteral("db"));
+    writeExamDatabase(databasePath(), QString::fromLatin1(kExamDatabasePassword), sources, QString());
+}
+
+TestProgramFolder::~TestProgramFolder() = default;
+
+QString TestProgramFolder::databasePath() const {
+    return dir_.path() + QStringLiteral("/db/exam.mdb");
+}
+
+std::unique_ptr<SqliteDatabase> TestProgramFolder::open() const {
+    return std::make_unique<SqliteDatabase>(databasePath(), QString::fromLatin1(kExamDatabasePassword),
+                                            SqliteDatabase::OpenMode::ExistingOnly);
+}
+
+int TestProgramFolder::scalar(const QString& sql) const {
+    const auto database = open();
+    SqliteStatement statement(*database, sql);
+    return statement.step() ? statement.value(0).toInt() : -1;
+}
+
+void TestProgramFolder::exec(const QString& sql) const {
+    open()->execScript(sql);
+}
+
+MessageBoxScript::MessageBoxScript() {
+    MessageBox::setHandler([this](const MessageBox::Request& request) {
+        asked.append(request);
+        if (whileOpen_)
+            whileOpen_(request);
+        if (answers_.empty())
+            return defaultAnswer_;
+        const MessageBox::Result result = answers_.front();
+        answers_.pop_front();
+        return result;
+    });
+}
+
+MessageBoxScript::~MessageBoxScript() {
+    MessageBox::setHandler({});
+}
+
+QStringList MessageBoxScript::texts() const {
+    QStringList result;
+    for (const MessageBox::Request& request : asked)
+        result.append(request.text);
+    return result;
+}

@@ -1,0 +1,184 @@
+// The ADO-like layer against real SQLCipher files.
+#include "data/ado_connection.h"
+#include "data/ado_query.h"
+#include "data/connection_string.h"
+#include "data/db_error.h"
+#include "data/sqlite_database.h"
+#include "tests/support/test_support.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+
+namespace {
+
+QByteArray fileDigest(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+QString errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const DbError& error) {
+        return QString::fromUtf8(error.what());
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestDataLayer : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        folder = std::make_unique<TestProgramFolder>(sampleSources(2, 6, 3));
+        connection = std::make_unique<AdoConnection>();
+        connection->setConnectionString(examConnectionString(folder->path()));
+        connection->open();
+    }
+    void cleanup() {
+        connection.reset();
+        folder.reset();
+    }
+
+    void cursorIsFixedWhenOpened() {
+        AdoQuery list(connection.get());
+        list.setSql(QStringLiteral("select ID, MARK from C order by ID"));
+        list.open();
+        QCOMPARE(list.recordCount(), 12);
+        QCOMPARE(list.recNo(), 1);
+
+        AdoQuery writer(connection.get());
+        writer.setSql(QStringLiteral("UPDATE C SET MARK = '1' WHERE id = 2"));
+        writer.execSql();
+        writer.setSql(QStringLiteral("delete from C where id = 3"));
+        writer.execSql();
+
+        list.next();
+        QCOMPARE(list.fieldByName(QStringLiteral("id")).asInteger(), 2);
+        QCOMPARE(list.fieldByName(QStringLiteral("mark")).asInteger(), 5);
+        list.next();
+        QCOMPARE(list.fieldByName(QStringLiteral("ID")).asInteger(), 3);
+        QCOMPARE(list.recordCount(), 12);
+
+        AdoQuery reread(connection.get());
+        reread.setSql(QStringLiteral("select MARK from C where id=2"));
+        reread.open();
+        QCOMPARE(reread.fieldByName(QStringLiteral("MARK")).asInteger(), 1);
+    }
+
+    void navigationStopsAtTheEnds() {
+        AdoQuery query(connection.get());
+        query.addSql(QStringLiteral("select ID from C"));
+        query.addSql(QStringLiteral("where ID <= 2 order by ID"));
+        QCOMPARE(query.sql(), QStringLiteral("select ID from C\nwhere ID <= 2 order by ID"));
+        query.open();
+        QVERIFY(!query.eof());
+        query.next();
+        QVERIFY(!query.eof());
+        query.next();
+        QVERIFY(query.eof());
+        QCOMPARE(query.fieldByName(QStringLiteral("ID")).asInteger(), 2);
+        query.prior();
+        query.prior();
+        QVERIFY(query.bof());
+        QCOMPARE(query.recNo(), 1);
+        query.close();
+        query.clearSql();
+        query.setSql(QStringLiteral("select ID from C where ID < 0"));
+        query.open();
+        QVERIFY(query.eof() && query.bof());
+        QCOMPARE(query.recordCount(), 0);
+        QVERIFY(!errorOf([&] { query.fieldByName(QStringLiteral("ID")); }).isEmpty());
+    }
+
+    void fieldConversions() {
+        AdoQuery query(connection.get());
+        query.setSql(QStringLiteral("select NULL as nothing, ' 42 ' as padded, 'abc' as word, "
+                                    "7 as number, 2.6 as real"));
+        query.open();
+        QCOMPARE(query.fieldByName(QStringLiteral("NOTHING")).asInteger(), 0);
+        QCOMPARE(query.fieldByName(QStringLiteral("nothing")).asString(), QString());
+        QCOMPARE(query.fieldByName(QStringLiteral("padded")).asInteger(), 42);
+        QCOMPARE(query.fieldByName(QStringLiteral("number")).asString(), QStringLiteral("7"));
+        QCOMPARE(query.fieldByName(QStringLiteral("real")).asInteger(), 3);
+        QCOMPARE(errorOf([&] { query.fieldByName(QStringLiteral("word")).asInteger(); }),
+                 QStringLiteral("'abc' is not a valid integer value"));
+        QCOMPARE(errorOf([&] { query.fieldByName(QStringLiteral("missing")); }),
+                 QStringLiteral("Field 'missing' not found"));
+    }
+
+    void engineErrorsCarryTheEngineText() {
+        AdoQuery query(connection.get());
+        query.setSql(QStringLiteral("select * from nosuchtable"));
+        QCOMPARE(errorOf([&] { query.open(); }), QStringLiteral("no such table: nosuchtable"));
+        query.setSql(QStringLiteral("delete from exam_temp"));
+        QCOMPARE(errorOf([&] { query.open(); }), QStringLiteral("CommandText does not return a result set"));
+        // A second statement is refused rather than silently dropped.
+        query.setSql(QStringLiteral("update sysparam set timer1=1; drop table B2"));
+        QCOMPARE(errorOf([&] { query.execSql(); }), QStringLiteral("Characters found after end of SQL statement"));
+        QCOMPARE(folder->scalar(QStringLiteral("select timer1 from sysparam")), 8);
+        QCOMPARE(folder->scalar(QStringLiteral("select count(*) from B2")), 12);
+    }
+
+    void badDatabasesLeaveTheFileAlone() {
+        connection.reset();
+        const QByteArray before = fileDigest(folder->databasePath());
+
+        AdoConnection wrongPassword;
+        wrongPassword.setConnectionString(examConnectionString(folder->path())
+                                              .replace(QStringLiteral("tavrendol"), QStringLiteral("guess")));
+        QCOMPARE(errorOf([&] { wrongPassword.open(); }), QStringLiteral("file is encrypted or is not a database"));
+        QVERIFY(!wrongPassword.connected());
+
+        AdoConnection missing;
+        missing.setConnectionString(examConnectionString(folder->path() + QStringLiteral("/nowhere")));
+        QVERIFY(errorOf([&] { missing.open(); }).startsWith(QStringLiteral("Could not find file")));
+        QVERIFY(!QFile::exists(folder->path() + QStringLiteral("/nowhere/db/exam.mdb")));
+
+        AdoQuery query(&missing);
+        query.setSql(QStringLiteral("delete from exam_temp"));
+        QVERIFY(errorOf([&] { query.execSql(); }).startsWith(QStringLiteral("Connection cannot be used")));
+        QCOMPARE(fileDigest(folder->databasePath()), before);
+
+        AdoConnection otherProvider;
+        otherProvider.setConnectionString(QStringLiteral("Provider=MSDASQL;Data Source=x"));
+        QCOMPARE(errorOf([&] { otherProvider.open(); }), QStringLiteral("Provider cannot be found"));
+    }
+
+    void notOurFile() {
+        connection.reset();
+        QFile file(folder->databasePath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray(4096, 'x'));
+        file.close();
+        const QByteArray before = fileDigest(folder->databasePath());
+        AdoConnection other;
+        other.setConnectionString(examConnectionString(folder->path()));
+        QCOMPARE(errorOf([&] { other.open(); }), QStringLiteral("file is encrypted or is not a database"));
+        QCOMPARE(fileDigest(folder->databasePath()), before);
+    }
+
+    void answersAreDurableAndTheFileStaysSound() {
+        AdoQuery query(connection.get());
+        query.setSql(QStringLiteral("UPDATE B2 SET MARK = '3' WHERE id = 4"));
+        query.execSql();
+        // Another connection sees the answer at once: it is committed, not buffered.
+        QCOMPARE(folder->scalar(QStringLiteral("select MARK from B2 where id=4")), 3);
+        query.setSql(QStringLiteral("pragma synchronous"));
+        query.open();
+        QCOMPARE(query.fieldByName(QStringLiteral("synchronous")).asInteger(), 2);
+        query.close();
+        query.setSql(QStringLiteral("pragma integrity_check"));
+        query.open();
+        QCOMPARE(query.fieldByName(QStringLiteral("integrity_check")).asString(), QStringLiteral("ok"));
+    }
+
+private:
+    std::unique_ptr<TestProgramFolder> folder;
+    std::unique_ptr<AdoConnection> connection;
+};
+
+XUNDRAL_TEST_MAIN(TestDataLayer)
+#include "test_data_layer.moc"
