@@ -15,6 +15,11 @@
 void TmainFrm::Timer1Timer() {
     if (ExamMode == 0)
         return;
+    // A tick still queued after the time ran out must not hand the paper in again.
+    if (examtime->text() == kCountdownZero) {
+        Timer1->stop();
+        return;
+    }
     const QString remaining = countdownAfterTick(examtime->text());
     setAutoCaption(examtime, remaining);
     if (remaining != kCountdownZero)

@@ -55,30 +55,41 @@ QString TestProgramFolder::databasePath() const {
     return dir_.path() + QStringLiteral("/db/exam.mdb");
 }
 
-std::unique_ptr<SqliteDatabase> TestProgramFolder::open() const {
-    return std::make_unique<SqliteDatabase>(databasePath(), QString::fromLatin1(kExamDatabasePassword),
-                                            SqliteDatabase::OpenMode::ExistingOnly);
+SqliteDatabase& TestProgramFolder::database() const {
+    if (!database_)
+        database_ = std::make_unique<SqliteDatabase>(databasePath(), QString::fromLatin1(kExamDatabasePassword),
+                                                     SqliteDatabase::OpenMode::ExistingOnly);
+    return *database_;
 }
 
 int TestProgramFolder::scalar(const QString& sql) const {
-    const auto database = open();
-    SqliteStatement statement(*database, sql);
+    SqliteStatement statement(database(), sql);
     return statement.step() ? statement.value(0).toInt() : -1;
 }
 
+QList<int> TestProgramFolder::ints(const QString& sql) const {
+    SqliteStatement statement(database(), sql);
+    QList<int> values;
+    while (statement.step())
+        values.append(statement.value(0).toInt());
+    return values;
+}
+
 void TestProgramFolder::exec(const QString& sql) const {
-    open()->execScript(sql);
+    database().execScript(sql);
 }
 
 MessageBoxScript::MessageBoxScript() {
     MessageBox::setHandler([this](const MessageBox::Request& request) {
         asked.append(request);
+        // The answer is this box's own, taken before any box opened while it is open.
+        MessageBox::Result result = defaultAnswer_;
+        if (!answers_.empty()) {
+            result = answers_.front();
+            answers_.pop_front();
+        }
         if (whileOpen_)
             whileOpen_(request);
-        if (answers_.empty())
-            return defaultAnswer_;
-        const MessageBox::Result result = answers_.front();
-        answers_.pop_front();
         return result;
     });
 }

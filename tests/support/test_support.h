@@ -32,11 +32,15 @@ public:
     QString databasePath() const;
 
     int scalar(const QString& sql) const;
+    // The first column of every row.
+    QList<int> ints(const QString& sql) const;
     void exec(const QString& sql) const;
 
 private:
-    std::unique_ptr<SqliteDatabase> open() const;
+    // One connection for the test's own reads and writes: deriving the key is the slow part.
+    SqliteDatabase& database() const;
     QTemporaryDir dir_;
+    mutable std::unique_ptr<SqliteDatabase> database_;
 };
 
 // Answers every message box instead of the learner and keeps what was asked.
