@@ -160,6 +160,7 @@ void roadNarrows(QPainter& painter) {
 }
 
 void junction(QPainter& painter, bool crossroads) {
+    clipInside(painter);
     QPainterPath roads;
     roads.moveTo(100, 168);
     roads.lineTo(100, crossroads ? 62 : 96);
