@@ -77,6 +77,23 @@ void drawHorn(QPainter& painter, QPointF centre, qreal scale, const QColor& colo
 void drawCarTop(QPainter& painter, QPointF centre, qreal angleDegrees, const QColor& body,
                 qreal length = 34);
 
+// Road markings are drawn from above on a 200 x 150 picture; traffic in the right-hand lanes
+// drives up the picture.
+constexpr int kMarkingWidth = 200;
+constexpr int kMarkingHeight = 150;
+inline const QColor kCarRed(190, 40, 40);
+inline const QColor kCarBlue(50, 90, 170);
+inline const QColor kPavement(175, 172, 165);
+
+// A line along the road at x, or across it at y; broken lines are dashed at the usual rhythm.
+void lineAlong(QPainter& painter, qreal x, const QColor& colour, bool broken, qreal top = 0,
+               qreal bottom = kMarkingHeight, qreal width = 4);
+void lineAcross(QPainter& painter, qreal y, const QColor& colour, bool broken, qreal left,
+                qreal right, qreal width = 5);
+// A two-way road between grass verges, with white edge lines.
+void twoWayRoad(QPainter& painter);
+void roadText(QPainter& painter, QPointF centre, const QString& text, int pixelSize);
+
 // The picture groups, one per source file.
 std::vector<PictureSpec> prohibitionPictures();
 std::vector<PictureSpec> restrictionPictures();
@@ -84,6 +101,7 @@ std::vector<PictureSpec> warningPictures();
 std::vector<PictureSpec> mandatoryPictures();
 std::vector<PictureSpec> guidePictures();
 std::vector<PictureSpec> roadMarkingPictures();
+std::vector<PictureSpec> junctionMarkingPictures();
 std::vector<PictureSpec> warningLampPictures();
 std::vector<PictureSpec> roadScenePictures();
 
