@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Starts the program from a copy of its folder in a real X server with a window manager and
+# drives a sequential practice with real key presses, checking the answers in the database.
+set -euo pipefail
+
+program_dir=$1
+query=$2
+for tool in Xvfb openbox xdotool; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cp -r "$program_dir" "$work/xundral"
+db="$work/xundral/db/exam.mdb"
+
+exec 3<> "$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM
+openbox >/dev/null 2>&1 &
+pids+=($!)
+
+cd "$work/xundral"
+./xundral >"$work/program.log" 2>&1 &
+program=$!
+pids+=($program)
+
+window=$(timeout 20 xdotool search --sync --name '^vivozazirideri$' | head -n1)
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+sleep 1
+
+count() { "$query" "$db" "$1"; }
+expect() {
+    local got
+    got=$(count "$2")
+    if [ "$got" != "$3" ]; then
+        echo "FAIL: $1: expected $3, got $got"
+        cat "$work/program.log"
+        exit 1
+    fi
+    echo "ok: $1"
+}
+
+# Alt+S starts sequential practice; Enter confirms "您想重新开始顺序抽题训练吗？".
+xdotool key --clearmodifiers alt+s
+sleep 1
+xdotool key Return
+sleep 1
+expect "practice started with every answer cleared" "select count(*) from B2 where MARK<>5" 0
+
+# Answer A, then Shift+1 (also A), then skip with 6, go back with 4, answer D with 0.
+xdotool key 1
+sleep 1
+expect "key 1 stored answer A for the first question" "select MARK from B2 where ID=1" 1
+xdotool key shift+1
+sleep 1
+expect "Shift+1 stored answer A for the second question" "select MARK from B2 where ID=2" 1
+xdotool key 6 4 KP_0
+sleep 2
+expect "0 on the numeric pad answered the question shown after 6 and 4" "select count(*) from B2 where MARK=0" 1
+expect "three answers stored" "select count(*) from B2 where MARK<>5" 3
+
+# 8 asks "您想中断现在的训练吗？"; Enter leaves the practice.
+xdotool key 8
+sleep 1
+xdotool key Return
+sleep 1
+
+# Closing the window (the window manager's Alt+F4, as the close box) ends the program at once.
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+xdotool key alt+F4
+for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$program" 2>/dev/null; then
+    echo "FAIL: the program did not end when its window was closed"
+    exit 1
+fi
+wait "$program"
+echo "ok: program ended"
