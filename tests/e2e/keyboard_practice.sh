@@ -75,6 +75,25 @@ sleep 1
 xdotool key Return
 sleep 1
 
+# Mock exam: Alt+C and Enter draw a paper; 8 and Enter hand it in early; Escape answers No
+# to "您想查看试卷吗？" and the start panel returns.
+xdotool key --clearmodifiers alt+c
+sleep 1
+xdotool key Return
+sleep 2
+expect "a paper of 100 questions was drawn" "select count(*) from S_MARK" 100
+expect "the paper's questions entered the rotation pool" "select count(*) from EXAM_TEMP" 100
+xdotool key 1 2 KP_1
+sleep 3
+expect "three answers in the paper" \
+    "select count(*) from S_MARK a, B2 b where a.EXAMID=b.ID and b.MARK<>5" 3
+xdotool key 8
+sleep 1
+xdotool key Return
+sleep 1
+xdotool key Escape
+sleep 1
+
 # Closing the window (the window manager's Alt+F4, as the close box) ends the program at once.
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 xdotool key alt+F4
@@ -85,3 +104,23 @@ if kill -0 "$program" 2>/dev/null; then
 fi
 wait "$program"
 echo "ok: program ended"
+
+# Killed right after an answer was stored: the answer is there and the file is sound; the
+# next start empties the rotation pool.
+./xundral >>"$work/program.log" 2>&1 &
+program=$!
+pids+=($program)
+window=$(timeout 20 xdotool search --sync --name '^vivozazirideri$' | head -n1)
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+sleep 1
+expect "a new start emptied the rotation pool" "select count(*) from EXAM_TEMP" 0
+xdotool key --clearmodifiers alt+s
+sleep 1
+xdotool key Return
+sleep 1
+xdotool key 2
+sleep 1
+kill -9 "$program"
+wait "$program" 2>/dev/null || true
+expect "the answer survived the killed process" "select MARK from B2 where ID=1" 2
+expect "the database passes the integrity check" "pragma integrity_check" ok

@@ -5,6 +5,7 @@
 #include "data/connection_string.h"
 #include "data/db_error.h"
 #include "exam/countdown_clock.h"
+#include "exam/paper_random.h"
 #include "exam/question_text.h"
 #include "exam/score_message.h"
 #include "tests/support/test_support.h"
@@ -155,6 +156,34 @@ private slots:
         for (int tick = 0; tick < 60 * 40 + 1; ++tick)
             text = countdownAfterTick(text);
         QCOMPARE(text, QStringLiteral("0:59:59"));
+    }
+
+    void paperRandomIsUniformAndFreshlySeeded() {
+        PaperRandom random(QStringLiteral("1"));
+        int counts[10] = {};
+        const int samples = 20000;
+        for (int sample = 0; sample < samples; ++sample) {
+            const int offset = random.offset(10);
+            QVERIFY(offset >= 0 && offset < 10);
+            ++counts[offset];
+        }
+        double chiSquare = 0;
+        for (int count : counts)
+            chiSquare += (count - samples / 10.0) * (count - samples / 10.0) / (samples / 10.0);
+        // 9 degrees of freedom: 27.88 is exceeded by chance once in a thousand runs.
+        QVERIFY2(chiSquare < 27.88, qPrintable(QString::number(chiSquare)));
+
+        // Categories seeded in the same instant, or one category twice, draw differently.
+        auto sequence = [](PaperRandom& generator) {
+            QList<int> values;
+            for (int index = 0; index < 12; ++index)
+                values.append(generator.offset(1000));
+            return values;
+        };
+        PaperRandom first(QStringLiteral("2")), second(QStringLiteral("3")), again(QStringLiteral("3"));
+        const QList<int> a = sequence(first), b = sequence(second), c = sequence(again);
+        QVERIFY(a != b);
+        QVERIFY(b != c);
     }
 
     void scoreText() {
