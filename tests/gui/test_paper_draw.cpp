@@ -116,6 +116,21 @@ private slots:
         QVERIFY(!program.shown("nextbtn"));
     }
 
+    void shippedBanksGiveThreePapersWithoutRepeats() {
+        ProgramFixture program(qEnvironmentVariable("XUNDRAL_PROGRAM_DIR") + QStringLiteral("/db/exam.mdb"));
+        for (const char* bank : {"B2", "C"}) {
+            program.main().findChild<QAction*>(QLatin1String(bank))->trigger();
+            program.folder.exec(QStringLiteral("delete from EXAM_TEMP"));
+            QSet<int> drawn;
+            for (int paper = 0; paper < 3; ++paper) {
+                program.find<QPushButton>("BitBtn4")->click();
+                QCOMPARE(program.main().totalNum(), 100);
+                drawn += asSet(program.folder.ints(QStringLiteral("select EXAMID from S_MARK")));
+            }
+            QVERIFY2(drawn.size() == 300, bank);
+        }
+    }
+
     void firstDrawIsUniform() {
         // A fresh pool each time, as after a restart: the one question drawn must be any of
         // the category's five with equal chance.

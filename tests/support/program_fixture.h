@@ -11,7 +11,14 @@
 // answered by the script.
 class ProgramFixture {
 public:
-    explicit ProgramFixture(const BankSources& sources) : folder(sources) {
+    explicit ProgramFixture(const BankSources& sources) : folder(sources) { start(); }
+    explicit ProgramFixture(const QString& databaseToCopy) : folder(databaseToCopy) { start(); }
+    ~ProgramFixture() {
+        windows.reset();
+        setProgramDirectoryForTests(QString());
+    }
+
+    void start() {
         setProgramDirectoryForTests(folder.path());
         windows = std::make_unique<ProgramWindows>();
         windows->main.show();
@@ -19,10 +26,6 @@ public:
         QApplication::setActiveWindow(&windows->main);
         if (!QTest::qWaitForWindowActive(&windows->main))
             qWarning("main window did not become active");
-    }
-    ~ProgramFixture() {
-        windows.reset();
-        setProgramDirectoryForTests(QString());
     }
 
     TmainFrm& main() { return windows->main; }

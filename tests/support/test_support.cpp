@@ -5,6 +5,7 @@
 #include "data/sqlite_database.h"
 
 #include <QDir>
+#include <QFile>
 
 BankQuestion trueFalseQuestion(int chapter, const QString& text, bool right) {
     BankQuestion question;
@@ -47,6 +48,12 @@ BankSources sampleSources(int chapters, int perChapter, int drawn) {
 TestProgramFolder::TestProgramFolder(const BankSources& sources) {
     QDir(dir_.path()).mkpath(QStringLiteral("db"));
     writeExamDatabase(databasePath(), QString::fromLatin1(kExamDatabasePassword), sources, QString());
+}
+
+TestProgramFolder::TestProgramFolder(const QString& databaseToCopy) {
+    QDir(dir_.path()).mkpath(QStringLiteral("db"));
+    if (!QFile::copy(databaseToCopy, databasePath()))
+        qFatal("cannot copy %s", qPrintable(databaseToCopy));
 }
 
 TestProgramFolder::~TestProgramFolder() = default;

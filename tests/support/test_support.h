@@ -27,6 +27,8 @@ BankSources sampleSources(int chapters, int perChapter, int drawn);
 class TestProgramFolder {
 public:
     explicit TestProgramFolder(const BankSources& sources);
+    // A copy of an existing exam database, such as the shipped one.
+    explicit TestProgramFolder(const QString& databaseToCopy);
     ~TestProgramFolder();
     QString path() const { return dir_.path(); }
     QString databasePath() const;
