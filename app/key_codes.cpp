@@ -3,8 +3,8 @@
 namespace {
 
 // The US layout's symbols on the digit row, by digit.
-constexpr int kShiftedDigits[10] = {Qt::Key_ParenRight, Qt::Key_Exclam,     Qt::Key_At,
-                                    Qt::Key_NumberSign, Qt::Key_Dollar,     Qt::Key_Percent,
+constexpr int kShiftedDigits[10] = {Qt::Key_ParenRight,  Qt::Key_Exclam,    Qt::Key_At,
+                                    Qt::Key_NumberSign,  Qt::Key_Dollar,    Qt::Key_Percent,
                                     Qt::Key_AsciiCircum, Qt::Key_Ampersand, Qt::Key_Asterisk,
                                     Qt::Key_ParenLeft};
 

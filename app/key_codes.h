@@ -4,7 +4,7 @@
 
 // Windows virtual-key codes of the keys the main window listens to.
 namespace VirtualKey {
-inline constexpr int Digit0 = 48; // digits 0..9 are 48..57
+inline constexpr int Digit0 = 48;  // digits 0..9 are 48..57
 inline constexpr int Numpad0 = 96; // numeric pad 0..9 are 96..105
 inline constexpr int Multiply = 106;
 } // namespace VirtualKey

@@ -1,7 +1,6 @@
 // The number keys drive the whole exercise; the window sees every key before its controls.
-#include "app/main_window.h"
-
 #include "app/key_codes.h"
+#include "app/main_window.h"
 
 #include <QGroupBox>
 #include <QRadioButton>

@@ -1,7 +1,6 @@
 // Builds the main window's controls at their fixed places; nothing here has behaviour.
-#include "app/main_window.h"
-
 #include "app/font_faces.h"
+#include "app/main_window.h"
 #include "app/program_directory.h"
 #include "app/resource_texts.h"
 #include "app/widget_setup.h"
@@ -59,14 +58,21 @@ void TmainFrm::createFrame() {
                          QStringLiteral("当前考试类型为：大型货车B2"));
 
     const QFont buttonFont = pixelFont(kSong, 12);
-    Button1 = makeButton(this, "Button1", {32, 64, 101, 25}, QStringLiteral("考试类型&A"), buttonFont);
+    Button1 =
+        makeButton(this, "Button1", {32, 64, 101, 25}, QStringLiteral("考试类型&A"), buttonFont);
     Button1->setCursor(Qt::DragMoveCursor);
-    BitBtn1 = makeButton(this, "BitBtn1", {31, 96, 102, 25}, QStringLiteral("顺序出题&S"), buttonFont);
-    BitBtn3 = makeButton(this, "BitBtn3", {31, 128, 102, 25}, QStringLiteral("模拟练习&L"), buttonFont);
-    BitBtn4 = makeButton(this, "BitBtn4", {31, 161, 102, 25}, QStringLiteral("模拟考试&C"), buttonFont);
-    BitBtn5 = makeButton(this, "BitBtn5", {31, 194, 102, 25}, QStringLiteral("系统设置&S"), buttonFont);
-    BitBtn8 = makeButton(this, "BitBtn8", {32, 226, 101, 25}, QStringLiteral("系统帮助&H"), buttonFont);
-    BitBtn6 = makeButton(this, "BitBtn6", {32, 259, 102, 25}, QStringLiteral("退出系统&Q"), buttonFont);
+    BitBtn1 =
+        makeButton(this, "BitBtn1", {31, 96, 102, 25}, QStringLiteral("顺序出题&S"), buttonFont);
+    BitBtn3 =
+        makeButton(this, "BitBtn3", {31, 128, 102, 25}, QStringLiteral("模拟练习&L"), buttonFont);
+    BitBtn4 =
+        makeButton(this, "BitBtn4", {31, 161, 102, 25}, QStringLiteral("模拟考试&C"), buttonFont);
+    BitBtn5 =
+        makeButton(this, "BitBtn5", {31, 194, 102, 25}, QStringLiteral("系统设置&S"), buttonFont);
+    BitBtn8 =
+        makeButton(this, "BitBtn8", {32, 226, 101, 25}, QStringLiteral("系统帮助&H"), buttonFont);
+    BitBtn6 =
+        makeButton(this, "BitBtn6", {32, 259, 102, 25}, QStringLiteral("退出系统&Q"), buttonFont);
 
     Label6 = makeLabel(this, "Label6", {13, 294}, pixelFont(kSong, 13, true), Qt::red,
                        QStringLiteral("按键提示："));
@@ -137,16 +143,20 @@ void TmainFrm::createQuestionPanel() {
     Image_sign->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Label7 = makeLabel(panel, "Label7", {40, 169}, text16, Qt::black, QStringLiteral("答案一："));
-    RadioButton1 = makeIndicator(panel, "RadioButton1", {109, 165, 135, 23}, QStringLiteral("请按数字键‘1’"));
+    RadioButton1 =
+        makeIndicator(panel, "RadioButton1", {109, 165, 135, 23}, QStringLiteral("请按数字键‘1’"));
     re_sel1 = makeTextBox(panel, "re_sel1", {45, 191, 442, 60}, text16, Qt::black, kSkyBlue);
     Label9 = makeLabel(panel, "Label9", {44, 258}, text16, Qt::black, QStringLiteral("答案二："));
-    RadioButton3 = makeIndicator(panel, "RadioButton3", {119, 244, 142, 39}, QStringLiteral("请按数字键‘2’"));
+    RadioButton3 =
+        makeIndicator(panel, "RadioButton3", {119, 244, 142, 39}, QStringLiteral("请按数字键‘2’"));
     re_sel2 = makeTextBox(panel, "re_sel2", {45, 289, 435, 49}, text16, Qt::black, kSkyBlue);
     Label8 = makeLabel(panel, "Label8", {44, 345}, text16, Qt::black, QStringLiteral("答案三："));
-    RadioButton2 = makeIndicator(panel, "RadioButton2", {122, 342, 162, 28}, QStringLiteral("请按数字键‘3’"));
+    RadioButton2 =
+        makeIndicator(panel, "RadioButton2", {122, 342, 162, 28}, QStringLiteral("请按数字键‘3’"));
     re_sel3 = makeTextBox(panel, "re_sel3", {42, 371, 397, 57}, text16, Qt::black, kSkyBlue);
     Label11 = makeLabel(panel, "Label11", {44, 440}, text16, Qt::black, QStringLiteral("答案四："));
-    RadioButton4 = makeIndicator(panel, "RadioButton4", {122, 437, 162, 28}, QStringLiteral("请按数字键‘0’"));
+    RadioButton4 =
+        makeIndicator(panel, "RadioButton4", {122, 437, 162, 28}, QStringLiteral("请按数字键‘0’"));
     re_sel4 = makeTextBox(panel, "re_sel4", {43, 476, 365, 53}, text16, Qt::black, kSkyBlue);
 
     answerEdt = makeTextBox(panel, "answerEdt", {529, 245, 176, 76}, pixelFont(kNewSong, 20, true),
@@ -171,9 +181,12 @@ void TmainFrm::createQuestionPanel() {
     B_btn = makeButton(panel, "B_btn", {81, 554, 48, 20}, QStringLiteral("B"), answerFont);
     C_btn = makeButton(panel, "C_btn", {138, 554, 48, 20}, QStringLiteral("C"), answerFont);
     D_btn = makeButton(panel, "D_btn", {200, 560, 57, 17}, QStringLiteral("D"), GroupBox2->font());
-    periorBtn = makeButton(panel, "periorBtn", {312, 553, 77, 20}, QStringLiteral("上一题"), navigationFont);
-    nextbtn = makeButton(panel, "nextbtn", {421, 553, 80, 20}, QStringLiteral("下一题"), navigationFont);
-    endbtn = makeButton(panel, "endbtn", {531, 553, 80, 20}, QStringLiteral("结束训练"), navigationFont);
+    periorBtn = makeButton(panel, "periorBtn", {312, 553, 77, 20}, QStringLiteral("上一题"),
+                           navigationFont);
+    nextbtn =
+        makeButton(panel, "nextbtn", {421, 553, 80, 20}, QStringLiteral("下一题"), navigationFont);
+    endbtn =
+        makeButton(panel, "endbtn", {531, 553, 80, 20}, QStringLiteral("结束训练"), navigationFont);
     for (QPushButton* button : {A_btn, B_btn, C_btn, D_btn, periorBtn, nextbtn, endbtn})
         button->hide();
     GroupBox2->hide();
@@ -182,16 +195,17 @@ void TmainFrm::createQuestionPanel() {
 void TmainFrm::arrangeStackingAndTabOrder() {
     // Bottom to top; labels and pictures lie beneath the windowed controls.
     for (QWidget* control : std::initializer_list<QWidget*>{
-             Image1, gb_Subject, Label1, Image_sign, Label7, Label9, Label8, Label11, Label2,
-             examtime, RichEdit1, re_sel2, re_SubJect, re_sel1, waitEdt, re_sel3, answerEdt,
-             A_btn, B_btn, C_btn, periorBtn, nextbtn, endbtn, RadioButton1, RadioButton2,
-             RadioButton3, GroupBox3, D_btn, RadioButton4, re_sel4})
+             Image1,       gb_Subject,   Label1,    Image_sign, Label7,       Label9,
+             Label8,       Label11,      Label2,    examtime,   RichEdit1,    re_sel2,
+             re_SubJect,   re_sel1,      waitEdt,   re_sel3,    answerEdt,    A_btn,
+             B_btn,        C_btn,        periorBtn, nextbtn,    endbtn,       RadioButton1,
+             RadioButton2, RadioButton3, GroupBox3, D_btn,      RadioButton4, re_sel4})
         control->raise();
     Memo1->raise();
     GroupBox1->raise();
     GroupBox2->raise();
 
-    QWidget* const order[] = {BitBtn1, BitBtn3, BitBtn4, BitBtn5,  BitBtn8,  BitBtn6,
+    QWidget* const order[] = {BitBtn1, BitBtn3, BitBtn4, BitBtn5,   BitBtn8,  BitBtn6,
                               Memo1,   Button1, sysHint, GroupBox1, GroupBox2};
     for (std::size_t index = 1; index < std::size(order); ++index)
         setTabOrder(order[index - 1], order[index]);

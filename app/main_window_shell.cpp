@@ -1,10 +1,9 @@
 // The shell of the main window: creation, the connection, the clock, the examination-type
 // menu and the help, settings and exit commands.
-#include "app/main_window.h"
-
 #include "app/bank_name.h"
 #include "app/clock_line.h"
 #include "app/error_report.h"
+#include "app/main_window.h"
 #include "app/message_box.h"
 #include "app/program_directory.h"
 #include "app/widget_setup.h"
@@ -114,7 +113,8 @@ void TmainFrm::connectHandlers() {
         {nextbtn, &TmainFrm::nextbtnClick}, {endbtn, &TmainFrm::endbtnClick}};
     for (const auto& [button, handler] : clicks) {
         const auto method = handler;
-        connect(button, &QPushButton::clicked, this, [this, method] { runHandler([&] { (this->*method)(); }); });
+        connect(button, &QPushButton::clicked, this,
+                [this, method] { runHandler([&] { (this->*method)(); }); });
     }
     connect(Timer1, &QTimer::timeout, this, [this] { runHandler([&] { Timer1Timer(); }); });
     connect(Timer2, &QTimer::timeout, this, [this] { runHandler([&] { Timer2Timer(); }); });

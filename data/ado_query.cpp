@@ -19,8 +19,10 @@ int AdoField::asInteger() const {
     }
     case QMetaType::Double: {
         const double number = std::round(value_.toDouble());
-        if (!(number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max()))
-            throw DbError(QStringLiteral("'%1' is not a valid integer value").arg(value_.toDouble()));
+        if (!(number >= std::numeric_limits<int>::min() &&
+              number <= std::numeric_limits<int>::max()))
+            throw DbError(
+                QStringLiteral("'%1' is not a valid integer value").arg(value_.toDouble()));
         return int(number);
     }
     default: {

@@ -9,7 +9,8 @@ namespace {
 QString readUtf8File(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw BankSourceError(path, 0, 0, QStringLiteral("cannot read file: %1").arg(file.errorString()));
+        throw BankSourceError(path, 0, 0,
+                              QStringLiteral("cannot read file: %1").arg(file.errorString()));
     QString text = QString::fromUtf8(file.readAll());
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
@@ -41,7 +42,8 @@ BankQuestion finishRecord(RecordBuilder& record, const QString& fileName) {
         question.choices.append(record.choiceText[index]);
     if (record.answerLetter.isEmpty())
         fail(QStringLiteral("record has no answer (K:)"));
-    const int code = record.answerLetter.size() == 1 ? answerCodeForLetter(record.answerLetter[0]) : -1;
+    const int code =
+        record.answerLetter.size() == 1 ? answerCodeForLetter(record.answerLetter[0]) : -1;
     if (code < 0)
         fail(QStringLiteral("answer '%1' is not one of A, B, C, D").arg(record.answerLetter));
     const int position = code == 0 ? 4 : code;
@@ -57,7 +59,12 @@ BankQuestion finishRecord(RecordBuilder& record, const QString& fileName) {
 } // namespace
 
 BankSourceError::BankSourceError(const QString& file, int line, int column, const QString& message)
-    : std::runtime_error(QStringLiteral("%1:%2:%3: %4").arg(file).arg(line).arg(column).arg(message).toStdString()),
+    : std::runtime_error(QStringLiteral("%1:%2:%3: %4")
+                             .arg(file)
+                             .arg(line)
+                             .arg(column)
+                             .arg(message)
+                             .toStdString()),
       file_(file), line_(line) {}
 
 int answerCodeForLetter(QChar letter) {
@@ -109,8 +116,9 @@ std::vector<BankQuestion> parseBankText(const QString& text, const QString& file
             continue;
         const qsizetype colon = line.indexOf(QLatin1Char(':'));
         if (colon != 1 || line.size() < 3 || line.at(2) != QLatin1Char(' '))
-            throw BankSourceError(fileName, lineNumber, 1,
-                                  QStringLiteral("expected 'KEY: text' with KEY one of Q P A B C D K"));
+            throw BankSourceError(
+                fileName, lineNumber, 1,
+                QStringLiteral("expected 'KEY: text' with KEY one of Q P A B C D K"));
         const QChar key = line.at(0);
         const QString value = line.mid(3).trimmed();
         if (!record.open) {
@@ -121,11 +129,13 @@ std::vector<BankQuestion> parseBankText(const QString& text, const QString& file
         }
         auto once = [&](bool seen) {
             if (seen)
-                throw BankSourceError(fileName, lineNumber, 1,
-                                      QStringLiteral("key '%1' given twice in one record").arg(key));
+                throw BankSourceError(
+                    fileName, lineNumber, 1,
+                    QStringLiteral("key '%1' given twice in one record").arg(key));
         };
         if (value.isEmpty())
-            throw BankSourceError(fileName, lineNumber, 4, QStringLiteral("empty value for key '%1'").arg(key));
+            throw BankSourceError(fileName, lineNumber, 4,
+                                  QStringLiteral("empty value for key '%1'").arg(key));
         switch (key.unicode()) {
         case 'Q':
             once(!record.question.text.isEmpty());
@@ -151,7 +161,8 @@ std::vector<BankQuestion> parseBankText(const QString& text, const QString& file
             record.answerColumn = 4;
             break;
         default:
-            throw BankSourceError(fileName, lineNumber, 1, QStringLiteral("unknown key '%1'").arg(key));
+            throw BankSourceError(fileName, lineNumber, 1,
+                                  QStringLiteral("unknown key '%1'").arg(key));
         }
     }
     return questions;
@@ -164,12 +175,15 @@ std::vector<BankQuestion> loadChapterFiles(const QString& folder) {
     const QDir dir(folder);
     if (!dir.exists())
         return questions;
-    static const QRegularExpression chapterName(QStringLiteral("^ch(\\d+)(-[A-Za-z0-9_-]+)?\\.txt$"));
-    for (const QString& name : dir.entryList({QStringLiteral("ch*.txt")}, QDir::Files, QDir::Name)) {
+    static const QRegularExpression chapterName(
+        QStringLiteral("^ch(\\d+)(-[A-Za-z0-9_-]+)?\\.txt$"));
+    for (const QString& name :
+         dir.entryList({QStringLiteral("ch*.txt")}, QDir::Files, QDir::Name)) {
         const QRegularExpressionMatch match = chapterName.match(name);
         const QString path = dir.filePath(name);
         if (!match.hasMatch())
-            throw BankSourceError(path, 0, 0, QStringLiteral("file name must be chN.txt or chN-topic.txt"));
+            throw BankSourceError(path, 0, 0,
+                                  QStringLiteral("file name must be chN.txt or chN-topic.txt"));
         const int chapter = match.captured(1).toInt();
         std::vector<BankQuestion> parsed = parseBankText(readUtf8File(path), path, chapter);
         questions.insert(questions.end(), parsed.begin(), parsed.end());
@@ -197,7 +211,8 @@ int parseWholeNumber(const QString& text, const QString& path, int line, int col
     bool ok = false;
     const int number = text.toInt(&ok);
     if (!ok)
-        throw BankSourceError(path, line, column, QStringLiteral("'%1' is not a whole number").arg(text));
+        throw BankSourceError(path, line, column,
+                              QStringLiteral("'%1' is not a whole number").arg(text));
     return number;
 }
 
@@ -221,7 +236,8 @@ BankSources loadBankSources(const QString& folder) {
 
     const QString paramPath = dir.filePath(QStringLiteral("sysparam.txt"));
     for (const auto& [fields, line] : readPairs(paramPath)) {
-        const int value = parseWholeNumber(fields.at(1), paramPath, line, int(fields.at(0).size()) + 2);
+        const int value =
+            parseWholeNumber(fields.at(1), paramPath, line, int(fields.at(0).size()) + 2);
         const QString name = fields.at(0);
         if (name == QLatin1String("timer1"))
             sources.sysParam.timer1 = value;
@@ -232,7 +248,8 @@ BankSources loadBankSources(const QString& folder) {
         else if (name == QLatin1String("ifshow"))
             sources.sysParam.ifshow = value;
         else
-            throw BankSourceError(paramPath, line, 1, QStringLiteral("unknown setting '%1'").arg(name));
+            throw BankSourceError(paramPath, line, 1,
+                                  QStringLiteral("unknown setting '%1'").arg(name));
     }
     return sources;
 }

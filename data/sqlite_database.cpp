@@ -20,12 +20,12 @@ SqliteDatabase::SqliteDatabase(const QString& path, const QString& key, OpenMode
     : path_(path) {
     if (mode == OpenMode::ExistingOnly && !QFileInfo(path).isFile())
         throw DbError(QStringLiteral("Could not find file '%1'").arg(path));
-    const int flags = SQLITE_OPEN_READWRITE |
-                      (mode == OpenMode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
+    const int flags =
+        SQLITE_OPEN_READWRITE | (mode == OpenMode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
-        const QString message = db_ ? QString::fromUtf8(sqlite3_errmsg(db_))
-                                    : QStringLiteral("out of memory");
+        const QString message =
+            db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
         // sqlite3_close_v2 also releases a handle whose open failed half-way.
         sqlite3_close_v2(db_);
         db_ = nullptr;
@@ -129,8 +129,8 @@ QVariant SqliteStatement::value(int column) const {
     case SQLITE_NULL:
         return QVariant();
     default:
-        return QVariant(QString::fromUtf8(
-            reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column)),
-            sqlite3_column_bytes(stmt_, column)));
+        return QVariant(
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column)),
+                              sqlite3_column_bytes(stmt_, column)));
     }
 }

@@ -1,7 +1,6 @@
 // The examination countdown and handing the paper in.
-#include "app/main_window.h"
-
 #include "app/bank_name.h"
+#include "app/main_window.h"
 #include "app/message_box.h"
 #include "app/widget_setup.h"
 #include "data/data_module.h"
@@ -40,8 +39,9 @@ bool TmainFrm::HandInPaper() {
     const QString message = scoreMessage(TotalNum, rightAnswers);
     query.close();
     ++handInCount_;
-    const auto answer = MessageBox::show(this, {QStringLiteral("考试成绩"), message,
-                                                MessageBox::Buttons::YesNo, MessageBox::Icon::None});
+    const auto answer =
+        MessageBox::show(this, {QStringLiteral("考试成绩"), message, MessageBox::Buttons::YesNo,
+                                MessageBox::Icon::None});
     if (answer != MessageBox::Result::Yes)
         return false;
     ExamMode = 0;

@@ -1,8 +1,7 @@
 // The question panel during an exercise: reset, showing a question, the answer line, storing
 // answers and the counters. Everything about answers is read back from the database.
-#include "app/main_window.h"
-
 #include "app/bank_name.h"
+#include "app/main_window.h"
 #include "app/widget_setup.h"
 #include "data/data_module.h"
 #include "exam/answer_pause.h"
@@ -80,7 +79,8 @@ void TmainFrm::ShowQuestion() {
     setBoxText(re_sel4, prefixChoice(choiceD, QLatin1Char('D'), blank));
 
     const bool fourChoices = !choiceC.isEmpty();
-    for (QWidget* control : std::initializer_list<QWidget*>{C_btn, Label8, RadioButton2, Label11, RadioButton4})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{C_btn, Label8, RadioButton2, Label11, RadioButton4})
         control->setVisible(fourChoices);
 
     AdoQuery& query = DM->query1;
@@ -163,7 +163,8 @@ void TmainFrm::ShowCounters() {
     query.setSql(QStringLiteral("select count(id) as answered from ") + BankName +
                  QStringLiteral(" where mark<>5"));
     query.open();
-    setAutoCaption(examtime, QString::number(query.fieldByName(QStringLiteral("answered")).asInteger()));
+    setAutoCaption(examtime,
+                   QString::number(query.fieldByName(QStringLiteral("answered")).asInteger()));
     query.close();
 }
 

@@ -1,8 +1,7 @@
 // Drawing a mock paper: per category, random questions that earlier papers of this run have
 // not used yet, with the rotation pool in EXAM_TEMP.
-#include "app/main_window.h"
-
 #include "app/bank_name.h"
+#include "app/main_window.h"
 #include "app/message_box.h"
 #include "data/db_error.h"
 #include "exam/paper_random.h"
@@ -30,20 +29,23 @@ bool TmainFrm::DrawPaper() {
             int drawn = 0;
 
             QryTemp.close();
-            QryTemp.setSql(QStringLiteral("select count(*) as countnum from exam_temp where STZLB1=") + category);
+            QryTemp.setSql(
+                QStringLiteral("select count(*) as countnum from exam_temp where STZLB1=") +
+                category);
             QryTemp.open();
             const int pooled = QryTemp.fieldByName(QStringLiteral("countnum")).asInteger();
             QryTemp.close();
 
-            const QString countText = trimBlanks(QryShare.fieldByName(QStringLiteral("STSL")).asString());
+            const QString countText =
+                trimBlanks(QryShare.fieldByName(QStringLiteral("STSL")).asString());
             bool isNumber = false;
             const int wanted = countText.toInt(&isNumber);
             if (!isNumber)
                 throw DbError(QStringLiteral("'%1' is not a valid integer value").arg(countText));
 
             QryExam.close();
-            QryExam.setSql(QStringLiteral("SELECT MIN(ID) as BASEID,COUNT(ID) as RANDNUM FROM ") + BankName +
-                           QStringLiteral(" WHERE STZLB1=") + category);
+            QryExam.setSql(QStringLiteral("SELECT MIN(ID) as BASEID,COUNT(ID) as RANDNUM FROM ") +
+                           BankName + QStringLiteral(" WHERE STZLB1=") + category);
             QryExam.open();
             const int baseId = QryExam.fieldByName(QStringLiteral("BASEID")).asInteger();
             const int size = QryExam.fieldByName(QStringLiteral("RANDNUM")).asInteger();
@@ -56,13 +58,15 @@ bool TmainFrm::DrawPaper() {
                 const int candidate = baseId + random.offset(size);
                 if (pooled + drawn >= size) {
                     QryTemp.close();
-                    QryTemp.setSql(QStringLiteral("delete from exam_temp where STZLB1=") + category +
+                    QryTemp.setSql(QStringLiteral("delete from exam_temp where STZLB1=") +
+                                   category +
                                    QStringLiteral(" AND EXAMID NOT IN(SELECT EXAMID FROM S_MARK)"));
                     QryTemp.execSql();
                 }
                 QryMark.close();
                 QryMark.setSql(QStringLiteral("SELECT * FROM EXAM_TEMP WHERE EXAMID=") +
-                               QString::number(candidate) + QStringLiteral(" AND STZLB1=") + category);
+                               QString::number(candidate) + QStringLiteral(" AND STZLB1=") +
+                               category);
                 QryMark.open();
                 if (!QryMark.eof())
                     continue;
@@ -71,14 +75,16 @@ bool TmainFrm::DrawPaper() {
                                QString::number(candidate) + QStringLiteral(")"));
                 QryTemp.execSql();
                 QryTemp.setSql(QStringLiteral("INSERT INTO EXAM_TEMP(EXAMID,STZLB1) VALUES (") +
-                               QString::number(candidate) + QStringLiteral(",") + category + QStringLiteral(")"));
+                               QString::number(candidate) + QStringLiteral(",") + category +
+                               QStringLiteral(")"));
                 QryTemp.execSql();
                 ++drawn;
             }
             QryShare.next();
         }
         QryExam.close();
-        QryExam.setSql(QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER AS ZQDA FROM ") + BankName +
+        QryExam.setSql(QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER AS ZQDA FROM ") +
+                       BankName +
                        QStringLiteral(" where ID in (select EXAMID from S_MARK) order by id"));
         QryExam.open();
         TotalNum = QryExam.recordCount();

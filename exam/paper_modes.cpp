@@ -1,6 +1,5 @@
 // Mock practice and mock exam: a drawn paper against the clock.
 #include "app/main_window.h"
-
 #include "app/message_box.h"
 #include "app/widget_setup.h"
 #include "exam/countdown_clock.h"

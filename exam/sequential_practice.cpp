@@ -1,7 +1,6 @@
 // Sequential practice through the whole bank, and ending any exercise.
-#include "app/main_window.h"
-
 #include "app/bank_name.h"
+#include "app/main_window.h"
 #include "app/message_box.h"
 
 #include <QGroupBox>

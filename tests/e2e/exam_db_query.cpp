@@ -12,7 +12,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     try {
-        SqliteDatabase database(QString::fromLocal8Bit(argv[1]), QString::fromLatin1(kExamDatabasePassword),
+        SqliteDatabase database(QString::fromLocal8Bit(argv[1]),
+                                QString::fromLatin1(kExamDatabasePassword),
                                 SqliteDatabase::OpenMode::ExistingOnly);
         SqliteStatement statement(database, QString::fromUtf8(argv[2]));
         if (statement.step())

@@ -28,12 +28,18 @@ private slots:
         QCOMPARE(program.label("EXAMTYPE"), QStringLiteral("当前考试类型为：大型货车B2"));
         QCOMPARE(program.label("Label10"), QString());
         QCOMPARE(BankName, QStringLiteral("B2"));
-        QVERIFY(QRegularExpression(QStringLiteral("^当前时间：\\d{4}年\\d{1,2}月\\d\\d日   \\d\\d时\\d\\d分\\d\\d 秒$"))
+        QVERIFY(QRegularExpression(
+                    QStringLiteral(
+                        "^当前时间：\\d{4}年\\d{1,2}月\\d\\d日   \\d\\d时\\d\\d分\\d\\d 秒$"))
                     .match(program.label("datelabel"))
                     .hasMatch());
         QCOMPARE(program.find<QTextEdit>("sysHint")->toPlainText().split('\n').size(), 12);
-        QCOMPARE(program.box("RichEdit1"), QStringLiteral("上一题   请按数字键‘4’\n\n下一题   请按数字键‘6’\n\n交  卷   请按数字键 '*'"));
-        QVERIFY(program.find<QPlainTextEdit>("Memo1")->toPlainText().contains(QStringLiteral("3．模拟考试")));
+        QCOMPARE(
+            program.box("RichEdit1"),
+            QStringLiteral(
+                "上一题   请按数字键‘4’\n\n下一题   请按数字键‘6’\n\n交  卷   请按数字键 '*'"));
+        QVERIFY(program.find<QPlainTextEdit>("Memo1")->toPlainText().contains(
+            QStringLiteral("3．模拟考试")));
         QCOMPARE(program.find<QWidget>("GroupBox2")->geometry(), QRect(-10, -10, 823, 591));
         QCOMPARE(program.find<QWidget>("BitBtn4")->geometry(), QRect(31, 161, 102, 25));
         QCOMPARE(program.find<QWidget>("Image_sign")->geometry(), QRect(512, 80, 209, 153));
@@ -44,7 +50,8 @@ private slots:
 
     void startUpEmptiesThePool() {
         TestProgramFolder folder(sampleSources(1, 4, 2));
-        folder.exec(QStringLiteral("insert into exam_temp values (1, 1); insert into exam_temp values (2, 1);"));
+        folder.exec(QStringLiteral(
+            "insert into exam_temp values (1, 1); insert into exam_temp values (2, 1);"));
         setProgramDirectoryForTests(folder.path());
         MessageBoxScript boxes;
         ProgramWindows windows;
@@ -94,7 +101,8 @@ private slots:
         ProgramFixture program(sampleSources(1, 4, 2));
         program.boxes.setDefaultAnswer(MessageBox::Result::Cancel);
         program.key(Qt::Key_S, Qt::AltModifier);
-        QCOMPARE(program.boxes.texts(), QStringList{QStringLiteral("您想重新开始顺序抽题训练吗？")});
+        QCOMPARE(program.boxes.texts(),
+                 QStringList{QStringLiteral("您想重新开始顺序抽题训练吗？")});
         program.boxes.clear();
         program.key(Qt::Key_L, Qt::AltModifier);
         program.key(Qt::Key_C, Qt::AltModifier);
@@ -111,7 +119,8 @@ private slots:
         program.boxes.clear();
         program.boxes.setDefaultAnswer(MessageBox::Result::Cancel);
         program.key(Qt::Key_S, Qt::AltModifier);
-        QCOMPARE(program.boxes.texts(), QStringList{QStringLiteral("您想重新开始顺序抽题训练吗？")});
+        QCOMPARE(program.boxes.texts(),
+                 QStringList{QStringLiteral("您想重新开始顺序抽题训练吗？")});
     }
 
     void exitAsksFirst() {
@@ -138,7 +147,8 @@ private slots:
         QCOMPARE(boxes.asked[0].caption, QStringLiteral("dedode"));
         QCOMPARE(boxes.asked[0].icon, MessageBox::Icon::Error);
         QCOMPARE(boxes.asked[0].buttons, MessageBox::Buttons::Ok);
-        QCOMPARE(boxes.asked[0].text, QStringLiteral("Could not find file '%1/db/exam.mdb'").arg(empty.path()));
+        QCOMPARE(boxes.asked[0].text,
+                 QStringLiteral("Could not find file '%1/db/exam.mdb'").arg(empty.path()));
         QVERIFY(!QFile::exists(empty.path() + QStringLiteral("/db/exam.mdb")));
         // Every later statement fails with its own box; the program goes on.
         boxes.clear();
@@ -159,7 +169,8 @@ private slots:
         MessageBoxScript boxes;
         ProgramWindows windows;
         windows.main.show();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("file is encrypted or is not a database.")});
+        QCOMPARE(boxes.texts(),
+                 QStringList{QStringLiteral("file is encrypted or is not a database.")});
         setProgramDirectoryForTests(QString());
     }
 };

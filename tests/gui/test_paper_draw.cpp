@@ -24,8 +24,9 @@ private slots:
     void noCountConfigured() {
         BankSources sources = sampleSources(2, 6, 0);
         ProgramFixture program(sources);
-        program.folder.exec(QStringLiteral("insert into SYS_CFG values (1, 0); insert into SYS_CFG values (2, -3);"
-                                           "insert into S_MARK values (4)"));
+        program.folder.exec(
+            QStringLiteral("insert into SYS_CFG values (1, 0); insert into SYS_CFG values (2, -3);"
+                           "insert into S_MARK values (4)"));
         program.find<QPushButton>("BitBtn4")->click();
         QCOMPARE(program.boxes.asked.size(), 2);
         const MessageBox::Request& error = program.boxes.asked[1];
@@ -48,18 +49,21 @@ private slots:
             QCOMPARE(program.main().totalNum(), 8);
         }
         QVERIFY(!papers[0].intersects(papers[1]));
-        QCOMPARE(papers[0] + papers[1], asSet({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
+        QCOMPARE(papers[0] + papers[1],
+                 asSet({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
         // The third paper found each category used up and freed it: the pool holds only
         // this paper's questions now.
-        QCOMPARE(asSet(program.folder.ints(QStringLiteral("select EXAMID from EXAM_TEMP"))), papers[2]);
+        QCOMPARE(asSet(program.folder.ints(QStringLiteral("select EXAMID from EXAM_TEMP"))),
+                 papers[2]);
     }
 
     void wholeCategoryEveryTime() {
         ProgramFixture program(sampleSources(2, 5, 5));
         for (int paper = 0; paper < 3; ++paper) {
             program.find<QPushButton>("BitBtn3")->click();
-            QCOMPARE(program.folder.ints(QStringLiteral("select EXAMID from S_MARK order by EXAMID")),
-                     (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+            QCOMPARE(
+                program.folder.ints(QStringLiteral("select EXAMID from S_MARK order by EXAMID")),
+                (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
         }
     }
 
@@ -84,10 +88,12 @@ private slots:
     void poolOfTheOtherBankCounts() {
         ProgramFixture program(sampleSources(1, 8, 4));
         program.find<QPushButton>("BitBtn4")->click();
-        const QSet<int> truckPaper = asSet(program.folder.ints(QStringLiteral("select EXAMID from S_MARK")));
+        const QSet<int> truckPaper =
+            asSet(program.folder.ints(QStringLiteral("select EXAMID from S_MARK")));
         program.main().findChild<QAction*>(QStringLiteral("C"))->trigger();
         program.find<QPushButton>("BitBtn4")->click();
-        const QSet<int> carPaper = asSet(program.folder.ints(QStringLiteral("select EXAMID from S_MARK")));
+        const QSet<int> carPaper =
+            asSet(program.folder.ints(QStringLiteral("select EXAMID from S_MARK")));
         QCOMPARE(carPaper.size(), 4);
         QVERIFY(!carPaper.intersects(truckPaper));
         QCOMPARE(program.main().totalNum(), 4);
@@ -117,7 +123,8 @@ private slots:
     }
 
     void shippedBanksGiveThreePapersWithoutRepeats() {
-        ProgramFixture program(qEnvironmentVariable("XUNDRAL_PROGRAM_DIR") + QStringLiteral("/db/exam.mdb"));
+        ProgramFixture program(qEnvironmentVariable("XUNDRAL_PROGRAM_DIR") +
+                               QStringLiteral("/db/exam.mdb"));
         for (const char* bank : {"B2", "C"}) {
             program.main().findChild<QAction*>(QLatin1String(bank))->trigger();
             program.folder.exec(QStringLiteral("delete from EXAM_TEMP"));

@@ -13,11 +13,13 @@ BankSources hundredQuestionBank() {
 }
 
 QString expectedScore(int total, int right) {
-    return QStringLiteral("总试题数：     %1\n\r答对题数：     %2\n\r实际得分：     %2分\n\r%3\n\r\n\r"
-                          "您想查看试卷吗？\n\r\n\r")
+    return QStringLiteral(
+               "总试题数：     %1\n\r答对题数：     %2\n\r实际得分：     %2分\n\r%3\n\r\n\r"
+               "您想查看试卷吗？\n\r\n\r")
         .arg(total)
         .arg(right)
-        .arg(right >= 90 ? QStringLiteral("恭喜你,过关了！") : QStringLiteral("考试成绩不及格,继续努力！"));
+        .arg(right >= 90 ? QStringLiteral("恭喜你,过关了！")
+                         : QStringLiteral("考试成绩不及格,继续努力！"));
 }
 
 } // namespace
@@ -30,7 +32,8 @@ private slots:
     void mockExamStartsWithTheCountdown() {
         ProgramFixture program(hundredQuestionBank());
         program.find<QPushButton>("BitBtn4")->click();
-        QCOMPARE(program.boxes.texts(), QStringList{QStringLiteral("您想重新开始开始模拟试题吗？")});
+        QCOMPARE(program.boxes.texts(),
+                 QStringList{QStringLiteral("您想重新开始开始模拟试题吗？")});
         QCOMPARE(program.main().examMode(), 1);
         QCOMPARE(program.label("gb_Subject"), QStringLiteral("第 1 题   共\u3000100 题"));
         QCOMPARE(program.label("Label2"), QStringLiteral("剩余时间："));
@@ -87,15 +90,19 @@ private slots:
             program.boxes.setDefaultAnswer(MessageBox::Result::Ok);
             program.find<QPushButton>("BitBtn4")->click();
             // Answers straight into the paper: `right` correct, five wrong, the rest unanswered.
-            program.folder.exec(QStringLiteral("update B2 set MARK=ANSWER where ID in (select EXAMID from S_MARK"
-                                               " order by EXAMID limit %1)").arg(right));
-            program.folder.exec(QStringLiteral("update B2 set MARK=4 where ID in (select EXAMID from S_MARK"
-                                               " order by EXAMID desc limit 5)"));
+            program.folder.exec(
+                QStringLiteral("update B2 set MARK=ANSWER where ID in (select EXAMID from S_MARK"
+                               " order by EXAMID limit %1)")
+                    .arg(right));
+            program.folder.exec(
+                QStringLiteral("update B2 set MARK=4 where ID in (select EXAMID from S_MARK"
+                               " order by EXAMID desc limit 5)"));
             program.boxes.clear();
             program.boxes.answerNext(MessageBox::Result::Ok);
             program.boxes.answerNext(MessageBox::Result::No);
             program.key(Qt::Key_8);
-            QCOMPARE(program.boxes.texts(), (QStringList{QStringLiteral("您想提前交卷吗？"), expectedScore(100, right)}));
+            QCOMPARE(program.boxes.texts(),
+                     (QStringList{QStringLiteral("您想提前交卷吗？"), expectedScore(100, right)}));
             QVERIFY(!program.shown("GroupBox2"));
         }
     }
@@ -130,7 +137,8 @@ private slots:
     }
 
     void timeRunsOutUnderTheConfirmation() {
-        for (const MessageBox::Result scoreAnswer : {MessageBox::Result::No, MessageBox::Result::Yes}) {
+        for (const MessageBox::Result scoreAnswer :
+             {MessageBox::Result::No, MessageBox::Result::Yes}) {
             ProgramFixture program(sampleSources(1, 6, 3));
             program.folder.exec(QStringLiteral("update sysparam set timer2=1"));
             program.find<QPushButton>("BitBtn4")->click();

@@ -28,7 +28,8 @@ private slots:
         ProgramFixture program(practiceBank());
         program.folder.exec(QStringLiteral("update B2 set MARK=2; update C set MARK=1"));
         program.find<QPushButton>("BitBtn1")->click();
-        QCOMPARE(program.boxes.texts(), QStringList{QStringLiteral("您想重新开始顺序抽题训练吗？")});
+        QCOMPARE(program.boxes.texts(),
+                 QStringList{QStringLiteral("您想重新开始顺序抽题训练吗？")});
         QCOMPARE(program.folder.scalar(QStringLiteral("select count(*) from B2 where MARK<>5")), 0);
         // The other bank keeps its answers.
         QCOMPARE(program.folder.scalar(QStringLiteral("select count(*) from C where MARK=1")), 8);
@@ -43,9 +44,11 @@ private slots:
         QCOMPARE(program.label("Label1"), QStringLiteral("答对题数: 0"));
         QCOMPARE(program.label("Label2"), QStringLiteral("已答题数："));
         QCOMPARE(program.label("examtime"), QStringLiteral("0"));
-        for (const char* hidden : {"C_btn", "Label8", "RadioButton2", "Label11", "RadioButton4", "D_btn"})
+        for (const char* hidden :
+             {"C_btn", "Label8", "RadioButton2", "Label11", "RadioButton4", "D_btn"})
             QVERIFY2(!program.shown(hidden), hidden);
-        for (const char* shown : {"A_btn", "B_btn", "periorBtn", "nextbtn", "endbtn", "re_sel3", "re_sel4"})
+        for (const char* shown :
+             {"A_btn", "B_btn", "periorBtn", "nextbtn", "endbtn", "re_sel3", "re_sel4"})
             QVERIFY2(program.shown(shown), shown);
         QVERIFY(program.main().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
         // The countdown timer ticks during practice and changes nothing.
@@ -79,7 +82,8 @@ private slots:
         QCOMPARE(program.label("Label1"), QStringLiteral("答对题数: 1"));
         QCOMPARE(program.label("examtime"), QStringLiteral("2"));
         QCOMPARE(program.box("re_sel3"), QStringLiteral("C. 第1章第2题丙"));
-        QVERIFY(program.shown("C_btn") && program.shown("RadioButton4") && program.shown("Label11"));
+        QVERIFY(program.shown("C_btn") && program.shown("RadioButton4") &&
+                program.shown("Label11"));
 
         program.key(Qt::Key_4); // back to id 2: its stored answer shows with the verdict
         QCOMPARE(program.label("gb_Subject"), QStringLiteral("第 2 题   共\u30008 题"));
@@ -186,8 +190,10 @@ private slots:
 
     void picturesComeFromTheCurrentDirectory() {
         BankSources sources = practiceBank();
-        sources.common.push_back(fourChoiceQuestion(3, QStringLiteral("有图"), 1, QStringLiteral("sign.bmp")));
-        sources.common.push_back(fourChoiceQuestion(3, QStringLiteral("缺图"), 1, QStringLiteral("gone.jpg")));
+        sources.common.push_back(
+            fourChoiceQuestion(3, QStringLiteral("有图"), 1, QStringLiteral("sign.bmp")));
+        sources.common.push_back(
+            fourChoiceQuestion(3, QStringLiteral("缺图"), 1, QStringLiteral("gone.jpg")));
         ProgramFixture program(sources);
         QTemporaryDir current;
         QDir(current.path()).mkpath(QStringLiteral("pic"));

@@ -35,8 +35,9 @@ BankSources sampleSources(int chapters, int perChapter, int drawn) {
     for (int chapter = 1; chapter <= chapters; ++chapter) {
         for (int index = 0; index < perChapter; ++index) {
             const QString text = QStringLiteral("第%1章第%2题").arg(chapter).arg(index + 1);
-            sources.common.push_back(index % 2 == 0 ? trueFalseQuestion(chapter, text, index % 4 == 0)
-                                                    : fourChoiceQuestion(chapter, text, index % 4));
+            sources.common.push_back(index % 2 == 0
+                                         ? trueFalseQuestion(chapter, text, index % 4 == 0)
+                                         : fourChoiceQuestion(chapter, text, index % 4));
         }
         if (drawn > 0)
             sources.sysCfg.push_back({chapter, drawn, QStringLiteral("fixture"), chapter});
@@ -47,7 +48,8 @@ BankSources sampleSources(int chapters, int perChapter, int drawn) {
 
 TestProgramFolder::TestProgramFolder(const BankSources& sources) {
     QDir(dir_.path()).mkpath(QStringLiteral("db"));
-    writeExamDatabase(databasePath(), QString::fromLatin1(kExamDatabasePassword), sources, QString());
+    writeExamDatabase(databasePath(), QString::fromLatin1(kExamDatabasePassword), sources,
+                      QString());
 }
 
 TestProgramFolder::TestProgramFolder(const QString& databaseToCopy) {
@@ -64,7 +66,8 @@ QString TestProgramFolder::databasePath() const {
 
 SqliteDatabase& TestProgramFolder::database() const {
     if (!database_)
-        database_ = std::make_unique<SqliteDatabase>(databasePath(), QString::fromLatin1(kExamDatabasePassword),
+        database_ = std::make_unique<SqliteDatabase>(databasePath(),
+                                                     QString::fromLatin1(kExamDatabasePassword),
                                                      SqliteDatabase::OpenMode::ExistingOnly);
     return *database_;
 }

@@ -57,7 +57,9 @@ public:
     void answerNext(MessageBox::Result result) { answers_.push_back(result); }
     void setDefaultAnswer(MessageBox::Result result) { defaultAnswer_ = result; }
     // Runs while a box is "open", as the event loop under a real modal box would.
-    void setWhileOpen(std::function<void(const MessageBox::Request&)> action) { whileOpen_ = std::move(action); }
+    void setWhileOpen(std::function<void(const MessageBox::Request&)> action) {
+        whileOpen_ = std::move(action);
+    }
 
     QList<MessageBox::Request> asked;
     QStringList texts() const;

@@ -24,9 +24,10 @@ class TestBankSources : public QObject {
     Q_OBJECT
 private slots:
     void parsesRecords() {
-        const auto questions = parseBankText(QStringLiteral("# comment\n\nQ: 问题一？\nA: 正确\nB: 错误\nK: B\n\r\n\n"
-                                                            "Q: 问题二？\nP: x.jpg\nA: 甲\nB: 乙\nC: 丙\nD: 丁\nK: D"),
-                                             QStringLiteral("ch3.txt"), 3);
+        const auto questions =
+            parseBankText(QStringLiteral("# comment\n\nQ: 问题一？\nA: 正确\nB: 错误\nK: B\n\r\n\n"
+                                         "Q: 问题二？\nP: x.jpg\nA: 甲\nB: 乙\nC: 丙\nD: 丁\nK: D"),
+                          QStringLiteral("ch3.txt"), 3);
         QCOMPARE(int(questions.size()), 2);
         QCOMPARE(questions[0].answerCode, 2);
         QVERIFY(questions[0].isTrueFalse());
@@ -39,15 +40,25 @@ private slots:
     void refusesBadRecordsWithFileAndLine_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("error");
-        QTest::newRow("missing answer") << "Q: 问？\nA: 正确\nB: 错误\n" << "ch1.txt:1:1: record has no answer (K:)";
-        QTest::newRow("answer beyond two choices") << "\nQ: 问？\nA: 正确\nB: 错误\nK: C"
-                                                   << "ch1.txt:2:4: answer 'C' does not fit a question with 2 choices";
-        QTest::newRow("answer not a letter") << "Q: 问？\nA: 正确\nB: 错误\nK: 1" << "ch1.txt:1:1: answer '1' is not one of A, B, C, D";
-        QTest::newRow("three choices") << "Q: 问？\nA: 一\nB: 二\nC: 三\nK: A" << "ch1.txt:1:1: record must have two choices (A, B) or four (A to D)";
-        QTest::newRow("no question") << "A: 一\nB: 二\nK: A" << "ch1.txt:1:1: record has no question text (Q:)";
-        QTest::newRow("unknown key") << "Q: 问？\nX: 一" << "ch1.txt:2:1: unknown key 'X'";
-        QTest::newRow("no blank after colon") << "Q:问？" << "ch1.txt:1:1: expected 'KEY: text' with KEY one of Q P A B C D K";
-        QTest::newRow("key twice") << "Q: 问？\nQ: 又问？" << "ch1.txt:2:1: key 'Q' given twice in one record";
+        QTest::newRow("missing answer") << "Q: 问？\nA: 正确\nB: 错误\n"
+                                        << "ch1.txt:1:1: record has no answer (K:)";
+        QTest::newRow("answer beyond two choices")
+            << "\nQ: 问？\nA: 正确\nB: 错误\nK: C"
+            << "ch1.txt:2:4: answer 'C' does not fit a question with 2 choices";
+        QTest::newRow("answer not a letter") << "Q: 问？\nA: 正确\nB: 错误\nK: 1"
+                                             << "ch1.txt:1:1: answer '1' is not one of A, B, C, D";
+        QTest::newRow("three choices")
+            << "Q: 问？\nA: 一\nB: 二\nC: 三\nK: A"
+            << "ch1.txt:1:1: record must have two choices (A, B) or four (A to D)";
+        QTest::newRow("no question") << "A: 一\nB: 二\nK: A"
+                                     << "ch1.txt:1:1: record has no question text (Q:)";
+        QTest::newRow("unknown key") << "Q: 问？\nX: 一"
+                                     << "ch1.txt:2:1: unknown key 'X'";
+        QTest::newRow("no blank after colon")
+            << "Q:问？"
+            << "ch1.txt:1:1: expected 'KEY: text' with KEY one of Q P A B C D K";
+        QTest::newRow("key twice") << "Q: 问？\nQ: 又问？"
+                                   << "ch1.txt:2:1: key 'Q' given twice in one record";
     }
     void refusesBadRecordsWithFileAndLine() {
         QFETCH(QString, text);
@@ -58,13 +69,19 @@ private slots:
     void idsRunWithoutGapsPerChapter() {
         BankSources sources;
         // Chapters out of order and true/false mixed in: the builder sorts and numbers.
-        sources.common = {fourChoiceQuestion(2, QStringLiteral("b1"), 1), trueFalseQuestion(1, QStringLiteral("a1"), true),
-                          trueFalseQuestion(2, QStringLiteral("b2"), false), fourChoiceQuestion(1, QStringLiteral("a2"), 0),
+        sources.common = {fourChoiceQuestion(2, QStringLiteral("b1"), 1),
+                          trueFalseQuestion(1, QStringLiteral("a1"), true),
+                          trueFalseQuestion(2, QStringLiteral("b2"), false),
+                          fourChoiceQuestion(1, QStringLiteral("a2"), 0),
                           trueFalseQuestion(1, QStringLiteral("a3"), false)};
         const auto rows = numberQuestions(sources.common);
         QStringList order;
         for (const QuestionRow& row : rows)
-            order << QStringLiteral("%1:%2:%3:%4").arg(row.id).arg(row.stzlb1).arg(row.stlx).arg(row.stnr);
+            order << QStringLiteral("%1:%2:%3:%4")
+                         .arg(row.id)
+                         .arg(row.stzlb1)
+                         .arg(row.stlx)
+                         .arg(row.stnr);
         QCOMPARE(order, (QStringList{"1:1:1:a1", "2:1:1:a3", "3:1:2:a2", "4:2:1:b2", "5:2:2:b1"}));
         QCOMPARE(rows[2].stbh, 3);
         QCOMPARE(rows[3].stbh, 1);
@@ -75,16 +92,19 @@ private slots:
         BankSources duplicate = sampleSources(1, 4, 2);
         duplicate.common.push_back(duplicate.common.front());
         duplicate.common.back().line = 99;
-        QVERIFY(builderError(dir.filePath(QStringLiteral("a.mdb")), duplicate).contains(QStringLiteral("fixture:99:4: duplicate question text")));
+        QVERIFY(builderError(dir.filePath(QStringLiteral("a.mdb")), duplicate)
+                    .contains(QStringLiteral("fixture:99:4: duplicate question text")));
 
         BankSources tooMany = sampleSources(2, 4, 2);
         tooMany.sysCfg[1].count = 5;
         tooMany.sysCfg[1].line = 7;
         QCOMPARE(builderError(dir.filePath(QStringLiteral("b.mdb")), tooMany),
-                 QStringLiteral("fixture:7:1: chapter 2 holds 4 questions, fewer than the 5 a paper draws"));
+                 QStringLiteral(
+                     "fixture:7:1: chapter 2 holds 4 questions, fewer than the 5 a paper draws"));
 
         BankSources missingPicture = sampleSources(1, 2, 1);
-        missingPicture.common.push_back(fourChoiceQuestion(1, QStringLiteral("图"), 1, QStringLiteral("nothing.jpg")));
+        missingPicture.common.push_back(
+            fourChoiceQuestion(1, QStringLiteral("图"), 1, QStringLiteral("nothing.jpg")));
         QVERIFY(builderError(dir.filePath(QStringLiteral("c.mdb")), missingPicture, dir.path())
                     .contains(QStringLiteral("picture 'nothing.jpg' does not exist")));
         // A refused build leaves no database behind.
@@ -100,7 +120,8 @@ private slots:
     }
 
 private:
-    static QString builderError(const QString& path, const BankSources& sources, const QString& pictures = QString()) {
+    static QString builderError(const QString& path, const BankSources& sources,
+                                const QString& pictures = QString()) {
         try {
             writeExamDatabase(path, QStringLiteral("k"), sources, pictures);
         } catch (const std::exception& error) {

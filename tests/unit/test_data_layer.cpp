@@ -114,10 +114,12 @@ private slots:
         query.setSql(QStringLiteral("select * from nosuchtable"));
         QCOMPARE(errorOf([&] { query.open(); }), QStringLiteral("no such table: nosuchtable"));
         query.setSql(QStringLiteral("delete from exam_temp"));
-        QCOMPARE(errorOf([&] { query.open(); }), QStringLiteral("CommandText does not return a result set"));
+        QCOMPARE(errorOf([&] { query.open(); }),
+                 QStringLiteral("CommandText does not return a result set"));
         // A second statement is refused rather than silently dropped.
         query.setSql(QStringLiteral("update sysparam set timer1=1; drop table B2"));
-        QCOMPARE(errorOf([&] { query.execSql(); }), QStringLiteral("Characters found after end of SQL statement"));
+        QCOMPARE(errorOf([&] { query.execSql(); }),
+                 QStringLiteral("Characters found after end of SQL statement"));
         QCOMPARE(folder->scalar(QStringLiteral("select timer1 from sysparam")), 8);
         QCOMPARE(folder->scalar(QStringLiteral("select count(*) from B2")), 12);
     }
@@ -127,24 +129,30 @@ private slots:
         const QByteArray before = fileDigest(folder->databasePath());
 
         AdoConnection wrongPassword;
-        wrongPassword.setConnectionString(examConnectionString(folder->path())
-                                              .replace(QStringLiteral("tavrendol"), QStringLiteral("guess")));
-        QCOMPARE(errorOf([&] { wrongPassword.open(); }), QStringLiteral("file is encrypted or is not a database"));
+        wrongPassword.setConnectionString(
+            examConnectionString(folder->path())
+                .replace(QStringLiteral("tavrendol"), QStringLiteral("guess")));
+        QCOMPARE(errorOf([&] { wrongPassword.open(); }),
+                 QStringLiteral("file is encrypted or is not a database"));
         QVERIFY(!wrongPassword.connected());
 
         AdoConnection missing;
-        missing.setConnectionString(examConnectionString(folder->path() + QStringLiteral("/nowhere")));
+        missing.setConnectionString(
+            examConnectionString(folder->path() + QStringLiteral("/nowhere")));
         QVERIFY(errorOf([&] { missing.open(); }).startsWith(QStringLiteral("Could not find file")));
         QVERIFY(!QFile::exists(folder->path() + QStringLiteral("/nowhere/db/exam.mdb")));
 
         AdoQuery query(&missing);
         query.setSql(QStringLiteral("delete from exam_temp"));
-        QVERIFY(errorOf([&] { query.execSql(); }).startsWith(QStringLiteral("Connection cannot be used")));
+        QVERIFY(errorOf([&] {
+                    query.execSql();
+                }).startsWith(QStringLiteral("Connection cannot be used")));
         QCOMPARE(fileDigest(folder->databasePath()), before);
 
         AdoConnection otherProvider;
         otherProvider.setConnectionString(QStringLiteral("Provider=MSDASQL;Data Source=x"));
-        QCOMPARE(errorOf([&] { otherProvider.open(); }), QStringLiteral("Provider cannot be found"));
+        QCOMPARE(errorOf([&] { otherProvider.open(); }),
+                 QStringLiteral("Provider cannot be found"));
     }
 
     void notOurFile() {
@@ -156,7 +164,8 @@ private slots:
         const QByteArray before = fileDigest(folder->databasePath());
         AdoConnection other;
         other.setConnectionString(examConnectionString(folder->path()));
-        QCOMPARE(errorOf([&] { other.open(); }), QStringLiteral("file is encrypted or is not a database"));
+        QCOMPARE(errorOf([&] { other.open(); }),
+                 QStringLiteral("file is encrypted or is not a database"));
         QCOMPARE(fileDigest(folder->databasePath()), before);
     }
 
@@ -172,7 +181,8 @@ private slots:
         query.close();
         query.setSql(QStringLiteral("pragma integrity_check"));
         query.open();
-        QCOMPARE(query.fieldByName(QStringLiteral("integrity_check")).asString(), QStringLiteral("ok"));
+        QCOMPARE(query.fieldByName(QStringLiteral("integrity_check")).asString(),
+                 QStringLiteral("ok"));
     }
 
 private:

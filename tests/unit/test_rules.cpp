@@ -35,16 +35,26 @@ private slots:
         QTest::addColumn<QString>("withBlank");
         QTest::addColumn<QString>("withoutBlank");
         const QChar a('A'), c('C'), d('D'), b('B');
-        QTest::newRow("plain") << "正确" << a << "A. 正确" << "A.正确";
-        QTest::newRow("already lettered") << "A、靠右" << a << "A、靠右" << "A、靠右";
-        QTest::newRow("already with point") << "B.减速" << b << "B.减速" << "B.减速";
-        QTest::newRow("small letter") << "a、靠右" << a << "A. a、靠右" << "A.a、靠右";
-        QTest::newRow("other capital") << "B开头" << a << "A. B开头" << "A.B开头";
-        QTest::newRow("empty A") << "" << a << "A. " << "A.";
-        QTest::newRow("empty B") << "" << b << "B. " << "B.";
-        QTest::newRow("empty C stays") << "" << c << "" << "";
-        QTest::newRow("empty D stays") << "" << d << "" << "";
-        QTest::newRow("D text") << "停车" << d << "D. 停车" << "D.停车";
+        QTest::newRow("plain") << "正确" << a << "A. 正确"
+                               << "A.正确";
+        QTest::newRow("already lettered") << "A、靠右" << a << "A、靠右"
+                                          << "A、靠右";
+        QTest::newRow("already with point") << "B.减速" << b << "B.减速"
+                                            << "B.减速";
+        QTest::newRow("small letter") << "a、靠右" << a << "A. a、靠右"
+                                      << "A.a、靠右";
+        QTest::newRow("other capital") << "B开头" << a << "A. B开头"
+                                       << "A.B开头";
+        QTest::newRow("empty A") << "" << a << "A. "
+                                 << "A.";
+        QTest::newRow("empty B") << "" << b << "B. "
+                                 << "B.";
+        QTest::newRow("empty C stays") << "" << c << ""
+                                       << "";
+        QTest::newRow("empty D stays") << "" << d << ""
+                                       << "";
+        QTest::newRow("D text") << "停车" << d << "D. 停车"
+                                << "D.停车";
     }
     void choicePrefix() {
         QFETCH(QString, text);
@@ -56,7 +66,8 @@ private slots:
     }
 
     void trimmingKeepsInnerAndWideBlanks() {
-        QCOMPARE(trimBlanks(QStringLiteral(" \t\r\n题 目\u3000 \n")), QStringLiteral("题 目\u3000"));
+        QCOMPARE(trimBlanks(QStringLiteral(" \t\r\n题 目\u3000 \n")),
+                 QStringLiteral("题 目\u3000"));
         QCOMPARE(trimBlanks(QString()), QString());
         QCOMPARE(questionTitle(3, 100), QStringLiteral("第 3 题   共\u3000100 题"));
     }
@@ -91,8 +102,9 @@ private slots:
 
     void connectionString() {
         const QString ours = examConnectionString(QStringLiteral("/opt/xundral"));
-        QCOMPARE(ours, QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=tavrendol;"
-                                      "Data Source=/opt/xundral/db/exam.mdb;Persist Security Info=true"));
+        QCOMPARE(ours, QStringLiteral(
+                           "Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=tavrendol;"
+                           "Data Source=/opt/xundral/db/exam.mdb;Persist Security Info=true"));
         const ConnectionParams params = parseConnectionString(ours);
         QCOMPARE(params.password, QStringLiteral("tavrendol"));
         QCOMPARE(params.dataSource, QStringLiteral("/opt/xundral/db/exam.mdb"));
@@ -105,32 +117,46 @@ private slots:
                 parseConnectionString(QString::fromLatin1(bad));
                 QFAIL(bad);
             } catch (const DbError& error) {
-                QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Provider cannot be found"));
+                QCOMPARE(QString::fromUtf8(error.what()),
+                         QStringLiteral("Provider cannot be found"));
             }
         }
     }
 
     void errorReportFullStop() {
-        QCOMPARE(errorReportText(QStringLiteral("no such table: B3")), QStringLiteral("no such table: B3."));
-        QCOMPARE(errorReportText(QStringLiteral("Already stopped.")), QStringLiteral("Already stopped."));
-        QCOMPARE(errorReportText(QStringLiteral("ends in a blank ")), QStringLiteral("ends in a blank "));
+        QCOMPARE(errorReportText(QStringLiteral("no such table: B3")),
+                 QStringLiteral("no such table: B3."));
+        QCOMPARE(errorReportText(QStringLiteral("Already stopped.")),
+                 QStringLiteral("Already stopped."));
+        QCOMPARE(errorReportText(QStringLiteral("ends in a blank ")),
+                 QStringLiteral("ends in a blank "));
         QCOMPARE(errorReportText(QStringLiteral("ends in -")), QStringLiteral("ends in -"));
-        QCOMPARE(errorReportText(QStringLiteral("找不到图片文件")), QStringLiteral("找不到图片文件."));
+        QCOMPARE(errorReportText(QStringLiteral("找不到图片文件")),
+                 QStringLiteral("找不到图片文件."));
         QCOMPARE(errorReportText(QString()), QString());
     }
 
     void countdownTicks_data() {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::newRow("start of 45") << "0:45:00" << "0:44:59";
-        QTest::newRow("single-digit minutes") << "0:5:00" << "0:04:59";
-        QTest::newRow("minute border") << "0:10:00" << "0:09:59";
-        QTest::newRow("hour border") << "1:00:00" << "0:59:59";
-        QTest::newRow("last second") << "0:00:01" << "0:00:00";
-        QTest::newRow("already zero") << "0:00:00" << "0:00:00";
-        QTest::newRow("zero minutes") << "0:0:00" << "0:00:00";
-        QTest::newRow("unreadable") << "12" << "0:00:00";
-        QTest::newRow("spliced minutes above 59") << "0:100:00" << "1:39:59";
+        QTest::newRow("start of 45") << "0:45:00"
+                                     << "0:44:59";
+        QTest::newRow("single-digit minutes") << "0:5:00"
+                                              << "0:04:59";
+        QTest::newRow("minute border") << "0:10:00"
+                                       << "0:09:59";
+        QTest::newRow("hour border") << "1:00:00"
+                                     << "0:59:59";
+        QTest::newRow("last second") << "0:00:01"
+                                     << "0:00:00";
+        QTest::newRow("already zero") << "0:00:00"
+                                      << "0:00:00";
+        QTest::newRow("zero minutes") << "0:0:00"
+                                      << "0:00:00";
+        QTest::newRow("unreadable") << "12"
+                                    << "0:00:00";
+        QTest::newRow("spliced minutes above 59") << "0:100:00"
+                                                  << "1:39:59";
     }
     void countdownTicks() {
         QFETCH(QString, before);
@@ -180,18 +206,21 @@ private slots:
                 values.append(generator.offset(1000));
             return values;
         };
-        PaperRandom first(QStringLiteral("2")), second(QStringLiteral("3")), again(QStringLiteral("3"));
+        PaperRandom first(QStringLiteral("2")), second(QStringLiteral("3")),
+            again(QStringLiteral("3"));
         const QList<int> a = sequence(first), b = sequence(second), c = sequence(again);
         QVERIFY(a != b);
         QVERIFY(b != c);
     }
 
     void scoreText() {
-        const QString pass = QStringLiteral("总试题数：     100\n\r答对题数：     90\n\r实际得分：     90分\n\r"
-                                            "恭喜你,过关了！\n\r\n\r您想查看试卷吗？\n\r\n\r");
+        const QString pass =
+            QStringLiteral("总试题数：     100\n\r答对题数：     90\n\r实际得分：     90分\n\r"
+                           "恭喜你,过关了！\n\r\n\r您想查看试卷吗？\n\r\n\r");
         QCOMPARE(scoreMessage(100, 90), pass);
-        const QString fail = QStringLiteral("总试题数：     100\n\r答对题数：     89\n\r实际得分：     89分\n\r"
-                                            "考试成绩不及格,继续努力！\n\r\n\r您想查看试卷吗？\n\r\n\r");
+        const QString fail =
+            QStringLiteral("总试题数：     100\n\r答对题数：     89\n\r实际得分：     89分\n\r"
+                           "考试成绩不及格,继续努力！\n\r\n\r您想查看试卷吗？\n\r\n\r");
         QCOMPARE(scoreMessage(100, 89), fail);
         QVERIFY(scoreMessage(80, 0).contains(QStringLiteral("实际得分：     0分")));
     }

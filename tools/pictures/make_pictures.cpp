@@ -34,11 +34,13 @@ int main(int argc, char* argv[]) {
     const QDir program(QString::fromLocal8Bit(argv[1]));
     program.mkpath(QStringLiteral("pic"));
     program.mkpath(QStringLiteral("resources"));
-    bool ok = writePicture(drawStartPicture(), program.filePath(QStringLiteral("resources/start.jpg")));
+    bool ok =
+        writePicture(drawStartPicture(), program.filePath(QStringLiteral("resources/start.jpg")));
     ok = writePicture(drawBanner(), program.filePath(QStringLiteral("resources/banner.jpg"))) && ok;
     int count = 0;
     for (const PictureSpec& spec : questionPictures()) {
-        ok = writePicture(spec.draw(), program.filePath(QStringLiteral("pic/") + spec.fileName)) && ok;
+        ok = writePicture(spec.draw(), program.filePath(QStringLiteral("pic/") + spec.fileName)) &&
+             ok;
         ++count;
     }
     std::printf("%d question pictures written\n", count);
