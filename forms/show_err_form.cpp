@@ -1,15 +1,138 @@
 #include "forms/show_err_form.h"
 
+#include "app/bank_name.h"
+#include "app/error_report.h"
+#include "app/font_faces.h"
+#include "app/main_window.h"
+#include "app/widget_setup.h"
+#include "data/data_module.h"
+#include "forms/wrong_list_text.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+#include <QTextCursor>
+
 TShowErrFrm* ShowErrFrm = nullptr;
+
+namespace {
+
+const QString kSelectColumns = QStringLiteral("SELECT ID,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK FROM ");
+
+} // namespace
 
 TShowErrFrm::TShowErrFrm(QWidget* parent) : QWidget(parent, Qt::Window) {
     ShowErrFrm = this;
     setObjectName(QStringLiteral("ShowErrFrm"));
     setWindowTitle(QStringLiteral("错误题目显示列表"));
-    resize(800, 596);
+    QFont base(QStringLiteral("MS Sans Serif"));
+    base.setPixelSize(11);
+    setFont(base);
+    const QColor highlight = palette().color(QPalette::Light);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedWidth(33);
+    fillBackground(Panel1, highlight);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setFrameStyle(QFrame::NoFrame);
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setFont(pixelFont(QStringLiteral("宋体"), 14));
+    QPalette memoPalette = Memo1->palette();
+    memoPalette.setColor(QPalette::Base, highlight);
+    Memo1->setPalette(memoPalette);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    // The window's size is the learner's business; the layout only fills it.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    layout->addWidget(Panel1);
+    layout->addWidget(Memo1);
+
+    // Outside the layout: the button keeps its place over the text, whatever the window's size.
+    Button2 = new QPushButton(QStringLiteral("返回&F"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(683, 530, 75, 25);
+    Button2->setDefault(true);
+    Button2->raise();
+    connect(Button2, &QPushButton::clicked, this, [this] { runHandler([&] { Button2Click(); }); });
+    setTabOrder(Memo1, Button2);
+
+    // The size the window returns to when the learner restores it from maximised.
+    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, QSize(800, 596), work));
+    setWindowState(Qt::WindowMaximized);
 }
 
 TShowErrFrm::~TShowErrFrm() {
     if (ShowErrFrm == this)
         ShowErrFrm = nullptr;
+}
+
+void TShowErrFrm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        runHandler([&] { Button1Click(); });
+}
+
+void TShowErrFrm::closeEvent(QCloseEvent* event) {
+    runHandler([&] { FormClose(); });
+    event->accept();
+}
+
+void TShowErrFrm::appendEntry(const QString& entry) {
+    QTextCursor cursor(Memo1->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(entry + QLatin1Char('\n'));
+}
+
+void TShowErrFrm::Button1Click() {
+    // Cleared first, so that a failing statement never leaves an earlier paper's list behind.
+    Memo1->clear();
+    AdoQuery& query = DM->query1;
+    query.close();
+    query.setSql(
+        kSelectColumns + BankName +
+        QStringLiteral(" WHERE answer<>mark and ID IN(SELECT EXAMID FROM S_MARK) order by id"));
+    query.open();
+    appendEntry(wrongListHeader(query.recordCount()));
+    query.close();
+
+    query.setSql(kSelectColumns + BankName +
+                 QStringLiteral(" WHERE ID IN(SELECT EXAMID FROM S_MARK) order by id"));
+    query.open();
+    for (; !query.eof(); query.next()) {
+        WrongQuestion question;
+        question.mark = query.fieldByName(QStringLiteral("MARK")).asInteger();
+        question.answer = query.fieldByName(QStringLiteral("ANSWER")).asInteger();
+        if (question.mark == question.answer)
+            continue;
+        question.position = query.recNo();
+        question.text = query.fieldByName(QStringLiteral("STNR")).asString();
+        for (int index = 0; index < 4; ++index)
+            question.choices[index] =
+                query.fieldByName(QStringLiteral("DA%1").arg(index + 1)).asString();
+        for (const QString& entry : wrongQuestionEntries(question))
+            appendEntry(entry);
+    }
+    query.close();
+}
+
+void TShowErrFrm::Button2Click() {
+    close();
+}
+
+void TShowErrFrm::FormClose() {
+    if (mainFrm)
+        mainFrm->ReturnToStartPanel();
 }

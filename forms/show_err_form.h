@@ -2,12 +2,31 @@
 
 #include <QWidget>
 
+class QPlainTextEdit;
+class QPushButton;
+
 // The list of the questions of the last paper that were answered wrongly or not at all.
 class TShowErrFrm : public QWidget {
     Q_OBJECT
 public:
     explicit TShowErrFrm(QWidget* parent = nullptr);
     ~TShowErrFrm() override;
+
+    // Handlers, named after their control and event.
+    void Button1Click();
+    void Button2Click();
+    void FormClose();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void appendEntry(const QString& entry);
+
+    QWidget* Panel1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* Button2 = nullptr;
 };
 
 extern TShowErrFrm* ShowErrFrm;

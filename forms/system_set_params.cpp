@@ -1,0 +1,77 @@
+// Loading the settings row into the dialog and saving it back.
+#include "app/error_report.h"
+#include "app/message_box.h"
+#include "data/data_module.h"
+#include "data/sqlite_database.h"
+#include "forms/radio_group.h"
+#include "forms/system_set_form.h"
+#include "forms/whole_number.h"
+
+#include <QLineEdit>
+
+#include <exception>
+#include <optional>
+
+namespace {
+
+// Any positive value means yes; a negative one selects neither item.
+int choiceIndex(int value) {
+    if (value < 0)
+        return -1;
+    return value > 1 ? 1 : value;
+}
+
+void notify(QWidget* parent, const QString& text) {
+    MessageBox::show(parent, {QString::fromLatin1(kApplicationTitle), text, MessageBox::Buttons::Ok,
+                              MessageBox::Icon::None});
+}
+
+} // namespace
+
+void TSystemSetFrm::FormShow() {
+    AdoQuery& query = DM->query1;
+    query.close();
+    query.setSql(QStringLiteral("select * from sysparam where id=1"));
+    query.open();
+    timer1->setText(query.fieldByName(QStringLiteral("timer1")).asString());
+    timer2->setText(query.fieldByName(QStringLiteral("timer2")).asString());
+    ifjump->setItemIndex(choiceIndex(query.fieldByName(QStringLiteral("ifjump")).asInteger()));
+    ifshow->setItemIndex(choiceIndex(query.fieldByName(QStringLiteral("ifshow")).asInteger()));
+    query.close();
+}
+
+void TSystemSetFrm::Button1Click() {
+    AdoQuery& query = DM->query1;
+    query.close();
+    query.clearSql();
+    if (!writeParams()) {
+        notify(this, QStringLiteral("保存系统设置失败!"));
+        return;
+    }
+    notify(this, QStringLiteral("保存系统设置成功!"));
+    query.close();
+}
+
+bool TSystemSetFrm::writeParams() const {
+    // What was typed is checked here and bound, never spliced into the statement: text such
+    // as "8,timer2=0" would otherwise rewrite other columns.
+    const std::optional<int> seconds = parseWholeNumber(timer1->text());
+    const std::optional<int> minutes = parseWholeNumber(timer2->text());
+    if (!seconds || !minutes)
+        return false;
+    try {
+        const SqliteDatabase& database = DM->ADOConnection1.database();
+        SqliteStatement update(database, QStringLiteral("update sysparam set timer1=?,timer2=?\n"
+                                                        ",ifjump=?,ifshow=?"));
+        update.bind(1, *seconds);
+        update.bind(2, *minutes);
+        update.bind(3, ifjump->itemIndex());
+        update.bind(4, ifshow->itemIndex());
+        update.step();
+        // An update that found no row saved nothing, and must not be reported as saved.
+        SqliteStatement changed(database, QStringLiteral("select changes()"));
+        return changed.step() && changed.value(0).toInt() > 0;
+    } catch (const std::exception&) {
+        return false;
+    }
+}

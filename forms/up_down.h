@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+// Two arrow buttons bound to an edit: each click, or the Up and Down keys in the edit, steps
+// the whole number shown there by one within the bounds and writes it back. The edit itself
+// still takes any text; only the steps are bounded. The buttons never take the focus.
+class UpDown : public QWidget {
+    Q_OBJECT
+public:
+    UpDown(QWidget* parent, const char* name, const QRect& geometry, QLineEdit* associate,
+           int position, int minimum = 0, int maximum = 100);
+
+    int position() const { return position_; }
+    void stepBy(int steps);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLineEdit* associate_;
+    QToolButton* up_;
+    QToolButton* down_;
+    int position_;
+    int minimum_;
+    int maximum_;
+};

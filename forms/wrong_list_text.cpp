@@ -1,0 +1,41 @@
+#include "forms/wrong_list_text.h"
+
+#include "exam/question_text.h"
+
+QString AnswerCodeToLetter(int code) {
+    switch (code) {
+    case 1:
+        return QStringLiteral("A");
+    case 2:
+        return QStringLiteral("B");
+    case 3:
+        return QStringLiteral("C");
+    case 0:
+        return QStringLiteral("D");
+    case 5:
+        return QStringLiteral("未选");
+    default:
+        return QString();
+    }
+}
+
+QString wrongListHeader(int wrongCount) {
+    return QStringLiteral("以下是您答错的题目列表：(共%1道)\n").arg(wrongCount);
+}
+
+QStringList wrongQuestionEntries(const WrongQuestion& question) {
+    const QLatin1Char letters[] = {QLatin1Char('A'), QLatin1Char('B'), QLatin1Char('C'),
+                                   QLatin1Char('D')};
+    QStringList entries;
+    entries.append(QString::number(question.position) + QLatin1Char('.') +
+                   trimBlanks(question.text) + QLatin1Char('\n'));
+    // Unlike the question panel, the list puts no blank after the letter's point and keeps
+    // the choices untrimmed.
+    for (int index = 0; index < 4; ++index)
+        entries.append(prefixChoice(question.choices[index], letters[index], QStringLiteral(".")) +
+                       QLatin1Char('\n'));
+    entries.append(QStringLiteral("您的答案为：") + AnswerCodeToLetter(question.mark) +
+                   QStringLiteral("       正确答案为：") + AnswerCodeToLetter(question.answer) +
+                   QStringLiteral("\n\n"));
+    return entries;
+}
