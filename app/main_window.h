@@ -58,6 +58,9 @@ public:
     void nextbtnClick();
     void endbtnClick();
 
+    // One row of the examination-type menu: the texts it puts on the window.
+    struct ExamType;
+
     // What the wrong-answer list does to this window when it closes.
     void ReturnToStartPanel();
 
@@ -73,6 +76,7 @@ private:
     void createAccelerators();
     void arrangeStackingAndTabOrder();
     void connectHandlers();
+    void switchExamType(const ExamType& type, QAction* chosen, QAction* other, const QString& bank);
 
     void ResetExercise();
     void LoadParams();

@@ -25,17 +25,17 @@
 
 TmainFrm* mainFrm = nullptr;
 
-namespace {
-
-struct ExamType {
+struct TmainFrm::ExamType {
     QString headerText;
     QString bottomBarText;
 };
 
-const ExamType kTruck{QStringLiteral("当前考试类型为：大型货车B2"),
-                      QStringLiteral("模拟考试100题（大货车B2）")};
-const ExamType kSmallCar{QStringLiteral("当前考试类型为：小型汽车C1，C2"),
-                         QStringLiteral("模拟考试100题（小型汽车C1，C2）")};
+namespace {
+
+const TmainFrm::ExamType kTruck{QStringLiteral("当前考试类型为：大型货车B2"),
+                                QStringLiteral("模拟考试100题（大货车B2）")};
+const TmainFrm::ExamType kSmallCar{QStringLiteral("当前考试类型为：小型汽车C1，C2"),
+                                   QStringLiteral("模拟考试100题（小型汽车C1，C2）")};
 
 } // namespace
 
@@ -162,21 +162,21 @@ void TmainFrm::Button1Click() {
 }
 
 void TmainFrm::B2Click() {
-    setAutoCaption(EXAMTYPE, kTruck.headerText);
-    B2->setChecked(true);
-    if (C->isChecked())
-        C->setChecked(false);
-    BankName = QStringLiteral("B2");
-    setAutoCaption(Label10, kTruck.bottomBarText);
+    switchExamType(kTruck, B2, C, QStringLiteral("B2"));
 }
 
 void TmainFrm::CClick() {
-    setAutoCaption(EXAMTYPE, kSmallCar.headerText);
-    C->setChecked(true);
-    if (B2->isChecked())
-        B2->setChecked(false);
-    BankName = QStringLiteral("C");
-    setAutoCaption(Label10, kSmallCar.bottomBarText);
+    switchExamType(kSmallCar, C, B2, QStringLiteral("C"));
+}
+
+void TmainFrm::switchExamType(const ExamType& type, QAction* chosen, QAction* other,
+                              const QString& bank) {
+    setAutoCaption(EXAMTYPE, type.headerText);
+    chosen->setChecked(true);
+    if (other->isChecked())
+        other->setChecked(false);
+    BankName = bank;
+    setAutoCaption(Label10, type.bottomBarText);
 }
 
 void TmainFrm::BitBtn5Click() {
