@@ -43,7 +43,10 @@ QTextEdit* makeTextBox(QWidget* parent, const char* name, const QRect& geometry,
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->document()->setDocumentMargin(1);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, background);
+    // A box on its parent's own colour lets the parent show through, so the style's shading of
+    // a group frame does not leave lighter rectangles around the texts.
+    const bool sameAsParent = parent && parent->palette().color(QPalette::Window) == background;
+    palette.setColor(QPalette::Base, sameAsParent ? QColor(Qt::transparent) : background);
     palette.setColor(QPalette::Text, color);
     box->setPalette(palette);
     box->setProperty("centred", centred);
