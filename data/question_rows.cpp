@@ -10,43 +10,53 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <map>
+#include <tuple>
+
+bool isBankTable(const QString& name) {
+    return std::any_of(std::begin(kBankTables), std::end(kBankTables),
+                       [&](const char* table) { return name == QLatin1String(table); });
+}
 
 std::vector<QuestionRow> numberQuestions(const std::vector<BankQuestion>& questions) {
-    std::vector<const BankQuestion*> ordered;
-    ordered.reserve(questions.size());
-    for (const BankQuestion& question : questions)
-        ordered.push_back(&question);
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const BankQuestion* left, const BankQuestion* right) {
-                         if (left->chapter != right->chapter)
-                             return left->chapter < right->chapter;
-                         return left->isTrueFalse() && !right->isTrueFalse();
-                     });
     std::vector<QuestionRow> rows;
-    rows.reserve(ordered.size());
-    int numberInChapter = 0;
-    int chapter = -1;
-    for (const BankQuestion* question : ordered) {
-        if (question->chapter != chapter) {
-            chapter = question->chapter;
-            numberInChapter = 0;
-        }
+    rows.reserve(questions.size());
+    for (const BankQuestion& question : questions) {
         QuestionRow row;
-        row.id = int(rows.size()) + 1;
-        if (!question->picture.isEmpty())
+        if (!question.picture.isEmpty())
             row.tp = QLatin1Char('/') + QLatin1String(kPictureFolder) + QLatin1Char('/') +
-                     question->picture;
-        row.stnr = question->text;
-        for (int index = 0; index < question->choices.size() && index < 4; ++index)
-            row.da[index] = question->choices.at(index);
-        row.answer = question->answerCode;
-        row.stzlb1 = question->chapter;
-        row.stlx = question->isTrueFalse() ? 1 : 2;
-        row.stbh = ++numberInChapter;
+                     question.picture;
+        row.stnr = question.text;
+        for (int index = 0; index < question.choices.size() && index < 4; ++index)
+            row.da[index] = question.choices.at(index);
+        row.answer = question.answerCode;
+        row.stzlb1 = question.chapter;
+        row.stlx = question.isTrueFalse() ? 1 : 2;
         rows.push_back(row);
     }
+    renumberQuestions(rows);
     return rows;
+}
+
+void renumberQuestions(std::vector<QuestionRow>& rows) {
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const QuestionRow& left, const QuestionRow& right) {
+                         return std::tie(left.stzlb1, left.stlb, left.stlx, left.stbh) <
+                                std::tie(right.stzlb1, right.stlb, right.stlx, right.stbh);
+                     });
+    int numberInChapter = 0;
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        if (index == 0 || rows[index].stzlb1 != rows[index - 1].stzlb1)
+            numberInChapter = 0;
+        rows[index].id = int(index) + 1;
+        rows[index].stbh = ++numberInChapter;
+    }
+}
+
+int chapterSize(const std::vector<QuestionRow>& rows, int chapter) {
+    return int(std::count_if(rows.begin(), rows.end(),
+                             [&](const QuestionRow& row) { return row.stzlb1 == chapter; }));
 }
 
 void validateBank(const std::vector<BankQuestion>& questions, const QString& pictureDir) {
@@ -70,9 +80,7 @@ void validateSysCfg(const std::vector<SysCfgRow>& rows,
                     const std::vector<std::vector<QuestionRow>*>& banks) {
     for (const SysCfgRow& row : rows) {
         for (const std::vector<QuestionRow>* bank : banks) {
-            const auto size = std::count_if(bank->begin(), bank->end(), [&](const QuestionRow& q) {
-                return q.stzlb1 == row.chapter;
-            });
+            const int size = chapterSize(*bank, row.chapter);
             if (row.count > size)
                 throw BankSourceError(row.file, row.line, 1,
                                       QStringLiteral("chapter %1 holds %2 questions, fewer than "
@@ -93,9 +101,9 @@ void insertQuestions(SqliteDatabase& database, const QString& table,
                                .arg(table));
     for (const QuestionRow& row : rows) {
         insert.reset();
-        const QVariant values[] = {row.id,    row.tp,     row.stnr,   row.da[0], row.da[1],
-                                   row.da[2], row.da[3],  row.answer, row.mark,  row.stlb,
-                                   row.stzlb1, row.stlx, row.stbh};
+        const QVariant values[] = {row.id,     row.tp,    row.stnr,   row.da[0], row.da[1],
+                                   row.da[2],  row.da[3], row.answer, row.mark,  row.stlb,
+                                   row.stzlb1, row.stlx,  row.stbh};
         int index = 1;
         for (const QVariant& value : values)
             insert.bind(index++, value);
@@ -147,8 +155,8 @@ void writeExamDatabase(const QString& path, const QString& key, const BankSource
         insertQuestions(database, QStringLiteral("B2"), truckRows);
         insertQuestions(database, QStringLiteral("C"), carRows);
         for (const SysCfgRow& row : sources.sysCfg) {
-            SqliteStatement insert(database,
-                                   QStringLiteral("INSERT INTO SYS_CFG (STZLB1, STSL) VALUES (?, ?)"));
+            SqliteStatement insert(
+                database, QStringLiteral("INSERT INTO SYS_CFG (STZLB1, STSL) VALUES (?, ?)"));
             insert.bind(1, row.chapter);
             insert.bind(2, row.count);
             insert.step();
@@ -162,6 +170,7 @@ void writeExamDatabase(const QString& path, const QString& key, const BankSource
         param.step();
         database.execScript(QStringLiteral("COMMIT;"));
     }
-    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) != 0)
+    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) !=
+        0)
         throw DbError(QStringLiteral("cannot move %1 to %2").arg(partial, path));
 }

@@ -24,9 +24,20 @@ struct QuestionRow {
 
 inline constexpr const char* kPictureFolder = "pic";
 
+// Bank names are spliced into SQL text, so nothing but these two may ever reach it.
+inline constexpr const char* kBankTables[] = {"B2", "C"};
+bool isBankTable(const QString& name);
+
 // Orders chapter by chapter, true/false before single choice, keeping file order otherwise,
 // and numbers the ids so that every chapter's ids run without a gap.
 std::vector<QuestionRow> numberQuestions(const std::vector<BankQuestion>& questions);
+
+// The same order and numbering for rows that already carry their sort keys: by STZLB1, STLB,
+// STLX, STBH (given order among equals), then ID and STBH renumbered from 1 so that id order
+// is the sequential order and each chapter's ids run without a gap.
+void renumberQuestions(std::vector<QuestionRow>& rows);
+
+int chapterSize(const std::vector<QuestionRow>& rows, int chapter);
 
 // Refuses, with file and line, duplicate question texts within one bank and pictures that
 // are not in `pictureDir` (skipped when `pictureDir` is empty).

@@ -1,0 +1,113 @@
+#include "tools/bank_tool/bank_tool.h"
+
+#include "data/question_rows.h"
+#include "tools/bank_tool/commands.h"
+
+#include <exception>
+
+namespace {
+
+void expectArguments(const QStringList& arguments, qsizetype count, const char* synopsis) {
+    if (arguments.size() != count)
+        throw UsageError(QStringLiteral("%1 takes %2 argument(s): %3")
+                             .arg(arguments.front())
+                             .arg(count - 1)
+                             .arg(QLatin1String(synopsis)));
+}
+
+QString bankArgument(const QString& text) {
+    if (!isBankTable(text))
+        throw UsageError(QStringLiteral("BANK must be B2 or C, not '%1'").arg(text));
+    return text;
+}
+
+int wholeNumberArgument(const QString& text, const char* name, int smallest) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < smallest)
+        throw UsageError(QStringLiteral("%1 must be a whole number of %2 or more, not '%3'")
+                             .arg(QLatin1String(name))
+                             .arg(smallest)
+                             .arg(text));
+    return value;
+}
+
+int dispatch(const QStringList& arguments, ToolStreams streams) {
+    if (arguments.isEmpty())
+        throw UsageError(QStringLiteral("no command given"));
+    for (const QString& argument : arguments) {
+        // "-5" is a number for config to refuse with a clearer message, not an option.
+        if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1 &&
+            !argument.at(1).isDigit())
+            throw UsageError(QStringLiteral("unknown option '%1'").arg(argument));
+    }
+    const QString command = arguments.front();
+    if (command == QLatin1String("check")) {
+        expectArguments(arguments, 2, "check DB");
+        return checkCommand(arguments.at(1), streams);
+    }
+    if (command == QLatin1String("export")) {
+        expectArguments(arguments, 4, "export DB BANK FILE.csv");
+        return exportCommand(arguments.at(1), bankArgument(arguments.at(2)), arguments.at(3),
+                             streams);
+    }
+    if (command == QLatin1String("import")) {
+        expectArguments(arguments, 4, "import DB BANK FILE.csv");
+        return importCommand(arguments.at(1), bankArgument(arguments.at(2)), arguments.at(3),
+                             streams);
+    }
+    if (command == QLatin1String("config")) {
+        if (arguments.size() == 2)
+            return showConfigCommand(arguments.at(1), streams);
+        expectArguments(arguments, 4, "config DB [CHAPTER COUNT]");
+        return setConfigCommand(arguments.at(1), wholeNumberArgument(arguments.at(2), "CHAPTER", 1),
+                                wholeNumberArgument(arguments.at(3), "COUNT", 0), streams);
+    }
+    throw UsageError(QStringLiteral("unknown command '%1'").arg(command));
+}
+
+} // namespace
+
+QString bankToolHelp() {
+    return QStringLiteral(
+        "usage: xundral-bank COMMAND ARGUMENTS\n"
+        "\n"
+        "Checks, exports and imports the question banks of a Xundral exam database\n"
+        "(db/exam.mdb in the program folder). BANK is B2 (large truck) or C (small car).\n"
+        "\n"
+        "  check DB                 check both banks, SYS_CFG and sysparam; print a\n"
+        "                           summary per chapter\n"
+        "  export DB BANK FILE.csv  write a bank as CSV: UTF-8 with a byte order mark, a\n"
+        "                           header row, one column per table column\n"
+        "  import DB BANK FILE.csv  replace a bank from CSV; nothing changes unless every\n"
+        "                           record is sound and SYS_CFG still fits\n"
+        "  config DB                show SYS_CFG: questions a paper draws per chapter\n"
+        "  config DB CHAPTER COUNT  set the questions drawn from CHAPTER (0: none); the\n"
+        "                           count must fit the chapter in both banks\n"
+        "\n"
+        "Picture paths (TP) are appended to the program folder, the folder above the\n"
+        "database's, as the program does. An import ignores the ID and MARK columns: it\n"
+        "orders the questions by STZLB1, STLB, STLX and STBH, numbers ID and STBH afresh\n"
+        "so that each chapter's ids run without a gap, and sets every MARK to 5. It keeps\n"
+        "sysparam, SYS_CFG and the other bank, and empties the stored paper (S_MARK,\n"
+        "EXAM_TEMP), whose ids would now name other questions.\n"
+        "\n"
+        "Exit status: 0 done, 1 data refused or problems found, 2 usage error.\n");
+}
+
+int runBankTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        out << bankToolHelp();
+        return kExitOk;
+    }
+    try {
+        return dispatch(arguments, ToolStreams{out, err});
+    } catch (const UsageError& error) {
+        err << "xundral-bank: " << QString::fromUtf8(error.what())
+            << "\nTry 'xundral-bank --help'.\n";
+        return kExitUsage;
+    } catch (const std::exception& error) {
+        err << "xundral-bank: " << QString::fromUtf8(error.what()) << '\n';
+        return kExitRefused;
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "data/question_rows.h"
+#include "tools/bank_tool/exam_file.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <vector>
+
+class SqliteDatabase;
+
+struct BankReport {
+    QString name;
+    std::vector<QuestionRow> rows;
+    QStringList problems;
+};
+
+struct CheckReport {
+    std::vector<BankReport> banks; // B2, then C
+    SysCfgTable sysCfg;
+    QStringList problems; // SYS_CFG and sysparam
+    int problemCount() const;
+};
+
+// Everything the program relies on in both banks, SYS_CFG and sysparam; pictures are looked
+// for below `programDir`.
+CheckReport checkExamDatabase(SqliteDatabase& database, const QString& programDir);
+
+// The per-chapter summary of every bank on `out`, each problem on `err` after `databasePath`.
+void printCheckReport(const CheckReport& report, const QString& databasePath, QTextStream& out,
+                      QTextStream& err);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+
+#include <stdexcept>
+
+// A command line the tool cannot run: wrong words, numbers or names. Exit status 2.
+class UsageError : public std::runtime_error {
+public:
+    explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
+struct ToolStreams {
+    QTextStream& out;
+    QTextStream& err;
+};
+
+// Each returns the exit status; data and file errors may also be thrown as exceptions.
+int checkCommand(const QString& databasePath, ToolStreams streams);
+int exportCommand(const QString& databasePath, const QString& bank, const QString& csvPath,
+                  ToolStreams streams);
+int importCommand(const QString& databasePath, const QString& bank, const QString& csvPath,
+                  ToolStreams streams);
+int showConfigCommand(const QString& databasePath, ToolStreams streams);
+int setConfigCommand(const QString& databasePath, int chapter, int count, ToolStreams streams);

@@ -1,0 +1,97 @@
+// export and import: a bank to and from CSV.
+#include "data/sqlite_database.h"
+#include "tools/bank_tool/bank_rules.h"
+#include "tools/bank_tool/bank_tool.h"
+#include "tools/bank_tool/commands.h"
+#include "tools/bank_tool/exam_file.h"
+#include "tools/bank_tool/question_csv.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+QByteArray readWholeFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error(
+            QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()).toStdString());
+    return file.readAll();
+}
+
+void writeWholeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw std::runtime_error(
+            QStringLiteral("%1: cannot write: %2").arg(path, file.errorString()).toStdString());
+}
+
+void replaceBank(SqliteDatabase& database, const QString& bank,
+                 const std::vector<QuestionRow>& rows) {
+    // The bank name was checked against the two table names before it got here.
+    database.execScript(QStringLiteral("DELETE FROM %1;").arg(bank));
+    insertQuestions(database, bank, rows);
+    database.execScript(QStringLiteral("DELETE FROM S_MARK; DELETE FROM EXAM_TEMP;"));
+}
+
+QString chapterCounts(const std::vector<QuestionRow>& rows) {
+    QStringList parts;
+    for (const ChapterSummary& chapter : summarizeChapters(rows))
+        parts.append(QStringLiteral("chapter %1: %2").arg(chapter.chapter).arg(chapter.questions));
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+int exportCommand(const QString& databasePath, const QString& bank, const QString& csvPath,
+                  ToolStreams streams) {
+    const auto database = openExamDatabase(databasePath);
+    const std::vector<QuestionRow> rows = readQuestions(*database, bank);
+    writeWholeFile(csvPath, questionsToCsv(rows));
+    streams.out << "exported " << rows.size() << " questions of bank " << bank << " to " << csvPath
+                << '\n';
+    return kExitOk;
+}
+
+int importCommand(const QString& databasePath, const QString& bank, const QString& csvPath,
+                  ToolStreams streams) {
+    std::vector<CsvRecord> records;
+    try {
+        records = parseCsv(readWholeFile(csvPath));
+    } catch (const CsvError& error) {
+        streams.err << csvPath << ':' << error.line() << ':' << error.column() << ": "
+                    << error.message() << "\nnothing imported\n";
+        return kExitRefused;
+    }
+    CsvQuestions questions = questionsFromCsv(records, csvPath);
+    const auto database = openExamDatabase(databasePath);
+    for (const RowProblem& problem : findRowProblems(questions.rows, programFolderOf(databasePath)))
+        questions.problems.push_back(describeRowProblem(questions, problem, csvPath));
+    sortProblems(questions.problems);
+
+    Transaction transaction(*database);
+    std::vector<QuestionRow> rows = questions.rows;
+    renumberQuestions(rows);
+    for (QuestionRow& row : rows)
+        row.mark = 5;
+    QStringList problems;
+    for (const CsvProblem& problem : questions.problems)
+        problems.append(problem.text);
+    if (problems.isEmpty()) {
+        // Only this bank changes, so only it can stop fitting a SYS_CFG that fitted before.
+        for (const QString& problem :
+             findSysCfgFitProblems(readSysCfg(*database).rows, {{bank, &rows}}))
+            problems.append(databasePath + QStringLiteral(": ") + problem);
+    }
+    if (!problems.isEmpty()) {
+        for (const QString& problem : problems)
+            streams.err << problem << '\n';
+        streams.err << problems.size() << " problem(s); nothing imported\n";
+        return kExitRefused;
+    }
+    replaceBank(*database, bank, rows);
+    transaction.commit();
+    streams.out << "imported " << rows.size() << " questions into bank " << bank << " ("
+                << chapterCounts(rows) << ")\n";
+    return kExitOk;
+}
