@@ -1,0 +1,184 @@
+// The bank tool's command line: exit codes and messages for bad usage, what check finds, and
+// config's refusals.
+#include "tests/bank_tool/tool_run.h"
+#include "tests/support/test_support.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+class TestBankToolCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        folder_ = std::make_unique<TestProgramFolder>(toolFixtureSources());
+        addFixturePictures(folder_->path());
+        db_ = folder_->databasePath();
+    }
+    void cleanup() { folder_.reset(); }
+
+    void refusesBadUsage_data() {
+        QTest::addColumn<QStringList>("arguments"); // DB stands for the fixture database
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("nothing") << QStringList{} << 2
+                                 << "xundral-bank: no command given\nTry 'xundral-bank --help'.\n";
+        QTest::newRow("unknown command") << QStringList{"frob"} << 2 << "unknown command 'frob'";
+        QTest::newRow("too few") << QStringList{"check"} << 2
+                                 << "check takes 1 argument(s): check DB";
+        QTest::newRow("too many") << QStringList{"export", "DB", "C"} << 2
+                                  << "export takes 3 argument(s): export DB BANK FILE.csv";
+        QTest::newRow("unknown option")
+            << QStringList{"check", "DB", "--all"} << 2 << "unknown option '--all'";
+        QTest::newRow("other table") << QStringList{"export", "DB", "SYS_CFG", "x.csv"} << 2
+                                     << "BANK must be B2 or C, not 'SYS_CFG'";
+        QTest::newRow("bank in lower case")
+            << QStringList{"import", "DB", "c", "x.csv"} << 2 << "BANK must be B2 or C, not 'c'";
+        QTest::newRow("SQL in the bank name")
+            << QStringList{"export", "DB", "C; DROP TABLE B2", "x.csv"} << 2
+            << "BANK must be B2 or C";
+        QTest::newRow("chapter not a number")
+            << QStringList{"config", "DB", "二", "5"} << 2
+            << "CHAPTER must be a whole number of 1 or more, not '二'";
+        QTest::newRow("chapter 0") << QStringList{"config", "DB", "0", "5"} << 2
+                                   << "CHAPTER must be a whole number of 1 or more, not '0'";
+        QTest::newRow("negative count") << QStringList{"config", "DB", "1", "-3"} << 2
+                                        << "COUNT must be a whole number of 0 or more, not '-3'";
+        QTest::newRow("config with one number")
+            << QStringList{"config", "DB", "1"} << 2 << "config takes 3 argument(s)";
+        QTest::newRow("no database") << QStringList{"check", "nowhere/exam.mdb"} << 1
+                                     << "xundral-bank: nowhere/exam.mdb: Could not find file";
+        QTest::newRow("no CSV file")
+            << QStringList{"import", "DB", "C", "nowhere.csv"} << 1 << "nowhere.csv: cannot read";
+    }
+    void refusesBadUsage() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, error);
+        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^DB$")), db_);
+        const QString before = dumpDatabase(db_);
+        const ToolRun run = runTool(arguments);
+        QCOMPARE(run.code, code);
+        QVERIFY2(run.err.contains(error), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(dumpDatabase(db_), before);
+    }
+
+    void refusesAFileThatIsNotAnExamDatabase() {
+        const QString other = folder_->path() + QStringLiteral("/other.mdb");
+        writeFile(other, QByteArray(4096, 'x'));
+        const ToolRun run = runTool({"check", other});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.startsWith(QStringLiteral("xundral-bank: ") + other +
+                                    QStringLiteral(": file is")),
+                 qPrintable(run.err));
+    }
+
+    void helpExplainsTheCommands() {
+        const ToolRun run = runTool({"import", "--help"});
+        QCOMPARE(run.code, 0);
+        for (const char* command :
+             {"check DB", "export DB BANK FILE.csv", "import DB BANK FILE.csv",
+              "config DB CHAPTER COUNT", "Exit status"})
+            QVERIFY2(run.out.contains(QLatin1String(command)), command);
+    }
+
+    void checkSummarisesEachChapter() {
+        const ToolRun run = runTool({"check", db_});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        QVERIFY2(run.out.contains(QStringLiteral(
+                     "bank B2: 23 questions\n"
+                     "  chapter  questions  true/false  four-choice  pictures  drawn\n"
+                     "  1        8          4           4            1         2\n"
+                     "  2        8          4           4            0         2\n"
+                     "  3        7          3           4            1         2\n")),
+                 qPrintable(run.out));
+        QVERIFY(run.out.contains(QStringLiteral("bank C: 20 questions\n")));
+        QVERIFY(run.out.endsWith(
+            QStringLiteral("SYS_CFG: a paper draws 6 questions\nno problems found\n")));
+    }
+
+    void checkNamesEveryBrokenRule() {
+        folder_->exec("UPDATE C SET ID = 100 WHERE ID = 9;"    // gap in chapter 2 of C
+                      "UPDATE B2 SET ANSWER = 3 WHERE ID = 1;" // C on a true/false question
+                      "UPDATE B2 SET STNR = '第1章第1题' WHERE ID = 2;" // duplicate text
+                      "UPDATE C SET TP = '/pic/gone.jpg' WHERE ID = 3;" // missing picture
+                      "UPDATE C SET DA4 = '' WHERE ID = 4;"             // three choices
+                      "INSERT INTO SYS_CFG VALUES (3, 9);"              // chapter 3 twice, too many
+                      "DELETE FROM sysparam;");
+        const ToolRun run = runTool({"check", db_});
+        QCOMPARE(run.code, 1);
+        const QStringList expected = {
+            "table B2, ID 1, column ANSWER: answer code 3 (C) does not fit a question with 2 "
+            "choices",
+            "table B2, ID 2, column STNR: duplicate question text (first at ID 1)",
+            "table C, ID 3, column TP: picture file " + folder_->path() +
+                "/pic/gone.jpg does not exist",
+            "table C, ID 4, column DA4: a question has two choices (DA1, DA2) or four (DA1 to DA4)",
+            "table C, chapter 2: ids 8 to 100 hold 7 questions, so some are missing (the first gap "
+            "follows ID 8)",
+            "SYS_CFG row 4 draws from chapter 3 again (row 3 already does)",
+            "SYS_CFG row 4 draws 9 questions from chapter 3, but bank B2 holds 7 there",
+            "SYS_CFG row 4 draws 9 questions from chapter 3, but bank C holds 6 there",
+            "sysparam has no settings row (id 1)",
+        };
+        for (const QString& problem : expected)
+            QVERIFY2(run.err.contains(db_ + QStringLiteral(": ") + problem + QLatin1Char('\n')),
+                     qPrintable(problem + "\n---\n" + run.err));
+        QVERIFY(run.err.endsWith(QStringLiteral("%1 problem(s) found\n").arg(expected.size())));
+    }
+
+    void configShowsAndSetsOneRow() {
+        ToolRun run = runTool({"config", db_});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out, QStringLiteral("row  chapter  drawn  B2 holds  C holds\n"
+                                         "1    1        2      8         7\n"
+                                         "2    2        2      8         7\n"
+                                         "3    3        2      7         6\n"
+                                         "a paper draws 6 questions\n"));
+        run = runTool({"config", db_, "2", "7"});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        QCOMPARE(run.out, QStringLiteral("chapter 2 now draws 7 questions; a paper draws 11\n"));
+        QCOMPARE(folder_->scalar("SELECT STSL FROM SYS_CFG WHERE rowid = 2"), 7);
+
+        // Refused: more than C holds in chapter 3 (B2 has one more); nothing changes.
+        const QString before = dumpDatabase(db_);
+        run = runTool({"config", db_, "3", "7"});
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.err, db_ + QStringLiteral(": bank C holds 6 questions in chapter 3, fewer "
+                                               "than 7\nSYS_CFG not changed\n"));
+        QCOMPARE(dumpDatabase(db_), before);
+        run = runTool({"config", db_, "5", "1"});
+        QCOMPARE(run.code, 1);
+        QVERIFY(run.err.contains(
+            QStringLiteral("bank B2 holds 0 questions in chapter 5, fewer than 1")));
+
+        // Two rows for one chapter would both be drawn; setting the chapter leaves one.
+        folder_->exec("INSERT INTO SYS_CFG VALUES (1, 1)");
+        QCOMPARE(runTool({"config", db_, "1", "0"}).code, 0);
+        QCOMPARE(folder_->scalar("SELECT COUNT(*) FROM SYS_CFG WHERE STZLB1 = 1"), 1);
+        QCOMPARE(folder_->scalar("SELECT STSL FROM SYS_CFG WHERE STZLB1 = 1"), 0);
+    }
+
+    void installedBesideTheProgram() {
+        const QString tool =
+            qEnvironmentVariable("XUNDRAL_PROGRAM_DIR") + QStringLiteral("/xundral-bank");
+        QProcess process;
+        process.start(
+            tool, {QStringLiteral("export"), db_, QStringLiteral("D"), QStringLiteral("x.csv")});
+        QVERIFY2(process.waitForFinished(30000), qPrintable(tool));
+        QCOMPARE(process.exitCode(), 2);
+        QVERIFY(process.readAllStandardError().contains("BANK must be B2 or C, not 'D'"));
+        process.start(tool, {QStringLiteral("check"), db_});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(QString::fromUtf8(process.readAllStandardOutput())
+                    .endsWith(QStringLiteral("no problems found\n")));
+    }
+
+private:
+    std::unique_ptr<TestProgramFolder> folder_;
+    QString db_;
+};
+
+XUNDRAL_TEST_MAIN(TestBankToolCommands)
+#include "test_bank_tool_commands.moc"

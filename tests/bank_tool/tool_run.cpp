@@ -1,0 +1,74 @@
+#include "tests/bank_tool/tool_run.h"
+
+#include "data/connection_string.h"
+#include "data/sqlite_database.h"
+#include "tests/support/test_support.h"
+#include "tools/bank_tool/bank_tool.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+ToolRun runTool(const QStringList& arguments) {
+    ToolRun run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.code = runBankTool(arguments, out, err);
+    out.flush();
+    err.flush();
+    return run;
+}
+
+QString dumpDatabase(const QString& path) {
+    SqliteDatabase database(path, QString::fromLatin1(kExamDatabasePassword),
+                            SqliteDatabase::OpenMode::ExistingOnly);
+    QStringList tables;
+    SqliteStatement list(database, QStringLiteral("SELECT name FROM sqlite_master WHERE type = "
+                                                  "'table' ORDER BY name"));
+    while (list.step())
+        tables.append(list.value(0).toString());
+    QString dump;
+    for (const QString& table : tables) {
+        dump += QStringLiteral("[%1]\n").arg(table);
+        SqliteStatement rows(database,
+                             QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table));
+        while (rows.step()) {
+            for (int column = 0; column < rows.columnCount(); ++column)
+                dump += QStringLiteral("%1:%2|").arg(QLatin1String(rows.value(column).typeName()),
+                                                     rows.value(column).toString());
+            dump += QLatin1Char('\n');
+        }
+    }
+    return dump;
+}
+
+BankSources toolFixtureSources() {
+    BankSources sources = sampleSources(3, 6, 2);
+    sources.common.push_back(fourChoiceQuestion(1, QStringLiteral("标志\"禁止\"，含义, 是?"), 2,
+                                                QStringLiteral("sign.jpg")));
+    sources.common.push_back(trueFalseQuestion(2, QStringLiteral("第一行\n第二行，逗号,"), true));
+    sources.truck = {
+        trueFalseQuestion(1, QStringLiteral("货车一"), false),
+        fourChoiceQuestion(3, QStringLiteral("货车二"), 3, QStringLiteral("truck.bmp")),
+        fourChoiceQuestion(2, QStringLiteral("货车三"), 0)};
+    return sources;
+}
+
+void addFixturePictures(const QString& programDir) {
+    QDir(programDir).mkpath(QStringLiteral("pic"));
+    writeFile(programDir + QStringLiteral("/pic/sign.jpg"), QByteArray("\xFF\xD8\xFF"));
+    writeFile(programDir + QStringLiteral("/pic/truck.bmp"), QByteArray("BM"));
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
