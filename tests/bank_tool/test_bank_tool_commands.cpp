@@ -44,7 +44,8 @@ private slots:
         QTest::newRow("negative count") << QStringList{"config", "DB", "1", "-3"} << 2
                                         << "COUNT must be a whole number of 0 or more, not '-3'";
         QTest::newRow("config with one number")
-            << QStringList{"config", "DB", "1"} << 2 << "config takes 3 argument(s)";
+            << QStringList{"config", "DB", "1"} << 2
+            << "xundral-bank: config takes DB, or DB CHAPTER COUNT\n";
         QTest::newRow("no database") << QStringList{"check", "nowhere/exam.mdb"} << 1
                                      << "xundral-bank: nowhere/exam.mdb: Could not find file";
         QTest::newRow("no CSV file")

@@ -59,7 +59,8 @@ int dispatch(const QStringList& arguments, ToolStreams streams) {
     if (command == QLatin1String("config")) {
         if (arguments.size() == 2)
             return showConfigCommand(arguments.at(1), streams);
-        expectArguments(arguments, 4, "config DB [CHAPTER COUNT]");
+        if (arguments.size() != 4)
+            throw UsageError(QStringLiteral("config takes DB, or DB CHAPTER COUNT"));
         return setConfigCommand(arguments.at(1), wholeNumberArgument(arguments.at(2), "CHAPTER", 1),
                                 wholeNumberArgument(arguments.at(3), "COUNT", 0), streams);
     }

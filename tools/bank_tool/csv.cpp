@@ -64,7 +64,9 @@ public:
         if (const qsizetype bad = firstInvalidUtf8(bytes_, pos_); bad >= 0) {
             while (pos_ < bad)
                 step();
-            throw CsvError(line_, column_, QStringLiteral("the file is not valid UTF-8 text"));
+            throw CsvError(
+                line_, column_,
+                QStringLiteral("the file is not valid UTF-8 text (save it as CSV UTF-8)"));
         }
         std::vector<CsvRecord> records;
         CsvRecord record;
