@@ -11,10 +11,8 @@ QString readUtf8File(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         throw BankSourceError(path, 0, 0,
                               QStringLiteral("cannot read file: %1").arg(file.errorString()));
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
+    // fromUtf8 already drops a leading byte-order mark; a second one would be text.
+    return QString::fromUtf8(file.readAll());
 }
 
 struct RecordBuilder {
