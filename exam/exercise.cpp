@@ -97,11 +97,10 @@ void TmainFrm::ShowQuestion() {
 }
 
 void TmainFrm::showQuestionPicture(const QString& tp) {
-    if (tp.isEmpty()) {
-        Image_sign->clear();
-        return;
-    }
+    // Cleared first, so a picture that fails to load leaves no earlier question's picture.
     Image_sign->clear();
+    if (tp.isEmpty())
+        return;
     Image_sign->setPixmap(loadQuestionPicture(QDir::currentPath() + tp));
 }
 

@@ -1,22 +1,13 @@
 #include "forms/wrong_list_text.h"
 
+#include "data/bank_source.h"
 #include "exam/question_text.h"
 
 QString AnswerCodeToLetter(int code) {
-    switch (code) {
-    case 1:
-        return QStringLiteral("A");
-    case 2:
-        return QStringLiteral("B");
-    case 3:
-        return QStringLiteral("C");
-    case 0:
-        return QStringLiteral("D");
-    case 5:
+    if (code == 5)
         return QStringLiteral("未选");
-    default:
-        return QString();
-    }
+    const QChar letter = letterForAnswerCode(code);
+    return letter == QLatin1Char('?') ? QString() : QString(letter);
 }
 
 QString wrongListHeader(int wrongCount) {
