@@ -116,7 +116,7 @@ std::vector<BankQuestion> parseBankText(const QString& text, const QString& file
         if (colon != 1 || line.size() < 3 || line.at(2) != QLatin1Char(' '))
             throw BankSourceError(
                 fileName, lineNumber, 1,
-                QStringLiteral("expected 'KEY: text' with KEY one of Q P A B C D K"));
+                QStringLiteral("expected 'KEY: text' with KEY one of Q P A B C D K E"));
         const QChar key = line.at(0);
         const QString value = line.mid(3).trimmed();
         if (!record.open) {
@@ -153,6 +153,10 @@ std::vector<BankQuestion> parseBankText(const QString& text, const QString& file
             record.choiceText[slot] = value;
             break;
         }
+        case 'E':
+            once(!record.question.explanation.isEmpty());
+            record.question.explanation = value;
+            break;
         case 'K':
             once(!record.answerLetter.isEmpty());
             record.answerLetter = value;

@@ -21,6 +21,7 @@ private:
 struct BankQuestion {
     QString text;
     QString picture;     // file name in the picture folder; empty for none
+    QString explanation; // why the right answer is right; empty for none
     QStringList choices; // two (true/false) or four (single choice)
     int answerCode = 5;  // 1 = A, 2 = B, 3 = C, 0 = D
     int chapter = 0;

@@ -33,6 +33,7 @@ std::vector<QuestionRow> numberQuestions(const std::vector<BankQuestion>& questi
         row.answer = question.answerCode;
         row.stzlb1 = question.chapter;
         row.stlx = question.isTrueFalse() ? 1 : 2;
+        row.jx = question.explanation;
         rows.push_back(row);
     }
     renumberQuestions(rows);
@@ -96,14 +97,14 @@ void insertQuestions(SqliteDatabase& database, const QString& table,
                      const std::vector<QuestionRow>& rows) {
     SqliteStatement insert(database,
                            QStringLiteral("INSERT INTO %1 (ID, TP, STNR, DA1, DA2, DA3, DA4, "
-                                          "ANSWER, MARK, STLB, STZLB1, STLX, STBH) VALUES "
-                                          "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                                          "ANSWER, MARK, STLB, STZLB1, STLX, STBH, JX) VALUES "
+                                          "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                                .arg(table));
     for (const QuestionRow& row : rows) {
         insert.reset();
         const QVariant values[] = {row.id,     row.tp,    row.stnr,   row.da[0], row.da[1],
                                    row.da[2],  row.da[3], row.answer, row.mark,  row.stlb,
-                                   row.stzlb1, row.stlx,  row.stbh};
+                                   row.stzlb1, row.stlx,  row.stbh,   row.jx};
         int index = 1;
         for (const QVariant& value : values)
             insert.bind(index++, value);
@@ -112,10 +113,14 @@ void insertQuestions(SqliteDatabase& database, const QString& table,
 }
 
 std::vector<QuestionRow> readQuestions(SqliteDatabase& database, const QString& table) {
+    // A file of the previous version has no JX column: its questions read as unexplained.
+    const QString explanation = hasColumn(database, table, QStringLiteral("JX"))
+                                    ? QStringLiteral("JX")
+                                    : QStringLiteral("''");
     SqliteStatement select(database, QStringLiteral("SELECT ID, TP, STNR, DA1, DA2, DA3, DA4, "
-                                                    "ANSWER, MARK, STLB, STZLB1, STLX, STBH "
+                                                    "ANSWER, MARK, STLB, STZLB1, STLX, STBH, %2 "
                                                     "FROM %1 ORDER BY ID")
-                                         .arg(table));
+                                         .arg(table, explanation));
     std::vector<QuestionRow> rows;
     while (select.step()) {
         QuestionRow row;
@@ -130,6 +135,7 @@ std::vector<QuestionRow> readQuestions(SqliteDatabase& database, const QString& 
         row.stzlb1 = select.value(10).toInt();
         row.stlx = select.value(11).toInt();
         row.stbh = select.value(12).toInt();
+        row.jx = select.value(13).toString();
         rows.push_back(row);
     }
     return rows;

@@ -20,6 +20,7 @@ struct QuestionRow {
     int stzlb1 = 0;
     int stlx = 0; // 1 true/false, 2 single choice
     int stbh = 0; // number within the chapter
+    QString jx;   // explanation; empty for none
 };
 
 inline constexpr const char* kPictureFolder = "pic";

@@ -2,8 +2,6 @@
 
 #include "data/sqlite_database.h"
 
-#include <QString>
-
 namespace {
 
 QString bankTable(const char* name) {
@@ -11,7 +9,7 @@ QString bankTable(const char* name) {
                           "ID INTEGER PRIMARY KEY, TP TEXT, STNR TEXT, "
                           "DA1 TEXT, DA2 TEXT, DA3 TEXT, DA4 TEXT, "
                           "ANSWER INTEGER, MARK INTEGER, "
-                          "STLB INTEGER, STZLB1 INTEGER, STLX INTEGER, STBH INTEGER);"
+                          "STLB INTEGER, STZLB1 INTEGER, STLX INTEGER, STBH INTEGER, JX TEXT);"
                           "CREATE INDEX %1_STZLB1 ON %1 (STZLB1, ID);")
         .arg(QLatin1String(name));
 }
@@ -27,4 +25,25 @@ void createExamSchema(SqliteDatabase& database) {
                                        "CREATE TABLE sysparam (id INTEGER PRIMARY KEY, "
                                        "timer1 INTEGER, timer2 INTEGER, ifjump INTEGER, "
                                        "ifshow INTEGER);"));
+}
+
+bool hasColumn(SqliteDatabase& database, const QString& table, const QString& column) {
+    // The engine predates pragma_table_info(), so the pragma is read row by row; the table
+    // name goes in as a quoted identifier because a pragma takes no bound parameter.
+    QString quoted = table;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    SqliteStatement info(database, QStringLiteral("PRAGMA table_info(\"%1\")").arg(quoted));
+    while (info.step()) {
+        if (info.value(1).toString().compare(column, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+void migrateExamSchema(SqliteDatabase& database) {
+    for (const char* table : {"B2", "C"}) {
+        const QString name = QLatin1String(table);
+        if (!hasColumn(database, name, QStringLiteral("JX")))
+            database.execScript(QStringLiteral("ALTER TABLE %1 ADD COLUMN JX TEXT;").arg(name));
+    }
 }

@@ -2,5 +2,13 @@
 
 class SqliteDatabase;
 
+#include <QString>
+
 // Creates every table of the exam database in an empty file.
 void createExamSchema(SqliteDatabase& database);
+
+// Brings a file of an earlier version up to the current schema, keeping every row; does
+// nothing to a current one. Safe to call on every open.
+void migrateExamSchema(SqliteDatabase& database);
+
+bool hasColumn(SqliteDatabase& database, const QString& table, const QString& column);

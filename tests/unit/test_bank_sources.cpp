@@ -2,10 +2,13 @@
 // data properties the paper draw relies on.
 #include "data/bank_source.h"
 #include "data/question_rows.h"
+#include "data/schema.h"
+#include "data/sqlite_database.h"
 #include "tests/support/test_support.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -35,6 +38,41 @@ private slots:
         QCOMPARE(questions[1].picture, QStringLiteral("x.jpg"));
         QCOMPARE(questions[1].line, 9);
         QCOMPARE(questions[1].chapter, 3);
+        QVERIFY(questions[1].explanation.isEmpty());
+    }
+
+    // The explanation travels from the source line through the builder into JX, and a file
+    // of the previous version (no JX) gains the column on migration without losing a row.
+    void explanationReachesTheDatabaseAndOldFilesMigrate() {
+        const auto questions =
+            parseBankText(QStringLiteral("Q: 问？\nA: 正确\nB: 错误\nK: A\nE: 因为规定如此。"),
+                          QStringLiteral("ch1.txt"), 1);
+        QCOMPARE(questions.at(0).explanation, QStringLiteral("因为规定如此。"));
+        const auto rows = numberQuestions(questions);
+        QCOMPARE(rows.at(0).jx, QStringLiteral("因为规定如此。"));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("old.mdb"));
+        {
+            SqliteDatabase old(path, QStringLiteral("k"),
+                               SqliteDatabase::OpenMode::CreateIfMissing);
+            old.execScript(QStringLiteral(
+                "CREATE TABLE B2 (ID INTEGER PRIMARY KEY, TP TEXT, STNR TEXT, DA1 TEXT, "
+                "DA2 TEXT, DA3 TEXT, DA4 TEXT, ANSWER INTEGER, MARK INTEGER, STLB INTEGER, "
+                "STZLB1 INTEGER, STLX INTEGER, STBH INTEGER);"
+                "CREATE TABLE C AS SELECT * FROM B2;"
+                "INSERT INTO C VALUES (1, '', '旧题', '正确', '错误', '', '', 1, 5, 1, 1, 1, 1);"));
+            QCOMPARE(int(readQuestions(old, QStringLiteral("C")).size()), 1);
+            QVERIFY(readQuestions(old, QStringLiteral("C")).at(0).jx.isEmpty());
+            migrateExamSchema(old);
+            migrateExamSchema(old);
+            QVERIFY(hasColumn(old, QStringLiteral("C"), QStringLiteral("jx")));
+            QVERIFY(hasColumn(old, QStringLiteral("B2"), QStringLiteral("JX")));
+        }
+        SqliteDatabase reopened(path, QStringLiteral("k"), SqliteDatabase::OpenMode::ExistingOnly);
+        const auto kept = readQuestions(reopened, QStringLiteral("C"));
+        QCOMPARE(int(kept.size()), 1);
+        QCOMPARE(kept.at(0).stnr, QStringLiteral("旧题"));
     }
 
     void refusesBadRecordsWithFileAndLine_data() {
@@ -56,9 +94,11 @@ private slots:
                                      << "ch1.txt:2:1: unknown key 'X'";
         QTest::newRow("no blank after colon")
             << "Q:问？"
-            << "ch1.txt:1:1: expected 'KEY: text' with KEY one of Q P A B C D K";
+            << "ch1.txt:1:1: expected 'KEY: text' with KEY one of Q P A B C D K E";
         QTest::newRow("key twice") << "Q: 问？\nQ: 又问？"
                                    << "ch1.txt:2:1: key 'Q' given twice in one record";
+        QTest::newRow("explanation twice") << "Q: 问？\nE: 因为甲\nE: 因为乙"
+                                           << "ch1.txt:3:1: key 'E' given twice in one record";
     }
     void refusesBadRecordsWithFileAndLine() {
         QFETCH(QString, text);
