@@ -1,5 +1,6 @@
 #include "data/schema.h"
 
+#include "data/learning_record.h"
 #include "data/sqlite_database.h"
 
 namespace {
@@ -25,6 +26,7 @@ void createExamSchema(SqliteDatabase& database) {
                                        "CREATE TABLE sysparam (id INTEGER PRIMARY KEY, "
                                        "timer1 INTEGER, timer2 INTEGER, ifjump INTEGER, "
                                        "ifshow INTEGER);"));
+    createRecordTables(database);
 }
 
 bool hasColumn(SqliteDatabase& database, const QString& table, const QString& column) {
@@ -46,4 +48,5 @@ void migrateExamSchema(SqliteDatabase& database) {
         if (!hasColumn(database, name, QStringLiteral("JX")))
             database.execScript(QStringLiteral("ALTER TABLE %1 ADD COLUMN JX TEXT;").arg(name));
     }
+    createRecordTables(database);
 }

@@ -1,0 +1,228 @@
+#include "data/learning_record.h"
+
+#include "data/db_error.h"
+#include "data/question_rows.h"
+#include "data/sqlite_database.h"
+
+#include <QCryptographicHash>
+#include <QHash>
+
+#include <algorithm>
+
+namespace {
+
+// Bank names reach SQL text only after this check: nothing but the two bank tables passes.
+QString checkedBank(const QString& bankTable) {
+    if (!isBankTable(bankTable))
+        throw DbError(QStringLiteral("'%1' is not a question bank").arg(bankTable));
+    return bankTable;
+}
+
+// Times are stored as local ISO text so that a driving school reading the file sees them as
+// the learner did.
+QString timeText(const QDateTime& time) {
+    return time.toString(Qt::ISODate);
+}
+
+QDateTime timeFrom(const QVariant& value) {
+    return QDateTime::fromString(value.toString(), Qt::ISODate);
+}
+
+} // namespace
+
+void createRecordTables(SqliteDatabase& database) {
+    database.execScript(QStringLiteral(
+        "CREATE TABLE IF NOT EXISTS PAPER_RECORD (ID INTEGER PRIMARY KEY, STARTED TEXT, "
+        "HANDED_IN TEXT, BANK TEXT, EXAM_MODE INTEGER, MINUTES INTEGER, SECONDS_USED INTEGER, "
+        "QUESTIONS INTEGER, RIGHT_ANSWERS INTEGER, SCORE INTEGER, PASSED INTEGER);"
+        "CREATE TABLE IF NOT EXISTS PAPER_CHAPTER (PAPER_ID INTEGER NOT NULL, "
+        "STZLB1 INTEGER NOT NULL, QUESTIONS INTEGER, RIGHT_ANSWERS INTEGER, "
+        "PRIMARY KEY (PAPER_ID, STZLB1));"
+        "CREATE TABLE IF NOT EXISTS WRONG_BOOK (BANK TEXT NOT NULL, DIGEST TEXT NOT NULL, "
+        "WRONG_COUNT INTEGER, LAST_WRONG TEXT, RIGHT_STREAK INTEGER, "
+        "PRIMARY KEY (BANK, DIGEST));"));
+}
+
+QString questionDigest(const QString& stnr, const QString (&choices)[4], const QString& tp) {
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    // A separator no question text holds keeps "ab"+"c" apart from "a"+"bc".
+    const QChar separator(0x1f);
+    hash.addData(stnr.toUtf8());
+    for (const QString& choice : choices) {
+        hash.addData(QString(separator).toUtf8());
+        hash.addData(choice.toUtf8());
+    }
+    hash.addData(QString(separator).toUtf8());
+    hash.addData(tp.toUtf8());
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+qint64 insertPaperRecord(SqliteDatabase& database, const PaperRecord& paper) {
+    SqliteStatement insert(
+        database,
+        QStringLiteral("INSERT INTO PAPER_RECORD (STARTED, HANDED_IN, BANK, EXAM_MODE, MINUTES, "
+                       "SECONDS_USED, QUESTIONS, RIGHT_ANSWERS, SCORE, PASSED) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    const QVariant values[] = {timeText(paper.started),
+                               timeText(paper.handedIn),
+                               paper.bank,
+                               paper.examMode,
+                               paper.minutes,
+                               paper.secondsUsed,
+                               paper.questions,
+                               paper.right,
+                               paper.score,
+                               paper.passed ? 1 : 0};
+    int index = 1;
+    for (const QVariant& value : values)
+        insert.bind(index++, value);
+    insert.step();
+    SqliteStatement lastId(database, QStringLiteral("SELECT last_insert_rowid()"));
+    lastId.step();
+    const qint64 id = lastId.value(0).toLongLong();
+    SqliteStatement chapter(database,
+                            QStringLiteral("INSERT INTO PAPER_CHAPTER (PAPER_ID, STZLB1, "
+                                           "QUESTIONS, RIGHT_ANSWERS) VALUES (?, ?, ?, ?)"));
+    for (const ChapterTally& tally : paper.chapters) {
+        chapter.reset();
+        chapter.bind(1, id);
+        chapter.bind(2, tally.chapter);
+        chapter.bind(3, tally.questions);
+        chapter.bind(4, tally.right);
+        chapter.step();
+    }
+    return id;
+}
+
+std::vector<PaperRecord> readPaperRecords(SqliteDatabase& database) {
+    std::vector<PaperRecord> papers;
+    QHash<qint64, std::size_t> byId;
+    SqliteStatement select(
+        database, QStringLiteral("SELECT ID, STARTED, HANDED_IN, BANK, EXAM_MODE, MINUTES, "
+                                 "SECONDS_USED, QUESTIONS, RIGHT_ANSWERS, SCORE, PASSED "
+                                 "FROM PAPER_RECORD ORDER BY HANDED_IN, ID"));
+    while (select.step()) {
+        PaperRecord paper;
+        paper.id = select.value(0).toLongLong();
+        paper.started = timeFrom(select.value(1));
+        paper.handedIn = timeFrom(select.value(2));
+        paper.bank = select.value(3).toString();
+        paper.examMode = select.value(4).toInt();
+        paper.minutes = select.value(5).toInt();
+        paper.secondsUsed = select.value(6).toInt();
+        paper.questions = select.value(7).toInt();
+        paper.right = select.value(8).toInt();
+        paper.score = select.value(9).toInt();
+        paper.passed = select.value(10).toInt() != 0;
+        byId.insert(paper.id, papers.size());
+        papers.push_back(paper);
+    }
+    SqliteStatement chapters(database,
+                             QStringLiteral("SELECT PAPER_ID, STZLB1, QUESTIONS, RIGHT_ANSWERS "
+                                            "FROM PAPER_CHAPTER ORDER BY PAPER_ID, STZLB1"));
+    while (chapters.step()) {
+        const auto found = byId.constFind(chapters.value(0).toLongLong());
+        if (found == byId.constEnd())
+            continue;
+        papers[*found].chapters.push_back(
+            {chapters.value(1).toInt(), chapters.value(2).toInt(), chapters.value(3).toInt()});
+    }
+    return papers;
+}
+
+std::vector<ChapterTally> tallyPaperChapters(SqliteDatabase& database, const QString& bankTable) {
+    SqliteStatement select(database,
+                           QStringLiteral("SELECT b.STZLB1, count(*), "
+                                          "sum(CASE WHEN b.ANSWER = b.MARK THEN 1 ELSE 0 END) "
+                                          "FROM S_MARK a, %1 b WHERE a.EXAMID = b.ID "
+                                          "GROUP BY b.STZLB1 ORDER BY b.STZLB1")
+                               .arg(checkedBank(bankTable)));
+    std::vector<ChapterTally> tallies;
+    while (select.step())
+        tallies.push_back(
+            {select.value(0).toInt(), select.value(1).toInt(), select.value(2).toInt()});
+    return tallies;
+}
+
+std::optional<BookEntry> readBookEntry(SqliteDatabase& database, const QString& bank,
+                                       const QString& digest) {
+    SqliteStatement select(database,
+                           QStringLiteral("SELECT WRONG_COUNT, LAST_WRONG, RIGHT_STREAK "
+                                          "FROM WRONG_BOOK WHERE BANK = ? AND DIGEST = ?"));
+    select.bind(1, bank);
+    select.bind(2, digest);
+    if (!select.step())
+        return std::nullopt;
+    return BookEntry{bank, digest, select.value(0).toInt(), timeFrom(select.value(1)),
+                     select.value(2).toInt()};
+}
+
+void writeBookEntry(SqliteDatabase& database, const BookEntry& entry) {
+    SqliteStatement upsert(database, QStringLiteral("INSERT OR REPLACE INTO WRONG_BOOK (BANK, "
+                                                    "DIGEST, WRONG_COUNT, LAST_WRONG, "
+                                                    "RIGHT_STREAK) VALUES (?, ?, ?, ?, ?)"));
+    upsert.bind(1, entry.bank);
+    upsert.bind(2, entry.digest);
+    upsert.bind(3, entry.wrongCount);
+    upsert.bind(4, timeText(entry.lastWrong));
+    upsert.bind(5, entry.rightStreak);
+    upsert.step();
+}
+
+void removeBookEntry(SqliteDatabase& database, const QString& bank, const QString& digest) {
+    SqliteStatement remove(database,
+                           QStringLiteral("DELETE FROM WRONG_BOOK WHERE BANK = ? AND DIGEST = ?"));
+    remove.bind(1, bank);
+    remove.bind(2, digest);
+    remove.step();
+}
+
+std::vector<BookEntry> readBook(SqliteDatabase& database, const QString& bank) {
+    SqliteStatement select(database,
+                           QStringLiteral("SELECT DIGEST, WRONG_COUNT, LAST_WRONG, RIGHT_STREAK "
+                                          "FROM WRONG_BOOK WHERE BANK = ? "
+                                          "ORDER BY WRONG_COUNT DESC, LAST_WRONG DESC, DIGEST"));
+    select.bind(1, bank);
+    std::vector<BookEntry> book;
+    while (select.step())
+        book.push_back({bank, select.value(0).toString(), select.value(1).toInt(),
+                        timeFrom(select.value(2)), select.value(3).toInt()});
+    return book;
+}
+
+std::vector<int> bookQuestionIds(SqliteDatabase& database, const QString& bankTable) {
+    const std::vector<BookEntry> book = readBook(database, checkedBank(bankTable));
+    if (book.empty())
+        return {};
+    QHash<QString, int> idByDigest;
+    SqliteStatement select(
+        database, QStringLiteral("SELECT ID, STNR, DA1, DA2, DA3, DA4, TP FROM %1 ORDER BY ID")
+                      .arg(bankTable));
+    while (select.step()) {
+        const QString choices[4] = {select.value(2).toString(), select.value(3).toString(),
+                                    select.value(4).toString(), select.value(5).toString()};
+        const QString digest =
+            questionDigest(select.value(1).toString(), choices, select.value(6).toString());
+        if (!idByDigest.contains(digest))
+            idByDigest.insert(digest, select.value(0).toInt());
+    }
+    std::vector<int> ids;
+    for (const BookEntry& entry : book) {
+        const auto found = idByDigest.constFind(entry.digest);
+        if (found != idByDigest.constEnd())
+            ids.push_back(*found);
+    }
+    return ids;
+}
+
+QString digestOfQuestion(SqliteDatabase& database, const QString& bankTable, int id) {
+    SqliteStatement select(
+        database, QStringLiteral("SELECT STNR, DA1, DA2, DA3, DA4, TP FROM %1 WHERE ID = ?")
+                      .arg(checkedBank(bankTable)));
+    select.bind(1, id);
+    if (!select.step())
+        return QString();
+    const QString choices[4] = {select.value(1).toString(), select.value(2).toString(),
+                                select.value(3).toString(), select.value(4).toString()};
+    return questionDigest(select.value(0).toString(), choices, select.value(5).toString());
+}

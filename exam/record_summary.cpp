@@ -1,0 +1,48 @@
+#include "exam/record_summary.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kMockExamMode = 1;
+
+} // namespace
+
+QString readinessLine(const std::vector<PaperRecord>& papers) {
+    std::vector<const PaperRecord*> exams;
+    for (auto paper = papers.rbegin();
+         paper != papers.rend() && int(exams.size()) < kReadinessPapers; ++paper) {
+        if (paper->examMode == kMockExamMode)
+            exams.push_back(&*paper);
+    }
+    if (exams.empty())
+        return QStringLiteral("还没有模拟考试记录，交一份模拟考试试卷后这里会显示成绩情况。");
+    int passed = 0;
+    int scores = 0;
+    for (const PaperRecord* exam : exams) {
+        passed += exam->passed ? 1 : 0;
+        scores += exam->score;
+    }
+    const int count = int(exams.size());
+    const long average = std::lround(double(scores) / count);
+    const QString recent = count == kReadinessPapers
+                               ? QStringLiteral("最近%1次模拟考试").arg(count)
+                               : QStringLiteral("已有%1次模拟考试").arg(count);
+    if (passed == count && count == kReadinessPapers)
+        return QStringLiteral("%1全部及格，平均%2分，可以预约考试了。").arg(recent).arg(average);
+    return QStringLiteral("%1及格%2次，平均%3分。").arg(recent).arg(passed).arg(average);
+}
+
+std::map<int, ChapterTally> chapterAccuracy(const std::vector<PaperRecord>& papers, int count) {
+    std::map<int, ChapterTally> sums;
+    int taken = 0;
+    for (auto paper = papers.rbegin(); paper != papers.rend() && taken < count; ++paper, ++taken) {
+        for (const ChapterTally& tally : paper->chapters) {
+            ChapterTally& sum = sums[tally.chapter];
+            sum.chapter = tally.chapter;
+            sum.questions += tally.questions;
+            sum.right += tally.right;
+        }
+    }
+    return sums;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "data/learning_record.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+class SqliteDatabase;
+
+// A book question answered right this many times in a row leaves the book.
+inline constexpr int kRightAnswersToLeaveBook = 2;
+
+enum class BookAction { Unchanged, Write, Remove };
+
+struct BookChange {
+    BookAction action = BookAction::Unchanged;
+    BookEntry entry;
+};
+
+// What one answer does to the question's place in the book: a wrong answer enters it or counts
+// once more and breaks the run of right answers; a right answer to a book question extends the
+// run, and the run's second right answer takes it out; a right answer to a question outside the
+// book changes nothing.
+BookChange bookChangeForAnswer(const std::optional<BookEntry>& current, bool right,
+                               const QString& bank, const QString& digest, const QDateTime& now);
+
+// Applies one answer to the question that holds `id` in the bank now. The caller holds the
+// transaction that also stores the answer.
+void recordAnswerInBook(SqliteDatabase& database, const QString& bankTable, int id, bool right,
+                        const QDateTime& now);
+
+// Judges a handed-in paper question by question (ids in S_MARK): answered and wrong enters the
+// book, answered and right counts towards leaving it, unanswered changes nothing.
+void recordPaperInBook(SqliteDatabase& database, const QString& bankTable, const QDateTime& now);
