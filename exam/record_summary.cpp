@@ -46,3 +46,47 @@ std::map<int, ChapterTally> chapterAccuracy(const std::vector<PaperRecord>& pape
     }
     return sums;
 }
+
+QString bankDisplayName(const QString& bank) {
+    if (bank == QLatin1String("C"))
+        return QStringLiteral("小型汽车");
+    if (bank == QLatin1String("B2"))
+        return QStringLiteral("大型货车");
+    return bank;
+}
+
+QString examModeDisplayName(int examMode) {
+    switch (examMode) {
+    case kMockExamMode:
+        return QStringLiteral("模拟考试");
+    case 10:
+        return QStringLiteral("模拟练习");
+    default:
+        return QStringLiteral("练习");
+    }
+}
+
+QString durationText(int seconds) {
+    const int safe = seconds < 0 ? 0 : seconds;
+    return QStringLiteral("%1分%2秒").arg(safe / 60).arg(safe % 60, 2, 10, QLatin1Char('0'));
+}
+
+QByteArray papersCsv(const std::vector<PaperRecord>& papers) {
+    QString text = QStringLiteral("交卷时间,开始时间,题库,模式,考试时间(分钟),用时(秒),题数,"
+                                  "答对,得分,是否及格\r\n");
+    for (const PaperRecord& paper : papers) {
+        const QStringList fields = {paper.handedIn.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                                    paper.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                                    bankDisplayName(paper.bank),
+                                    examModeDisplayName(paper.examMode),
+                                    QString::number(paper.minutes),
+                                    QString::number(paper.secondsUsed),
+                                    QString::number(paper.questions),
+                                    QString::number(paper.right),
+                                    QString::number(paper.score),
+                                    paper.passed ? QStringLiteral("及格")
+                                                 : QStringLiteral("不及格")};
+        text += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}

@@ -20,3 +20,13 @@ QString readinessLine(const std::vector<PaperRecord>& papers);
 // Per chapter, the questions and right answers of the newest `count` papers of any mode.
 std::map<int, ChapterTally> chapterAccuracy(const std::vector<PaperRecord>& papers,
                                             int count = kChapterAccuracyPapers);
+
+// How the record names a bank and a mode to the learner.
+QString bankDisplayName(const QString& bank);
+QString examModeDisplayName(int examMode);
+// "12分05秒".
+QString durationText(int seconds);
+
+// The papers as a table a driving school opens in a spreadsheet: UTF-8 with a byte-order mark
+// (so that Chinese reads right when the file is opened by double-click), CRLF line ends.
+QByteArray papersCsv(const std::vector<PaperRecord>& papers);

@@ -17,7 +17,7 @@ cd "$root"
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev libsqlcipher-dev libbenchmark-dev
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev libsqlcipher-dev libbenchmark-dev
     fonts-arphic-gkai00mp fonts-arphic-gbsn00lp fonts-arphic-ukai fonts-dejavu-core fontconfig
 )
 if [ "$mode" = test ]; then

@@ -1,0 +1,98 @@
+// The record window on a database holding papers: what it shows and what it exports.
+#include "data/learning_record.h"
+#include "data/schema.h"
+#include "data/sqlite_database.h"
+#include "forms/record_window.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QFile>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+PaperRecord paper(const QDateTime& handedIn, int examMode, int score) {
+    PaperRecord record;
+    record.bank = QStringLiteral("C");
+    record.examMode = examMode;
+    record.started = handedIn.addSecs(-1500);
+    record.handedIn = handedIn;
+    record.minutes = 45;
+    record.secondsUsed = 1500;
+    record.questions = 100;
+    record.right = score;
+    record.score = score;
+    record.passed = score >= 90;
+    record.chapters = {{1, 42, score * 42 / 100}, {2, 26, 26}, {3, 22, 11}, {4, 10, 10}};
+    return record;
+}
+
+} // namespace
+
+class TestRecordWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void showsAndExportsTheRecord() {
+        QTemporaryDir dir;
+        SqliteDatabase database(dir.filePath(QStringLiteral("exam.mdb")), QStringLiteral("k"),
+                                SqliteDatabase::OpenMode::CreateIfMissing);
+        createExamSchema(database);
+        const QDateTime day(QDate(2026, 12, 1), QTime(20, 0));
+        const int scores[] = {72, 88, 91, 95, 90, 93};
+        for (int index = 0; index < 6; ++index)
+            insertPaperRecord(database, paper(day.addDays(index), 1, scores[index]));
+        insertPaperRecord(database, paper(day.addDays(7), 10, 60));
+        writeBookEntry(database, {QStringLiteral("C"), QStringLiteral("x"), 2, day, 0});
+
+        RecordWindow window([&]() -> SqliteDatabase& { return database; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The mock practice at the end does not count; the last five exams were 88 to 93.
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("readinessLabel"))->text(),
+                 QStringLiteral("最近5次模拟考试及格4次，平均91分。"));
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("bookSizesLabel"))->text(),
+                 QStringLiteral("错题本：小型汽车 1 题，大型货车 0 题"));
+        auto* table = window.findChild<QTableWidget*>(QStringLiteral("paperTable"));
+        QCOMPARE(table->rowCount(), 7);
+        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("模拟练习"));
+        QCOMPARE(table->item(1, 3)->text(), QStringLiteral("93分"));
+        QCOMPARE(table->item(1, 4)->text(), QStringLiteral("25分00秒"));
+        auto* scoreChart = window.findChild<QChartView*>(QStringLiteral("scoreChart"));
+        QCOMPARE(scoreChart->chart()->series().size(), 3);
+
+        const QString path = dir.filePath(QStringLiteral("record.csv"));
+        QString error;
+        QVERIFY2(window.exportPapers(path, &error), qPrintable(error));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 9); // header, seven papers, the empty rest after the last CRLF
+        QCOMPARE(lines.at(1), QStringLiteral("2026-12-01 20:00:00,2026-12-01 19:35:00,小型汽车,"
+                                             "模拟考试,45,1500,100,72,72,不及格"));
+        QVERIFY(!window.exportPapers(dir.filePath(QStringLiteral("no/such/folder/x.csv")), &error));
+        QVERIFY(error.contains(QStringLiteral("无法写入文件")));
+    }
+
+    void emptyRecord() {
+        QTemporaryDir dir;
+        SqliteDatabase database(dir.filePath(QStringLiteral("exam.mdb")), QStringLiteral("k"),
+                                SqliteDatabase::OpenMode::CreateIfMissing);
+        createExamSchema(database);
+        RecordWindow window([&]() -> SqliteDatabase& { return database; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.findChild<QTableWidget*>(QStringLiteral("paperTable"))->rowCount(), 0);
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("readinessLabel"))
+                    ->text()
+                    .startsWith(QStringLiteral("还没有模拟考试记录")));
+    }
+};
+
+QTEST_MAIN(TestRecordWindow)
+#include "test_record_window.moc"
