@@ -104,5 +104,10 @@ std::vector<PictureSpec> roadMarkingPictures();
 std::vector<PictureSpec> junctionMarkingPictures();
 std::vector<PictureSpec> warningLampPictures();
 std::vector<PictureSpec> roadScenePictures();
+std::vector<PictureSpec> driverAidLampPictures();
+std::vector<PictureSpec> bodyAndEngineLampPictures();
+std::vector<PictureSpec> newEnergyLampPictures();
+std::vector<PictureSpec> dashboardSwitchPictures();
+std::vector<PictureSpec> stalkAndKnobPictures();
 
 } // namespace pictures
