@@ -31,6 +31,7 @@ std::vector<PictureSpec> auxiliaryPictures();
 std::vector<PictureSpec> noticePictures();
 std::vector<PictureSpec> hazardWarningPictures();
 std::vector<PictureSpec> trafficWarningPictures();
+std::vector<PictureSpec> roadsideWarningPictures();
 std::vector<PictureSpec> moreProhibitionPictures();
 std::vector<PictureSpec> indicationPictures();
 std::vector<PictureSpec> roadGuidePictures();

@@ -10,8 +10,8 @@ std::vector<PictureSpec> questionPictures() {
          {prohibitionPictures, restrictionPictures, warningPictures, mandatoryPictures,
           guidePictures, roadMarkingPictures, junctionMarkingPictures, warningLampPictures,
           roadScenePictures, workZonePictures, touristPictures, auxiliaryPictures, noticePictures,
-          hazardWarningPictures, trafficWarningPictures, moreProhibitionPictures,
-          indicationPictures, roadGuidePictures}) {
+          hazardWarningPictures, trafficWarningPictures, roadsideWarningPictures,
+          moreProhibitionPictures, indicationPictures, roadGuidePictures}) {
         std::vector<PictureSpec> pictures = group();
         all.insert(all.end(), pictures.begin(), pictures.end());
     }
