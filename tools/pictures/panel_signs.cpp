@@ -2,6 +2,10 @@
 
 namespace pictures {
 
+// Wide panels share the guide signs' 200 x 150 picture.
+constexpr int kPanelWidth = 200;
+constexpr int kPanelHeight = 150;
+
 void borderedPanel(QPainter& painter, const QRectF& box, const QColor& colour,
                    const QColor& border) {
     painter.save();
@@ -16,7 +20,7 @@ void borderedPanel(QPainter& painter, const QRectF& box, const QColor& colour,
 
 QImage panelPicture(const QColor& colour, const QColor& border, const QRectF& box,
                     const Painting& content) {
-    return paintPicture(kSignSize, kSignPixels, kWhite, [&](QPainter& painter) {
+    return paintPicture(kPanelWidth, kPanelHeight, kWhite, [&](QPainter& painter) {
         borderedPanel(painter, box, colour, border);
         content(painter);
     });
