@@ -1,5 +1,6 @@
 #include "tools/pictures/picture_catalog.h"
 
+#include "tools/pictures/panel_signs.h"
 #include "tools/pictures/sign_painting.h"
 
 std::vector<PictureSpec> questionPictures() {
@@ -9,7 +10,10 @@ std::vector<PictureSpec> questionPictures() {
          {prohibitionPictures, restrictionPictures, warningPictures, mandatoryPictures,
           guidePictures, roadMarkingPictures, junctionMarkingPictures, warningLampPictures,
           roadScenePictures, driverAidLampPictures, bodyAndEngineLampPictures,
-          newEnergyLampPictures, dashboardSwitchPictures, stalkAndKnobPictures}) {
+          newEnergyLampPictures, dashboardSwitchPictures, stalkAndKnobPictures,
+          workZonePictures, touristPictures, auxiliaryPictures, noticePictures,
+          hazardWarningPictures, trafficWarningPictures, roadsideWarningPictures,
+          moreProhibitionPictures, indicationPictures, roadGuidePictures}) {
         std::vector<PictureSpec> pictures = group();
         all.insert(all.end(), pictures.begin(), pictures.end());
     }
