@@ -135,9 +135,6 @@ QImage distanceCheck() {
         lineAlong(painter, 170, kWhite, false);
         for (qreal y : {20.0, 66.0, 112.0})
             lineAcross(painter, y, kWhite, false, 30, 166, 7);
-        painter.fillRect(QRectF(180, 40, 18, 26), kBlue);
-        painter.fillRect(QRectF(187, 66, 4, 30), QColor(200, 200, 200));
-        drawText(painter, QRectF(180, 40, 18, 26), QStringLiteral("50m"), numberFont(8), kWhite);
         drawCarTop(painter, {62, 130}, 0, kCarRed);
         drawCarTop(painter, {62, 44}, 0, kCarBlue);
     });
