@@ -138,6 +138,29 @@ private slots:
                                     .arg(lens.centre.x())
                                     .arg(lens.centre.y())));
     }
+
+    // Stop and pull over are the two gestures with the left arm raised high; a raised glove on
+    // any other gesture, or none on these two, changes which signal the picture teaches.
+    void onlyStopAndPullOverRaiseAGlove() {
+        const QStringList raised{QStringLiteral("police-stop.jpg"),
+                                 QStringLiteral("police-pull-over.jpg")};
+        const QStringList gestures = QDir(picDir()).entryList({QStringLiteral("police-*")});
+        QCOMPARE(gestures.size(), 8);
+        for (const QString& file : gestures) {
+            const QImage image(picDir() + QLatin1Char('/') + file);
+            const qreal scale = image.width() / 200.0;
+            int white = 0;
+            for (int y = int(25 * scale); y < int(55 * scale); ++y)
+                for (int x = int(138 * scale); x < int(172 * scale); ++x) {
+                    const QRgb pixel = image.pixel(x, y);
+                    white += qRed(pixel) > 235 && qGreen(pixel) > 235 && qBlue(pixel) > 235;
+                }
+            QVERIFY2((white > 20) == raised.contains(file),
+                     qPrintable(QStringLiteral("%1: %2 glove pixels above the left shoulder")
+                                    .arg(file)
+                                    .arg(white)));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestQuestionPictures)
