@@ -6,14 +6,34 @@
 std::vector<PictureSpec> questionPictures() {
     using namespace pictures;
     std::vector<PictureSpec> all;
-    for (auto group :
-         {prohibitionPictures, restrictionPictures, warningPictures, mandatoryPictures,
-          guidePictures, roadMarkingPictures, junctionMarkingPictures, warningLampPictures,
-          roadScenePictures, driverAidLampPictures, bodyAndEngineLampPictures,
-          newEnergyLampPictures, dashboardSwitchPictures, stalkAndKnobPictures,
-          workZonePictures, touristPictures, auxiliaryPictures, noticePictures,
-          hazardWarningPictures, trafficWarningPictures, roadsideWarningPictures,
-          moreProhibitionPictures, indicationPictures, roadGuidePictures}) {
+    for (auto group : {prohibitionPictures,
+                       restrictionPictures,
+                       warningPictures,
+                       mandatoryPictures,
+                       guidePictures,
+                       roadMarkingPictures,
+                       junctionMarkingPictures,
+                       warningLampPictures,
+                       roadScenePictures,
+                       driverAidLampPictures,
+                       bodyAndEngineLampPictures,
+                       newEnergyLampPictures,
+                       dashboardSwitchPictures,
+                       stalkAndKnobPictures,
+                       workZonePictures,
+                       touristPictures,
+                       auxiliaryPictures,
+                       noticePictures,
+                       hazardWarningPictures,
+                       trafficWarningPictures,
+                       roadsideWarningPictures,
+                       moreProhibitionPictures,
+                       indicationPictures,
+                       roadGuidePictures,
+                       policeGesturePictures,
+                       signalLightPictures,
+                       laneMarkingPictures,
+                       controlMarkingPictures}) {
         std::vector<PictureSpec> pictures = group();
         all.insert(all.end(), pictures.begin(), pictures.end());
     }

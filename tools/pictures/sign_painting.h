@@ -109,5 +109,9 @@ std::vector<PictureSpec> bodyAndEngineLampPictures();
 std::vector<PictureSpec> newEnergyLampPictures();
 std::vector<PictureSpec> dashboardSwitchPictures();
 std::vector<PictureSpec> stalkAndKnobPictures();
+std::vector<PictureSpec> policeGesturePictures();
+std::vector<PictureSpec> signalLightPictures();
+std::vector<PictureSpec> laneMarkingPictures();
+std::vector<PictureSpec> controlMarkingPictures();
 
 } // namespace pictures
