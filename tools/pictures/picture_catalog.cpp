@@ -5,11 +5,11 @@
 std::vector<PictureSpec> questionPictures() {
     using namespace pictures;
     std::vector<PictureSpec> all;
-    for (auto group :
-         {prohibitionPictures, restrictionPictures, warningPictures, mandatoryPictures,
-          guidePictures, roadMarkingPictures, junctionMarkingPictures, warningLampPictures,
-          roadScenePictures, driverAidLampPictures, bodyAndEngineLampPictures,
-          newEnergyLampPictures, dashboardSwitchPictures, stalkAndKnobPictures}) {
+    for (auto group : {prohibitionPictures, restrictionPictures, warningPictures, mandatoryPictures,
+                       guidePictures, roadMarkingPictures, junctionMarkingPictures,
+                       warningLampPictures, roadScenePictures, driverAidLampPictures,
+                       bodyAndEngineLampPictures, newEnergyLampPictures, dashboardSwitchPictures,
+                       stalkAndKnobPictures, hazardTownPictures, hazardRoadPictures}) {
         std::vector<PictureSpec> pictures = group();
         all.insert(all.end(), pictures.begin(), pictures.end());
     }

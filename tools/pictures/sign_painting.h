@@ -109,5 +109,7 @@ std::vector<PictureSpec> bodyAndEngineLampPictures();
 std::vector<PictureSpec> newEnergyLampPictures();
 std::vector<PictureSpec> dashboardSwitchPictures();
 std::vector<PictureSpec> stalkAndKnobPictures();
+std::vector<PictureSpec> hazardTownPictures();
+std::vector<PictureSpec> hazardRoadPictures();
 
 } // namespace pictures
