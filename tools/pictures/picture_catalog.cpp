@@ -33,7 +33,9 @@ std::vector<PictureSpec> questionPictures() {
                        policeGesturePictures,
                        signalLightPictures,
                        laneMarkingPictures,
-                       controlMarkingPictures}) {
+                       controlMarkingPictures,
+                       hazardTownPictures,
+                       hazardRoadPictures}) {
         std::vector<PictureSpec> pictures = group();
         all.insert(all.end(), pictures.begin(), pictures.end());
     }

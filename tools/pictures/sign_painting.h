@@ -113,5 +113,7 @@ std::vector<PictureSpec> policeGesturePictures();
 std::vector<PictureSpec> signalLightPictures();
 std::vector<PictureSpec> laneMarkingPictures();
 std::vector<PictureSpec> controlMarkingPictures();
+std::vector<PictureSpec> hazardTownPictures();
+std::vector<PictureSpec> hazardRoadPictures();
 
 } // namespace pictures
