@@ -87,8 +87,11 @@ private slots:
         const auto& truck = bank("B2");
         const auto& car = bank("C");
         QStringList failures;
-        if (car.size() < 300)
-            failures << QStringLiteral("C holds %1 questions, want at least 300").arg(car.size());
+        if (car.size() < 1000)
+            failures << QStringLiteral("C holds %1 questions, want at least 1000").arg(car.size());
+        if (truck.size() < 1150)
+            failures << QStringLiteral("B2 holds %1 questions, want at least 1150")
+                            .arg(truck.size());
         QSet<QString> truckKeys;
         for (const QuestionRow& row : truck)
             truckKeys.insert(questionKey(row));
@@ -99,8 +102,8 @@ private slots:
             failures << QStringLiteral("%1 questions of C are not in B2 as they stand in C")
                             .arg(missing);
         const int truckOnly = int(truck.size()) - int(car.size() - std::size_t(missing));
-        if (truckOnly < 80)
-            failures << QStringLiteral("B2 has %1 questions beyond C's, want at least 80")
+        if (truckOnly < 150)
+            failures << QStringLiteral("B2 has %1 questions beyond C's, want at least 150")
                             .arg(truckOnly);
         verifyNoFailures(failures);
     }
@@ -126,9 +129,9 @@ private slots:
                                 .arg(chapters.size());
             for (int chapter = 1; chapter <= 4; ++chapter) {
                 const int size = chapterSize(bank.rows, chapter);
-                if (drawn[chapter] < 1 || size < 3 * drawn[chapter])
+                if (drawn[chapter] < 1 || size < 8 * drawn[chapter])
                     failures << QStringLiteral("%1 chapter %2 holds %3 questions, SYS_CFG draws "
-                                               "%4: want at least three papers' worth")
+                                               "%4: want at least eight papers' worth")
                                     .arg(bank.name)
                                     .arg(chapter)
                                     .arg(size)
@@ -171,10 +174,10 @@ private slots:
                             "%1: 正确 is the answer of %2 true/false questions, want 40-60 %")
                             .arg(name, percent(saysTrue, trueFalse));
         for (int letter = 0; letter < 4; ++letter) {
-            if (!within(letters[letter], fourChoice, 0, 35))
+            if (!within(letters[letter], fourChoice, 0, 30))
                 failures
                     << QStringLiteral(
-                           "%1: %2 is the answer of %3 four-choice questions, want at most 35 %")
+                           "%1: %2 is the answer of %3 four-choice questions, want at most 30 %")
                            .arg(name, QChar(u'A' + letter), percent(letters[letter], fourChoice));
         }
         verifyNoFailures(failures);
@@ -213,6 +216,33 @@ private slots:
                             .arg(name)
                             .arg(jpeg)
                             .arg(bmp);
+        verifyNoFailures(failures);
+    }
+
+    // Every question teaches: an explanation long enough to give a reason, and pictures enough
+    // to recognise signs, markings, gestures, lights and lamps by sight.
+    void explanationsAndPictures_data() { bankRows(); }
+    void explanationsAndPictures() {
+        QVERIFY2(buildError_.isEmpty(), qPrintable(buildError_));
+        QFETCH(QString, name);
+        QStringList failures;
+        QSet<QString> pictures;
+        for (const QuestionRow& row : bank(name)) {
+            if (row.jx.trimmed().size() < 12)
+                failures << QStringLiteral("%1 ID %2 has no real explanation: '%3'")
+                                .arg(name)
+                                .arg(row.id)
+                                .arg(row.jx);
+            if (!row.tp.isEmpty())
+                pictures.insert(row.tp);
+        }
+        failures = failures.mid(0, 20);
+        const int wanted = name == QLatin1String("B2") ? 250 : 240;
+        if (pictures.size() < wanted)
+            failures << QStringLiteral("%1 shows %2 distinct pictures, want at least %3")
+                            .arg(name)
+                            .arg(pictures.size())
+                            .arg(wanted);
         verifyNoFailures(failures);
     }
 

@@ -2,6 +2,7 @@
 
 #include "data/sqlite_database.h"
 #include "tools/bank_tool/bank_rules.h"
+#include "tools/bank_tool/content_lint.h"
 
 namespace {
 
@@ -20,6 +21,20 @@ BankReport checkBank(SqliteDatabase& database, const QString& name, const QStrin
     }
     for (const QString& gap : findIdGaps(report.rows))
         report.problems.append(QStringLiteral("table %1, %2").arg(name, gap));
+    for (const QuestionRow& row : report.rows) {
+        if (const QString reason = giveawayReason(row); !reason.isEmpty())
+            report.problems.append(QStringLiteral("table %1, ID %2: gives its answer away: %3")
+                                       .arg(name)
+                                       .arg(row.id)
+                                       .arg(reason));
+    }
+    for (const NearDuplicate& pair : findNearDuplicates(report.rows))
+        report.problems.append(
+            QStringLiteral("table %1, IDs %2 and %3: test one fact twice (similarity %4)")
+                .arg(name)
+                .arg(report.rows[pair.first].id)
+                .arg(report.rows[pair.second].id)
+                .arg(pair.similarity, 0, 'f', 2));
     return report;
 }
 

@@ -123,8 +123,13 @@ QString giveawayReason(const QuestionRow& row) {
             return QStringLiteral("the stem names the number %1 that only the right choice has")
                 .arg(number);
     }
-    // Four characters are a word or two in Chinese: enough to point at one choice.
-    if (const int run = longestTellingRun(stem, right, others); run >= 4 && run * 2 >= right.size())
+    // Four characters are a word or two in Chinese: enough to point at one choice, unless the
+    // stem names a wrong choice as well and asks which of the two holds.
+    const bool namesAWrongChoice =
+        std::any_of(others.begin(), others.end(),
+                    [&](const QString& other) { return longestTellingRun(stem, other, {}) >= 4; });
+    if (const int run = longestTellingRun(stem, right, others);
+        !namesAWrongChoice && run >= 4 && run * 2 > right.size())
         return QStringLiteral("the stem repeats most of the right choice '%1'")
             .arg(row.da[rightIndex]);
     return QString();

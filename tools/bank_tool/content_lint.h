@@ -24,10 +24,13 @@ struct NearDuplicate {
     double similarity = 0;
 };
 
-// Questions at or above this similarity, in both the stem and the right choice, test one fact
-// twice. Measured on the 491 questions of the small-car bank: the closest pairs that test
-// different facts ("…按规定减速、停车、避让行人的…" against "…不按规定避让校车的…", both
-// "3分") reach 0.54–0.57, while a reworded stem keeps well above 0.6 of its characters.
+// Questions at or above this similarity, in both the stem and the right choice, read as one
+// fact asked twice. Measured on the shipped banks: before their review, the closest pairs that
+// test different rules ("…按规定减速、停车、避让行人的…" against "…不按规定避让校车的…", both
+// "3分") reached 0.54–0.57, and a stem reworded by moving a clause kept 0.63 of its wording.
+// It measures wording, not meaning: two rules written alike can pass it (the banks then word
+// them apart, so that each reads as a question of its own), and a rule rewritten in new words
+// can slip under it; the reading of each chapter against its rules covers what it misses.
 inline constexpr double kNearDuplicateThreshold = 0.6;
 
 // Pairs of questions that test one fact twice: the same picture with the same right choice, or
