@@ -4,8 +4,22 @@
 
 // Windows virtual-key codes of the keys the main window listens to.
 namespace VirtualKey {
-inline constexpr int Digit0 = 48;  // digits 0..9 are 48..57
-inline constexpr int Numpad0 = 96; // numeric pad 0..9 are 96..105
+// The digit row: 48..57.
+inline constexpr int Digit0 = 48;
+inline constexpr int Digit1 = Digit0 + 1;
+inline constexpr int Digit2 = Digit0 + 2;
+inline constexpr int Digit3 = Digit0 + 3;
+inline constexpr int Digit4 = Digit0 + 4;
+inline constexpr int Digit6 = Digit0 + 6;
+inline constexpr int Digit8 = Digit0 + 8;
+// The numeric pad with Num Lock on: 96..105.
+inline constexpr int Numpad0 = 96;
+inline constexpr int Numpad1 = Numpad0 + 1;
+inline constexpr int Numpad2 = Numpad0 + 2;
+inline constexpr int Numpad3 = Numpad0 + 3;
+inline constexpr int Numpad4 = Numpad0 + 4;
+inline constexpr int Numpad6 = Numpad0 + 6;
+inline constexpr int Numpad8 = Numpad0 + 8;
 inline constexpr int Multiply = 106;
 } // namespace VirtualKey
 

@@ -18,38 +18,38 @@ void TmainFrm::FormKeyDown(int key, Qt::KeyboardModifiers /*shift*/) {
     if (!exerciseShown())
         return;
     switch (key) {
-    case 49:
-    case 97:
+    case VirtualKey::Digit1:
+    case VirtualKey::Numpad1:
         RadioButton1->setChecked(true);
         A_btnClick();
         break;
-    case 50:
-    case 98:
+    case VirtualKey::Digit2:
+    case VirtualKey::Numpad2:
         RadioButton3->setChecked(true);
         B_btnClick();
         break;
-    case 51:
-    case 99:
+    case VirtualKey::Digit3:
+    case VirtualKey::Numpad3:
         RadioButton2->setChecked(true);
         C_btnClick();
         break;
-    case 48:
-    case 96:
+    case VirtualKey::Digit0:
+    case VirtualKey::Numpad0:
         RadioButton4->setChecked(true);
         D_btnClick();
         break;
-    case 52:
-    case 100:
+    case VirtualKey::Digit4:
+    case VirtualKey::Numpad4:
         periorBtnClick();
         break;
-    case 54:
-    case 102:
+    case VirtualKey::Digit6:
+    case VirtualKey::Numpad6:
         clearIndicators();
         nextbtnClick();
         break;
-    case 56:
-    case 104:
-    case 106:
+    case VirtualKey::Digit8:
+    case VirtualKey::Numpad8:
+    case VirtualKey::Multiply:
         endbtnClick();
         break;
     default:

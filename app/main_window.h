@@ -2,7 +2,9 @@
 
 #include "app/xundral_application.h"
 #include "data/ado_query.h"
+#include "exam/paper_result.h"
 
+#include <QDateTime>
 #include <QWidget>
 
 class AdoConnection;
@@ -15,9 +17,11 @@ class QPushButton;
 class QRadioButton;
 class QTextEdit;
 class QTimer;
+struct PaperExercise;
 
 // The program's working window: the command column, the start panel, the help text and the
-// question panel on which every exercise runs.
+// question panel on which every exercise runs. It reaches no other window: what happens here
+// is announced by the signals below, and the program's one meeting place connects them.
 class TmainFrm : public QWidget, public KeyPreviewWindow {
     Q_OBJECT
 public:
@@ -61,8 +65,25 @@ public:
     // One row of the examination-type menu: the texts it puts on the window.
     struct ExamType;
 
-    // What the wrong-answer list does to this window when it closes.
+    // Ends whatever runs on the question panel and brings the start panel back; the wrong-answer
+    // list asks for this when it closes.
     void ReturnToStartPanel();
+
+signals:
+    // An exercise has begun, before its first question is shown; examMode as examMode().
+    void exerciseStarted(int examMode);
+    // A question is on the panel: its place in the exercise (1-based) and its bank ID.
+    void questionShown(int curNum, int curId);
+    // An answer was stored as MARK; `right` when it matches the question's ANSWER.
+    void answerSaved(int curId, int answerCode, bool right);
+    // A drawn paper was scored, just before its score message asks about the wrong-answer list.
+    void paperHandedIn(const PaperResult& result);
+    // The learner chose to look at the scored paper's wrong answers.
+    void paperReviewRequested();
+    // The settings command was chosen; the settings dialog is someone else's.
+    void settingsRequested();
+    // The question panel gave way to the start panel.
+    void exerciseEnded();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -90,6 +111,8 @@ private:
     void showQuestionPicture(const QString& tp);
     bool DrawPaper();
     bool HandInPaper();
+    void startPaper(const PaperExercise& exercise);
+    void beginExercise();
     bool exerciseShown() const;
 
     // Exercise state.
@@ -175,6 +198,5 @@ private:
     // Counts the papers scored, so that an early hand-in whose confirmation was still open
     // when the countdown ran out does not score the paper a second time.
     int handInCount_ = 0;
+    QDateTime startedAt_;
 };
-
-extern TmainFrm* mainFrm;

@@ -1,9 +1,9 @@
 // Builds the main window's controls at their fixed places; nothing here has behaviour.
-#include "app/font_faces.h"
 #include "app/main_window.h"
 #include "app/program_directory.h"
 #include "app/resource_texts.h"
-#include "app/widget_setup.h"
+#include "forms/font_faces.h"
+#include "forms/widget_setup.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>

@@ -1,15 +1,14 @@
 // The shell of the main window: creation, the connection, the clock, the examination-type
 // menu and the help, settings and exit commands.
-#include "app/bank_name.h"
 #include "app/clock_line.h"
-#include "app/error_report.h"
 #include "app/main_window.h"
-#include "app/message_box.h"
 #include "app/program_directory.h"
-#include "app/widget_setup.h"
 #include "data/connection_string.h"
 #include "data/data_module.h"
-#include "forms/system_set_form.h"
+#include "exam/bank_name.h"
+#include "forms/error_report.h"
+#include "forms/message_box.h"
+#include "forms/widget_setup.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,8 +21,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
-
-TmainFrm* mainFrm = nullptr;
 
 struct TmainFrm::ExamType {
     QString headerText;
@@ -42,7 +39,6 @@ const TmainFrm::ExamType kSmallCar{QStringLiteral("当前考试类型为：小�
 TmainFrm::TmainFrm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    mainFrm = this;
     setObjectName(QStringLiteral("mainFrm"));
     setWindowTitle(QStringLiteral("vivozazirideri"));
     resize(800, 578);
@@ -80,10 +76,7 @@ TmainFrm::TmainFrm(QWidget* parent)
     Timer2->start();
 }
 
-TmainFrm::~TmainFrm() {
-    if (mainFrm == this)
-        mainFrm = nullptr;
-}
+TmainFrm::~TmainFrm() = default;
 
 void TmainFrm::attachConnection(AdoConnection& connection) {
     for (AdoQuery* query : {&QryExam, &QryShare, &QryTemp, &QryMark})
@@ -180,7 +173,7 @@ void TmainFrm::switchExamType(const ExamType& type, QAction* chosen, QAction* ot
 }
 
 void TmainFrm::BitBtn5Click() {
-    SystemSetFrm->exec();
+    emit settingsRequested();
 }
 
 void TmainFrm::BitBtn8Click() {
@@ -204,4 +197,5 @@ void TmainFrm::ReturnToStartPanel() {
     GroupBox1->show();
     GroupBox2->hide();
     Timer1->stop();
+    emit exerciseEnded();
 }

@@ -2,4 +2,7 @@
 
 ProgramWindows::ProgramWindows() {
     main.attachConnection(dataModule.ADOConnection1);
+    QObject::connect(&main, &TmainFrm::settingsRequested, &systemSet, &TSystemSetFrm::exec);
+    QObject::connect(&main, &TmainFrm::paperReviewRequested, &wrongAnswers, &QWidget::show);
+    QObject::connect(&wrongAnswers, &TShowErrFrm::closed, &main, &TmainFrm::ReturnToStartPanel);
 }

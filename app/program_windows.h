@@ -7,7 +7,9 @@
 
 // The program's windows, created in start-up order and living until the process ends: the
 // main window first (so it is the main window), then the settings dialog, the data module
-// and the wrong-answer list.
+// and the wrong-answer list. This is the one place where they meet: no window knows another,
+// each announces what happened and the constructor connects the announcements, so a new
+// window joins by connecting here.
 struct ProgramWindows {
     ProgramWindows();
 

@@ -1,7 +1,7 @@
 #include "app/xundral_application.h"
 
-#include "app/error_report.h"
-#include "app/font_faces.h"
+#include "forms/error_report.h"
+#include "forms/font_faces.h"
 
 #include <QWidget>
 

@@ -44,6 +44,16 @@ QString AdoField::asString() const {
 
 void AdoQuery::setSql(const QString& text) {
     sqlLines_ = text.split(QLatin1Char('\n'));
+    bindings_.clear();
+}
+
+void AdoQuery::clearSql() {
+    sqlLines_.clear();
+    bindings_.clear();
+}
+
+void AdoQuery::bind(int position, const QVariant& value) {
+    bindings_.emplace_back(position, value);
 }
 
 void AdoQuery::open() {
@@ -52,6 +62,8 @@ void AdoQuery::open() {
     if (!connection_)
         throw DbError(QStringLiteral("Missing Connection or ConnectionString"));
     SqliteStatement statement(connection_->database(), sql());
+    for (const auto& [position, value] : bindings_)
+        statement.bind(position, value);
     if (statement.columnCount() == 0)
         throw DbError(QStringLiteral("CommandText does not return a result set"));
     QStringList columns;
@@ -79,12 +91,16 @@ void AdoQuery::close() {
     eof_ = bof_ = true;
 }
 
-void AdoQuery::execSql() {
+int AdoQuery::execSql() {
     if (!connection_)
         throw DbError(QStringLiteral("Missing Connection or ConnectionString"));
-    SqliteStatement statement(connection_->database(), sql());
+    const SqliteDatabase& database = connection_->database();
+    SqliteStatement statement(database, sql());
+    for (const auto& [position, value] : bindings_)
+        statement.bind(position, value);
     while (statement.step()) {
     }
+    return database.changes();
 }
 
 void AdoQuery::requireActive() const {
@@ -148,4 +164,27 @@ AdoField AdoQuery::fieldByName(const QString& name) const {
         throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been "
                                      "deleted. Requested operation requires a current record"));
     return AdoField(columns_.at(column), rows_.at(current_).at(column));
+}
+
+Transaction::Transaction(SqliteDatabase& database) : database_(database) {
+    // IMMEDIATE takes the write lock at once, so a program writing answers meanwhile makes us
+    // wait (or fail) before anything is read for the change, not half-way through it.
+    database_.execScript(QStringLiteral("BEGIN IMMEDIATE;"));
+}
+
+Transaction::Transaction(AdoConnection& connection) : Transaction(connection.database()) {}
+
+Transaction::~Transaction() {
+    if (!open_)
+        return;
+    try {
+        database_.execScript(QStringLiteral("ROLLBACK;"));
+    } catch (...) {
+        // A failed rollback leaves SQLite to roll back when the handle closes.
+    }
+}
+
+void Transaction::commit() {
+    database_.execScript(QStringLiteral("COMMIT;"));
+    open_ = false;
 }

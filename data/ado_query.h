@@ -7,6 +7,7 @@
 #include <vector>
 
 class AdoConnection;
+class SqliteDatabase;
 
 // One column of the current record.
 class AdoField {
@@ -25,7 +26,8 @@ private:
 
 // A statement holder in the manner of an ADO query: the text is set whole or line by line;
 // open() runs a SELECT and keeps its rows as they were at that moment, execSql() runs
-// anything else.
+// anything else. Values from outside the program go in through bind(), never into the text;
+// setting or clearing the text drops the values bound so far.
 class AdoQuery {
 public:
     explicit AdoQuery(AdoConnection* connection = nullptr) : connection_(connection) {}
@@ -36,11 +38,14 @@ public:
     QString sql() const { return sqlLines_.join(QLatin1Char('\n')); }
     void setSql(const QString& text);
     void addSql(const QString& line) { sqlLines_.append(line); }
-    void clearSql() { sqlLines_.clear(); }
+    void clearSql();
+    // Binds the value of the `position`th "?" of the statement, counted from 1.
+    void bind(int position, const QVariant& value);
 
     void open();
     void close();
-    void execSql();
+    // Returns the number of rows the statement inserted, changed or deleted.
+    int execSql();
     bool active() const { return active_; }
 
     void first();
@@ -59,10 +64,27 @@ private:
 
     AdoConnection* connection_;
     QStringList sqlLines_;
+    std::vector<std::pair<int, QVariant>> bindings_;
     bool active_ = false;
     QStringList columns_;
     std::vector<std::vector<QVariant>> rows_;
     int current_ = 0;
     bool eof_ = true;
     bool bof_ = true;
+};
+
+// Everything between construction and commit() happens as a whole or not at all: a
+// transaction left without commit(), by an exception or an early return, is rolled back.
+class Transaction {
+public:
+    explicit Transaction(SqliteDatabase& database);
+    explicit Transaction(AdoConnection& connection);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    SqliteDatabase& database_;
+    bool open_ = true;
 };

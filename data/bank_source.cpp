@@ -1,5 +1,7 @@
 #include "data/bank_source.h"
 
+#include "data/whole_number.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -64,36 +66,6 @@ BankSourceError::BankSourceError(const QString& file, int line, int column, cons
                              .arg(message)
                              .toStdString()),
       file_(file), line_(line) {}
-
-int answerCodeForLetter(QChar letter) {
-    switch (letter.unicode()) {
-    case 'A':
-        return 1;
-    case 'B':
-        return 2;
-    case 'C':
-        return 3;
-    case 'D':
-        return 0;
-    default:
-        return -1;
-    }
-}
-
-QChar letterForAnswerCode(int code) {
-    switch (code) {
-    case 1:
-        return QLatin1Char('A');
-    case 2:
-        return QLatin1Char('B');
-    case 3:
-        return QLatin1Char('C');
-    case 0:
-        return QLatin1Char('D');
-    default:
-        return QLatin1Char('?');
-    }
-}
 
 std::vector<BankQuestion> parseBankText(const QString& text, const QString& fileName, int chapter) {
     std::vector<BankQuestion> questions;
@@ -209,13 +181,12 @@ std::vector<std::pair<QStringList, int>> readPairs(const QString& path) {
     return pairs;
 }
 
-int parseWholeNumber(const QString& text, const QString& path, int line, int column) {
-    bool ok = false;
-    const int number = text.toInt(&ok);
-    if (!ok)
+int readWholeNumberField(const QString& text, const QString& path, int line, int column) {
+    const std::optional<int> number = parseWholeNumber(text);
+    if (!number)
         throw BankSourceError(path, line, column,
                               QStringLiteral("'%1' is not a whole number").arg(text));
-    return number;
+    return *number;
 }
 
 } // namespace
@@ -229,8 +200,8 @@ BankSources loadBankSources(const QString& folder) {
     const QString cfgPath = dir.filePath(QStringLiteral("sys_cfg.txt"));
     for (const auto& [fields, line] : readPairs(cfgPath)) {
         SysCfgRow row;
-        row.chapter = parseWholeNumber(fields.at(0), cfgPath, line, 1);
-        row.count = parseWholeNumber(fields.at(1), cfgPath, line, int(fields.at(0).size()) + 2);
+        row.chapter = readWholeNumberField(fields.at(0), cfgPath, line, 1);
+        row.count = readWholeNumberField(fields.at(1), cfgPath, line, int(fields.at(0).size()) + 2);
         row.file = cfgPath;
         row.line = line;
         sources.sysCfg.push_back(row);
@@ -239,7 +210,7 @@ BankSources loadBankSources(const QString& folder) {
     const QString paramPath = dir.filePath(QStringLiteral("sysparam.txt"));
     for (const auto& [fields, line] : readPairs(paramPath)) {
         const int value =
-            parseWholeNumber(fields.at(1), paramPath, line, int(fields.at(0).size()) + 2);
+            readWholeNumberField(fields.at(1), paramPath, line, int(fields.at(0).size()) + 2);
         const QString name = fields.at(0);
         if (name == QLatin1String("timer1"))
             sources.sysParam.timer1 = value;

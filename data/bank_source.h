@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/answer_code.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,7 +25,7 @@ struct BankQuestion {
     QString picture;     // file name in the picture folder; empty for none
     QString explanation; // why the right answer is right; empty for none
     QStringList choices; // two (true/false) or four (single choice)
-    int answerCode = 5;  // 1 = A, 2 = B, 3 = C, 0 = D
+    int answerCode = AnswerCode::NotAnswered;
     int chapter = 0;
     QString file;
     int line = 0;
@@ -51,10 +53,6 @@ struct BankSources {
     std::vector<SysCfgRow> sysCfg;
     SysParamRow sysParam;
 };
-
-// Answer letters as the learner sees them and the codes stored in the database.
-int answerCodeForLetter(QChar letter); // -1 when not A..D
-QChar letterForAnswerCode(int code);   // '?' when not 0..3
 
 // Parses the records of one chapter file. Throws BankSourceError.
 std::vector<BankQuestion> parseBankText(const QString& text, const QString& fileName, int chapter);

@@ -1,5 +1,6 @@
 #include "data/question_rows.h"
 
+#include "data/ado_query.h"
 #include "data/db_error.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
@@ -17,6 +18,12 @@
 bool isBankTable(const QString& name) {
     return std::any_of(std::begin(kBankTables), std::end(kBankTables),
                        [&](const char* table) { return name == QLatin1String(table); });
+}
+
+QString bankTable(const QString& name) {
+    if (!isBankTable(name))
+        throw DbError(QStringLiteral("'%1' is not a question bank").arg(name));
+    return name;
 }
 
 std::vector<QuestionRow> numberQuestions(const std::vector<BankQuestion>& questions) {
@@ -99,7 +106,7 @@ void insertQuestions(SqliteDatabase& database, const QString& table,
                            QStringLiteral("INSERT INTO %1 (ID, TP, STNR, DA1, DA2, DA3, DA4, "
                                           "ANSWER, MARK, STLB, STZLB1, STLX, STBH, JX) VALUES "
                                           "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                               .arg(table));
+                               .arg(bankTable(table)));
     for (const QuestionRow& row : rows) {
         insert.reset();
         const QVariant values[] = {row.id,     row.tp,    row.stnr,   row.da[0], row.da[1],
@@ -120,7 +127,7 @@ std::vector<QuestionRow> readQuestions(SqliteDatabase& database, const QString& 
     SqliteStatement select(database, QStringLiteral("SELECT ID, TP, STNR, DA1, DA2, DA3, DA4, "
                                                     "ANSWER, MARK, STLB, STZLB1, STLX, STBH, %2 "
                                                     "FROM %1 ORDER BY ID")
-                                         .arg(table, explanation));
+                                         .arg(bankTable(table), explanation));
     std::vector<QuestionRow> rows;
     while (select.step()) {
         QuestionRow row;
@@ -157,7 +164,7 @@ void writeExamDatabase(const QString& path, const QString& key, const BankSource
     {
         SqliteDatabase database(partial, key, SqliteDatabase::OpenMode::CreateIfMissing);
         createExamSchema(database);
-        database.execScript(QStringLiteral("BEGIN;"));
+        Transaction transaction(database);
         insertQuestions(database, QStringLiteral("B2"), truckRows);
         insertQuestions(database, QStringLiteral("C"), carRows);
         for (const SysCfgRow& row : sources.sysCfg) {
@@ -174,7 +181,7 @@ void writeExamDatabase(const QString& path, const QString& key, const BankSource
         param.bind(3, sources.sysParam.ifjump);
         param.bind(4, sources.sysParam.ifshow);
         param.step();
-        database.execScript(QStringLiteral("COMMIT;"));
+        transaction.commit();
     }
     if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) !=
         0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/answer_code.h"
 #include "data/bank_source.h"
 
 #include <QString>
@@ -14,8 +15,8 @@ struct QuestionRow {
     QString tp;
     QString stnr;
     QString da[4];
-    int answer = 5;
-    int mark = 5;
+    int answer = AnswerCode::NotAnswered;
+    int mark = AnswerCode::NotAnswered;
     int stlb = 1;
     int stzlb1 = 0;
     int stlx = 0; // 1 true/false, 2 single choice
@@ -28,6 +29,8 @@ inline constexpr const char* kPictureFolder = "pic";
 // Bank names are spliced into SQL text, so nothing but these two may ever reach it.
 inline constexpr const char* kBankTables[] = {"B2", "C"};
 bool isBankTable(const QString& name);
+// The name itself, for splicing; throws DbError for anything but a bank table.
+QString bankTable(const QString& name);
 
 // Orders chapter by chapter, true/false before single choice, keeping file order otherwise,
 // and numbers the ids so that every chapter's ids run without a gap.

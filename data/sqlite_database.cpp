@@ -60,6 +60,10 @@ void SqliteDatabase::execScript(const QString& sql) {
     }
 }
 
+int SqliteDatabase::changes() const {
+    return sqlite3_changes(db_);
+}
+
 QString SqliteDatabase::lastError() const {
     return QString::fromUtf8(sqlite3_errmsg(db_));
 }

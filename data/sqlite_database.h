@@ -25,6 +25,8 @@ public:
     // Runs several statements separated by semicolons, for schema scripts and pragmas.
     void execScript(const QString& sql);
     QString lastError() const;
+    // Rows changed by the most recent INSERT, UPDATE or DELETE on this handle.
+    int changes() const;
 
 private:
     sqlite3* db_ = nullptr;

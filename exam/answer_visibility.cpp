@@ -1,28 +1,24 @@
 #include "exam/answer_visibility.h"
 
-namespace {
-
-constexpr int kMockExam = 1;
-constexpr int kNotAnswered = 5;
-
-} // namespace
+#include "data/answer_code.h"
+#include "exam/exercise_kind.h"
 
 bool mayShowAnswer(const AnswerVisibility& state) {
     if (state.handedIn)
         return true;
-    if (state.examMode == kMockExam)
+    if (state.examMode == ExamMode::MockExam)
         return false;
-    if (state.askedFor && state.examMode == 0)
+    if (state.askedFor && state.examMode == ExamMode::SequentialPractice)
         return true;
     return state.answered && state.ifShow == 1;
 }
 
 bool answerKeyActs(int examMode, bool exerciseRunning) {
-    return exerciseRunning && examMode == 0;
+    return exerciseRunning && examMode == ExamMode::SequentialPractice;
 }
 
 SheetCell sheetCellState(int mark, int answer, const AnswerVisibility& state) {
-    if (mark == kNotAnswered)
+    if (mark == AnswerCode::NotAnswered)
         return SheetCell::NotAnswered;
     AnswerVisibility answered = state;
     answered.answered = true;

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 QString countdownStartText(int minutes) {
     if (minutes >= 0 && minutes < 60)
         return QStringLiteral("0:%1:00").arg(minutes);
@@ -35,4 +37,12 @@ QString formatCountdown(int seconds) {
 QString countdownAfterTick(const QString& text) {
     const int seconds = countdownSeconds(text);
     return formatCountdown(seconds <= 0 ? 0 : seconds - 1);
+}
+
+int countdownSecondsUsed(int minutesSet, const QString& text) {
+    const int total = std::max(minutesSet, 0) * 60;
+    const int left = countdownSeconds(text);
+    if (left < 0)
+        return total;
+    return std::clamp(total - left, 0, total);
 }

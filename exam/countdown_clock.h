@@ -18,4 +18,8 @@ QString formatCountdown(int seconds);
 // read counts as no time left.
 QString countdownAfterTick(const QString& text);
 
+// Seconds of `minutesSet` that had passed when the countdown showed `text`; all of them when
+// the text cannot be read.
+int countdownSecondsUsed(int minutesSet, const QString& text);
+
 inline const QString kCountdownZero = QStringLiteral("0:00:00");

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "exam/paper_result.h"
 
-inline constexpr int kPassMark = 90;
+#include <QString>
 
 // The text of the score message: every line ends in "\n\r", the question at the end in two.
 QString scoreMessage(int totalQuestions, int rightAnswers);

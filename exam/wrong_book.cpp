@@ -1,5 +1,6 @@
 #include "exam/wrong_book.h"
 
+#include "data/answer_code.h"
 #include "data/question_rows.h"
 #include "data/sqlite_database.h"
 
@@ -62,11 +63,12 @@ void recordPaperInBook(SqliteDatabase& database, const QString& bankTable, const
     };
     std::vector<Judged> judged;
     {
-        SqliteStatement select(database,
-                               QStringLiteral("SELECT b.STNR, b.DA1, b.DA2, b.DA3, b.DA4, b.TP, "
-                                              "b.ANSWER = b.MARK FROM S_MARK a, %1 b "
-                                              "WHERE a.EXAMID = b.ID AND b.MARK <> 5 ORDER BY b.ID")
-                                   .arg(bankTable));
+        SqliteStatement select(
+            database, QStringLiteral("SELECT b.STNR, b.DA1, b.DA2, b.DA3, b.DA4, b.TP, "
+                                     "b.ANSWER = b.MARK FROM S_MARK a, %1 b "
+                                     "WHERE a.EXAMID = b.ID AND b.MARK <> %2 ORDER BY b.ID")
+                          .arg(bankTable)
+                          .arg(AnswerCode::NotAnswered));
         while (select.step()) {
             const QString choices[4] = {select.value(1).toString(), select.value(2).toString(),
                                         select.value(3).toString(), select.value(4).toString()};

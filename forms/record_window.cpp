@@ -1,8 +1,8 @@
 #include "forms/record_window.h"
 
-#include "app/message_box.h"
 #include "data/sqlite_database.h"
 #include "exam/record_summary.h"
+#include "forms/message_box.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -1,11 +1,10 @@
 #include "forms/show_err_form.h"
 
-#include "app/bank_name.h"
-#include "app/error_report.h"
-#include "app/font_faces.h"
-#include "app/main_window.h"
-#include "app/widget_setup.h"
 #include "data/data_module.h"
+#include "exam/bank_name.h"
+#include "forms/error_report.h"
+#include "forms/font_faces.h"
+#include "forms/widget_setup.h"
 #include "forms/wrong_list_text.h"
 
 #include <QCloseEvent>
@@ -102,13 +101,13 @@ void TShowErrFrm::Button1Click() {
     AdoQuery& query = DM->query1;
     query.close();
     query.setSql(
-        kSelectColumns + BankName +
+        kSelectColumns + currentBankTable() +
         QStringLiteral(" WHERE answer<>mark and ID IN(SELECT EXAMID FROM S_MARK) order by id"));
     query.open();
     appendEntry(wrongListHeader(query.recordCount()));
     query.close();
 
-    query.setSql(kSelectColumns + BankName +
+    query.setSql(kSelectColumns + currentBankTable() +
                  QStringLiteral(" WHERE ID IN(SELECT EXAMID FROM S_MARK) order by id"));
     query.open();
     for (; !query.eof(); query.next()) {
@@ -133,6 +132,5 @@ void TShowErrFrm::Button2Click() {
 }
 
 void TShowErrFrm::FormClose() {
-    if (mainFrm)
-        mainFrm->ReturnToStartPanel();
+    emit closed();
 }

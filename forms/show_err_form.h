@@ -17,6 +17,10 @@ public:
     void Button2Click();
     void FormClose();
 
+signals:
+    // The list was closed, by its button or its close box; the exercise it showed is over.
+    void closed();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

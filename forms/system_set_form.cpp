@@ -1,10 +1,10 @@
 // The settings dialog's controls at their fixed places, and its keys.
 #include "forms/system_set_form.h"
 
-#include "app/error_report.h"
-#include "app/widget_setup.h"
+#include "forms/error_report.h"
 #include "forms/radio_group.h"
 #include "forms/up_down.h"
+#include "forms/widget_setup.h"
 
 #include <QApplication>
 #include <QGroupBox>

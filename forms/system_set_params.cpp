@@ -1,11 +1,10 @@
 // Loading the settings row into the dialog and saving it back.
-#include "app/error_report.h"
-#include "app/message_box.h"
 #include "data/data_module.h"
-#include "data/sqlite_database.h"
+#include "data/whole_number.h"
+#include "forms/error_report.h"
+#include "forms/message_box.h"
 #include "forms/radio_group.h"
 #include "forms/system_set_form.h"
-#include "forms/whole_number.h"
 
 #include <QLineEdit>
 
@@ -60,17 +59,16 @@ bool TSystemSetFrm::writeParams() const {
     if (!seconds || !minutes)
         return false;
     try {
-        const SqliteDatabase& database = DM->ADOConnection1.database();
-        SqliteStatement update(database, QStringLiteral("update sysparam set timer1=?,timer2=?\n"
-                                                        ",ifjump=?,ifshow=?"));
-        update.bind(1, *seconds);
-        update.bind(2, *minutes);
-        update.bind(3, ifjump->itemIndex());
-        update.bind(4, ifshow->itemIndex());
-        update.step();
+        AdoQuery& query = DM->query1;
+        query.close();
+        query.setSql(QStringLiteral("update sysparam set timer1=?,timer2=?"));
+        query.addSql(QStringLiteral(",ifjump=?,ifshow=?"));
+        query.bind(1, *seconds);
+        query.bind(2, *minutes);
+        query.bind(3, ifjump->itemIndex());
+        query.bind(4, ifshow->itemIndex());
         // An update that found no row saved nothing, and must not be reported as saved.
-        SqliteStatement changed(database, QStringLiteral("select changes()"));
-        return changed.step() && changed.value(0).toInt() > 0;
+        return query.execSql() > 0;
     } catch (const std::exception&) {
         return false;
     }

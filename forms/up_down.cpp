@@ -1,6 +1,6 @@
 #include "forms/up_down.h"
 
-#include "forms/whole_number.h"
+#include "data/whole_number.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "forms/wrong_list_text.h"
 
-#include "data/bank_source.h"
+#include "data/answer_code.h"
 #include "exam/question_text.h"
 
 QString AnswerCodeToLetter(int code) {
-    if (code == 5)
+    if (code == AnswerCode::NotAnswered)
         return QStringLiteral("未选");
     const QChar letter = letterForAnswerCode(code);
     return letter == QLatin1Char('?') ? QString() : QString(letter);
@@ -15,15 +15,15 @@ QString wrongListHeader(int wrongCount) {
 }
 
 QStringList wrongQuestionEntries(const WrongQuestion& question) {
-    const QLatin1Char letters[] = {QLatin1Char('A'), QLatin1Char('B'), QLatin1Char('C'),
-                                   QLatin1Char('D')};
+    const int codes[] = {AnswerCode::A, AnswerCode::B, AnswerCode::C, AnswerCode::D};
     QStringList entries;
     entries.append(QString::number(question.position) + QLatin1Char('.') +
                    trimBlanks(question.text) + QLatin1Char('\n'));
     // Unlike the question panel, the list puts no blank after the letter's point and keeps
     // the choices untrimmed.
     for (int index = 0; index < 4; ++index)
-        entries.append(prefixChoice(question.choices[index], letters[index], QStringLiteral(".")) +
+        entries.append(prefixChoice(question.choices[index], letterForAnswerCode(codes[index]),
+                                    QStringLiteral(".")) +
                        QLatin1Char('\n'));
     entries.append(QStringLiteral("您的答案为：") + AnswerCodeToLetter(question.mark) +
                    QStringLiteral("       正确答案为：") + AnswerCodeToLetter(question.answer) +

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/answer_code.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +14,7 @@ struct WrongQuestion {
     QString text;
     QString choices[4];
     int answer = 0;
-    int mark = 5;
+    int mark = AnswerCode::NotAnswered;
 };
 
 // Each entry is added to the list as a line of its own, so it ends up followed by one more

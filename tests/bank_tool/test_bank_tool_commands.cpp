@@ -1,7 +1,7 @@
 // The bank tool's command line: exit codes and messages for bad usage, what check finds, and
 // config's refusals.
 #include "tests/bank_tool/tool_run.h"
-#include "tests/support/test_support.h"
+#include "tests/support/test_data.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -181,5 +181,5 @@ private:
     QString db_;
 };
 
-XUNDRAL_TEST_MAIN(TestBankToolCommands)
+XUNDRAL_DATA_TEST_MAIN(TestBankToolCommands)
 #include "test_bank_tool_commands.moc"

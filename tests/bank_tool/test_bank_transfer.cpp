@@ -1,7 +1,7 @@
 // Export and import through the bank tool: a bank survives the round trip, an import renumbers
 // and resets what it should, and one bad record leaves the whole file as it was.
 #include "tests/bank_tool/tool_run.h"
-#include "tests/support/test_support.h"
+#include "tests/support/test_data.h"
 #include "tools/bank_tool/csv.h"
 
 namespace {
@@ -220,5 +220,5 @@ private:
     QString csv_;
 };
 
-XUNDRAL_TEST_MAIN(TestBankTransfer)
+XUNDRAL_DATA_TEST_MAIN(TestBankTransfer)
 #include "test_bank_transfer.moc"

@@ -1,6 +1,6 @@
 // The CSV reader and writer: RFC 4180 edge cases, where errors point, and a randomized
 // write-then-read round trip.
-#include "tests/support/test_support.h"
+#include "tests/support/test_data.h"
 #include "tools/bank_tool/csv.h"
 
 #include <QRandomGenerator>
@@ -155,5 +155,5 @@ private slots:
     }
 };
 
-XUNDRAL_TEST_MAIN(TestCsv)
+XUNDRAL_DATA_TEST_MAIN(TestCsv)
 #include "test_csv.moc"

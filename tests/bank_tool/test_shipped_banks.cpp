@@ -3,7 +3,7 @@
 #include "data/connection_string.h"
 #include "data/question_rows.h"
 #include "data/sqlite_database.h"
-#include "tests/support/test_support.h"
+#include "tests/support/test_data.h"
 #include "tools/bank_tool/bank_rules.h"
 #include "tools/bank_tool/check_report.h"
 
@@ -326,5 +326,5 @@ private:
     QString sysParam_;
 };
 
-XUNDRAL_TEST_MAIN(TestShippedBanks)
+XUNDRAL_DATA_TEST_MAIN(TestShippedBanks)
 #include "test_shipped_banks.moc"

@@ -2,7 +2,7 @@
 
 #include "data/connection_string.h"
 #include "data/sqlite_database.h"
-#include "tests/support/test_support.h"
+#include "tests/support/test_data.h"
 #include "tools/bank_tool/bank_tool.h"
 
 #include <QDir>

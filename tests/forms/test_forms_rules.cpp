@@ -1,6 +1,6 @@
 // The rules under the two auxiliary windows: answer letters, typed whole numbers, spinner steps.
+#include "data/whole_number.h"
 #include "forms/up_down.h"
-#include "forms/whole_number.h"
 #include "forms/wrong_list_text.h"
 #include "tests/support/test_support.h"
 

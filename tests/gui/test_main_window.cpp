@@ -1,6 +1,6 @@
 // The shell: start-up, the examination-type menu, help, exit, accelerators, the error report.
-#include "app/bank_name.h"
 #include "exam/answer_pause.h"
+#include "exam/bank_name.h"
 #include "tests/support/program_fixture.h"
 
 #include <QAction>
@@ -52,12 +52,11 @@ private slots:
         TestProgramFolder folder(sampleSources(1, 4, 2));
         folder.exec(QStringLiteral(
             "insert into exam_temp values (1, 1); insert into exam_temp values (2, 1);"));
-        setProgramDirectoryForTests(folder.path());
+        ProgramDirectoryOverride directory(folder.path());
         MessageBoxScript boxes;
         ProgramWindows windows;
         windows.main.show();
         QCOMPARE(folder.scalar(QStringLiteral("select count(*) from exam_temp")), 0);
-        setProgramDirectoryForTests(QString());
     }
 
     void examTypeSwitch() {
@@ -138,7 +137,7 @@ private slots:
 
     void missingDatabaseIsReportedAndTheWindowStillOpens() {
         QTemporaryDir empty;
-        setProgramDirectoryForTests(empty.path());
+        ProgramDirectoryOverride directory(empty.path());
         MessageBoxScript boxes;
         ProgramWindows windows;
         windows.main.show();
@@ -159,19 +158,17 @@ private slots:
         boxes.clear();
         windows.main.findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
         QCOMPARE(boxes.asked.size(), 2);
-        setProgramDirectoryForTests(QString());
     }
 
     void wrongPasswordDatabase() {
         TestProgramFolder folder(sampleSources(1, 4, 2));
         folder.exec(QStringLiteral("PRAGMA rekey = 'other';"));
-        setProgramDirectoryForTests(folder.path());
+        ProgramDirectoryOverride directory(folder.path());
         MessageBoxScript boxes;
         ProgramWindows windows;
         windows.main.show();
         QCOMPARE(boxes.texts(),
                  QStringList{QStringLiteral("file is encrypted or is not a database.")});
-        setProgramDirectoryForTests(QString());
     }
 };
 

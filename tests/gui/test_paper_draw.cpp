@@ -1,7 +1,7 @@
 // Drawing papers through the mock exam button: the rotation pool, the order, the counts and
 // the data that break the draw's assumptions.
-#include "app/bank_name.h"
 #include "exam/answer_pause.h"
+#include "exam/bank_name.h"
 #include "tests/support/program_fixture.h"
 
 #include <QAction>

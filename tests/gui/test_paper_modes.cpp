@@ -183,6 +183,59 @@ private slots:
         QCOMPARE(program.main().examMode(), 10);
     }
 
+    void theWindowAnnouncesWhatHappens() {
+        ProgramFixture program(sampleSources(1, 4, 4));
+        TmainFrm& main = program.main();
+        QList<int> started;
+        QList<QPair<int, int>> shown;
+        QList<QList<int>> saved;
+        QList<PaperResult> handedIn;
+        int ended = 0;
+        connect(&main, &TmainFrm::exerciseStarted, this, [&](int mode) { started.append(mode); });
+        connect(&main, &TmainFrm::questionShown, this, [&](int number, int id) {
+            shown.append({number, id});
+        });
+        connect(&main, &TmainFrm::answerSaved, this, [&](int id, int code, bool right) {
+            saved.append({id, code, int(right)});
+        });
+        connect(&main, &TmainFrm::paperHandedIn, this,
+                [&](const PaperResult& result) { handedIn.append(result); });
+        connect(&main, &TmainFrm::exerciseEnded, this, [&] { ++ended; });
+
+        program.find<QPushButton>("BitBtn4")->click();
+        QCOMPARE(started, QList<int>{1});
+        const int firstId = main.curId();
+        QCOMPARE(shown, (QList<QPair<int, int>>{{1, firstId}}));
+        program.key(Qt::Key_1);
+        const bool right =
+            program.folder.scalar(
+                QStringLiteral("select ANSWER from B2 where ID=%1").arg(firstId)) == 1;
+        QCOMPARE(saved, (QList<QList<int>>{{firstId, 1, int(right)}}));
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[1].first, 2);
+
+        main.Timer1Timer();
+        main.Timer1Timer();
+        program.boxes.answerNext(MessageBox::Result::Ok);
+        program.boxes.answerNext(MessageBox::Result::No);
+        program.key(Qt::Key_8);
+        QCOMPARE(handedIn.size(), 1);
+        const PaperResult& result = handedIn[0];
+        QCOMPARE(result.bank, QStringLiteral("B2"));
+        QCOMPARE(result.examMode, 1);
+        QCOMPARE(result.paperMode, 1);
+        QCOMPARE(result.minutesSet, 45);
+        QCOMPARE(result.secondsUsed, 2);
+        QCOMPARE(result.questionCount, 4);
+        QCOMPARE(result.rightAnswers, int(right));
+        QCOMPARE(result.score, int(right));
+        QVERIFY(!result.passed);
+        QVERIFY(result.startedAt.isValid());
+        QVERIFY(result.startedAt <= result.handedInAt);
+        QCOMPARE(ended, 1);
+        QCOMPARE(started.size(), 1);
+    }
+
     void yesOpensTheListOverTheQuestionPanel() {
         ProgramFixture program(sampleSources(1, 4, 4));
         program.find<QPushButton>("BitBtn4")->click();

@@ -1,49 +1,15 @@
 #pragma once
 
-#include "app/message_box.h"
+#include "app/program_directory.h"
 #include "app/xundral_application.h"
-#include "data/bank_source.h"
+#include "exam/answer_pause.h"
+#include "forms/message_box.h"
+#include "tests/support/test_data.h"
 
-#include <QList>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <deque>
 #include <functional>
-#include <memory>
-
-class SqliteDatabase;
-
-BankQuestion trueFalseQuestion(int chapter, const QString& text, bool right);
-// answerCode: 1 = A, 2 = B, 3 = C, 0 = D.
-BankQuestion fourChoiceQuestion(int chapter, const QString& text, int answerCode,
-                                const QString& picture = QString());
-// `perChapter` questions in each of `chapters` chapters, alternating true/false and four
-// choices, with SYS_CFG drawing `drawn` per chapter.
-BankSources sampleSources(int chapters, int perChapter, int drawn);
-
-// A program folder in a temporary directory: db/exam.mdb built from the given sources, and
-// the windows pointed at it.
-class TestProgramFolder {
-public:
-    explicit TestProgramFolder(const BankSources& sources);
-    // A copy of an existing exam database, such as the shipped one.
-    explicit TestProgramFolder(const QString& databaseToCopy);
-    ~TestProgramFolder();
-    QString path() const { return dir_.path(); }
-    QString databasePath() const;
-
-    int scalar(const QString& sql) const;
-    // The first column of every row.
-    QList<int> ints(const QString& sql) const;
-    void exec(const QString& sql) const;
-
-private:
-    // One connection for the test's own reads and writes: deriving the key is the slow part.
-    SqliteDatabase& database() const;
-    QTemporaryDir dir_;
-    mutable std::unique_ptr<SqliteDatabase> database_;
-};
 
 // Answers every message box instead of the learner and keeps what was asked.
 class MessageBoxScript {
@@ -69,6 +35,32 @@ private:
     std::deque<MessageBox::Result> answers_;
     MessageBox::Result defaultAnswer_ = MessageBox::Result::Ok;
     std::function<void(const MessageBox::Request&)> whileOpen_;
+};
+
+// Sets the answer pause for as long as it lives and puts the previous one back, also when a
+// check fails half-way.
+class AnswerPauseOverride {
+public:
+    explicit AnswerPauseOverride(int milliseconds) : previous_(answerPauseMs()) {
+        setAnswerPauseForTests(milliseconds);
+    }
+    ~AnswerPauseOverride() { setAnswerPauseForTests(previous_); }
+    AnswerPauseOverride(const AnswerPauseOverride&) = delete;
+    AnswerPauseOverride& operator=(const AnswerPauseOverride&) = delete;
+
+private:
+    int previous_;
+};
+
+// Points the windows at a program folder for as long as it lives, then back at the real one.
+class ProgramDirectoryOverride {
+public:
+    explicit ProgramDirectoryOverride(const QString& directory) {
+        setProgramDirectoryForTests(directory);
+    }
+    ~ProgramDirectoryOverride() { setProgramDirectoryForTests(QString()); }
+    ProgramDirectoryOverride(const ProgramDirectoryOverride&) = delete;
+    ProgramDirectoryOverride& operator=(const ProgramDirectoryOverride&) = delete;
 };
 
 #define XUNDRAL_TEST_MAIN(TestClass)                                                               \

@@ -4,7 +4,7 @@
 #include "data/question_rows.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
-#include "tests/support/test_support.h"
+#include "tests/support/test_data.h"
 
 #include <QDir>
 #include <QFile>
@@ -171,5 +171,5 @@ private:
     }
 };
 
-XUNDRAL_TEST_MAIN(TestBankSources)
+XUNDRAL_DATA_TEST_MAIN(TestBankSources)
 #include "test_bank_sources.moc"

@@ -4,7 +4,7 @@
 #include "data/connection_string.h"
 #include "data/db_error.h"
 #include "data/sqlite_database.h"
-#include "tests/support/test_support.h"
+#include "tests/support/test_data.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -109,6 +109,57 @@ private slots:
                  QStringLiteral("Field 'missing' not found"));
     }
 
+    void boundValuesAndRowsAffected() {
+        AdoQuery query(connection.get());
+        query.setSql(QStringLiteral("update C set MARK=? where STZLB1=?"));
+        query.bind(1, 2);
+        query.bind(2, 1);
+        QCOMPARE(query.execSql(), 6);
+        // Bound text stays a value, however much it looks like SQL.
+        query.setSql(QStringLiteral("update C set TP=? where ID=?"));
+        query.bind(1, QStringLiteral("x' where 1=1; --"));
+        query.bind(2, 3);
+        QCOMPARE(query.execSql(), 1);
+        QCOMPARE(folder->scalar(QStringLiteral("select count(*) from C where TP like 'x%'")), 1);
+        // New text drops the old values: an unbound "?" is NULL and matches nothing.
+        query.setSql(QStringLiteral("delete from C where ID=?"));
+        QCOMPARE(query.execSql(), 0);
+        query.setSql(QStringLiteral("select count(*) as n from C where MARK=? and ID<=?"));
+        query.bind(1, 2);
+        query.bind(2, 4);
+        query.open();
+        QCOMPARE(query.fieldByName(QStringLiteral("n")).asInteger(), 4);
+    }
+
+    void transactionRollsBackUnlessCommitted() {
+        {
+            Transaction transaction(*connection);
+            AdoQuery query(connection.get());
+            query.setSql(QStringLiteral("delete from B2"));
+            QCOMPARE(query.execSql(), 12);
+        }
+        QCOMPARE(folder->scalar(QStringLiteral("select count(*) from B2")), 12);
+        try {
+            Transaction transaction(*connection);
+            AdoQuery query(connection.get());
+            query.setSql(QStringLiteral("delete from B2 where ID=1"));
+            query.execSql();
+            query.setSql(QStringLiteral("insert into nosuchtable values (1)"));
+            query.execSql();
+            transaction.commit();
+        } catch (const DbError&) {
+        }
+        QCOMPARE(folder->scalar(QStringLiteral("select count(*) from B2")), 12);
+        {
+            Transaction transaction(*connection);
+            AdoQuery query(connection.get());
+            query.setSql(QStringLiteral("delete from B2 where ID=1"));
+            query.execSql();
+            transaction.commit();
+        }
+        QCOMPARE(folder->scalar(QStringLiteral("select count(*) from B2")), 11);
+    }
+
     void engineErrorsCarryTheEngineText() {
         AdoQuery query(connection.get());
         query.setSql(QStringLiteral("select * from nosuchtable"));
@@ -190,5 +241,5 @@ private:
     std::unique_ptr<AdoConnection> connection;
 };
 
-XUNDRAL_TEST_MAIN(TestDataLayer)
+XUNDRAL_DATA_TEST_MAIN(TestDataLayer)
 #include "test_data_layer.moc"

@@ -1,6 +1,5 @@
 // The small pure rules the windows are built on.
 #include "app/clock_line.h"
-#include "app/error_report.h"
 #include "app/key_codes.h"
 #include "data/connection_string.h"
 #include "data/db_error.h"
@@ -8,6 +7,7 @@
 #include "exam/paper_random.h"
 #include "exam/question_text.h"
 #include "exam/score_message.h"
+#include "forms/error_report.h"
 #include "tests/support/test_support.h"
 
 class TestRules : public QObject {

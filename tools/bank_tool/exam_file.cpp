@@ -53,24 +53,3 @@ SysCfgTable readSysCfg(SqliteDatabase& database) {
     }
     return table;
 }
-
-Transaction::Transaction(SqliteDatabase& database) : database_(database) {
-    // IMMEDIATE takes the write lock at once, so a program writing answers meanwhile makes us
-    // wait (or fail) before anything is read for the change, not half-way through it.
-    database_.execScript(QStringLiteral("BEGIN IMMEDIATE;"));
-}
-
-Transaction::~Transaction() {
-    if (!open_)
-        return;
-    try {
-        database_.execScript(QStringLiteral("ROLLBACK;"));
-    } catch (...) {
-        // A failed rollback leaves SQLite to roll back when the handle closes.
-    }
-}
-
-void Transaction::commit() {
-    database_.execScript(QStringLiteral("COMMIT;"));
-    open_ = false;
-}

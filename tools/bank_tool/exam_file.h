@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ado_query.h"
 #include "data/bank_source.h"
 
 #include <QString>
@@ -22,17 +23,3 @@ struct SysCfgTable {
     QStringList problems;        // values the draw cannot read as whole numbers
 };
 SysCfgTable readSysCfg(SqliteDatabase& database);
-
-// Everything between construction and commit() happens as a whole or not at all.
-class Transaction {
-public:
-    explicit Transaction(SqliteDatabase& database);
-    ~Transaction();
-    Transaction(const Transaction&) = delete;
-    Transaction& operator=(const Transaction&) = delete;
-    void commit();
-
-private:
-    SqliteDatabase& database_;
-    bool open_ = true;
-};

@@ -28,8 +28,7 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
 
 void replaceBank(SqliteDatabase& database, const QString& bank,
                  const std::vector<QuestionRow>& rows) {
-    // The bank name was checked against the two table names before it got here.
-    database.execScript(QStringLiteral("DELETE FROM %1;").arg(bank));
+    database.execScript(QStringLiteral("DELETE FROM %1;").arg(bankTable(bank)));
     insertQuestions(database, bank, rows);
     database.execScript(QStringLiteral("DELETE FROM S_MARK; DELETE FROM EXAM_TEMP;"));
 }
@@ -73,7 +72,7 @@ int importCommand(const QString& databasePath, const QString& bank, const QStrin
     std::vector<QuestionRow> rows = questions.rows;
     renumberQuestions(rows);
     for (QuestionRow& row : rows)
-        row.mark = 5;
+        row.mark = AnswerCode::NotAnswered;
     QStringList problems;
     for (const CsvProblem& problem : questions.problems)
         problems.append(problem.text);

@@ -1,7 +1,8 @@
 // Sequential practice through the whole bank, and ending any exercise.
-#include "app/bank_name.h"
 #include "app/main_window.h"
-#include "app/message_box.h"
+#include "exam/bank_name.h"
+#include "exam/exercise_kind.h"
+#include "forms/message_box.h"
 
 #include <QGroupBox>
 #include <QTimer>
@@ -9,14 +10,15 @@
 void TmainFrm::BitBtn1Click() {
     if (!MessageBox::confirm(this, QStringLiteral("您想重新开始顺序抽题训练吗？")))
         return;
-    ExamMode = 0;
-    PaperMode = 0;
+    ExamMode = ExamMode::SequentialPractice;
+    PaperMode = PaperMode::WholeBank;
     ResetExercise();
     QryExam.close();
-    QryExam.setSql(QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER FROM ") + BankName +
-                   QStringLiteral(" order by STLB,STZLB1,STLX,STBH"));
+    QryExam.setSql(QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER FROM ") +
+                   currentBankTable() + QStringLiteral(" order by STLB,STZLB1,STLX,STBH"));
     QryExam.open();
     TotalNum = QryExam.recordCount();
+    beginExercise();
     CurNum = 1;
     ShowAnswerButtons();
     ShowQuestion();
@@ -26,8 +28,9 @@ void TmainFrm::BitBtn1Click() {
 }
 
 void TmainFrm::endbtnClick() {
-    const QString question = ExamMode == 0 ? QStringLiteral("您想中断现在的训练吗？")
-                                           : QStringLiteral("您想提前交卷吗？");
+    const QString question = ExamMode == ExamMode::SequentialPractice
+                                 ? QStringLiteral("您想中断现在的训练吗？")
+                                 : QStringLiteral("您想提前交卷吗？");
     const int handInsBefore = handInCount_;
     if (!MessageBox::confirm(this, question))
         return;
@@ -35,9 +38,7 @@ void TmainFrm::endbtnClick() {
     // decided what the window shows.
     if (handInCount_ != handInsBefore)
         return;
-    if (ExamMode != 0 && HandInPaper())
+    if (ExamMode != ExamMode::SequentialPractice && HandInPaper())
         return;
-    GroupBox1->show();
-    GroupBox2->hide();
-    Timer1->stop();
+    ReturnToStartPanel();
 }

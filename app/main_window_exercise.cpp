@@ -1,13 +1,16 @@
 // The question panel during an exercise: reset, showing a question, the answer line, storing
 // answers and the counters. Everything about answers is read back from the database.
-#include "app/bank_name.h"
 #include "app/main_window.h"
-#include "app/widget_setup.h"
+#include "data/answer_code.h"
 #include "data/data_module.h"
+#include "exam/answer_line.h"
 #include "exam/answer_pause.h"
+#include "exam/bank_name.h"
 #include "exam/countdown_clock.h"
+#include "exam/exercise_kind.h"
 #include "exam/question_picture.h"
 #include "exam/question_text.h"
+#include "forms/widget_setup.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -21,7 +24,7 @@
 void TmainFrm::ResetExercise() {
     gb_Subject->setText(questionTitle(0, 0));
     LoadParams();
-    if (ExamMode == 0) {
+    if (ExamMode == ExamMode::SequentialPractice) {
         setAutoCaption(Label1, QStringLiteral("答对题数：0"));
         Label1->show();
         setAutoCaption(Label2, QStringLiteral("已答题数："));
@@ -45,7 +48,8 @@ void TmainFrm::ResetExercise() {
         button->hide();
     repaint();
     DM->query1.close();
-    DM->query1.setSql(QStringLiteral("update ") + BankName + QStringLiteral(" set mark=5"));
+    DM->query1.setSql(QStringLiteral("update ") + currentBankTable() +
+                      QStringLiteral(" set mark=") + QString::number(AnswerCode::NotAnswered));
     DM->query1.execSql();
 }
 
@@ -73,10 +77,10 @@ void TmainFrm::ShowQuestion() {
     const QString choiceC = trimBlanks(QryExam.fieldByName(QStringLiteral("DA3")).asString());
     const QString choiceD = trimBlanks(QryExam.fieldByName(QStringLiteral("DA4")).asString());
     const QString blank = QStringLiteral(". ");
-    setBoxText(re_sel1, prefixChoice(choiceA, QLatin1Char('A'), blank));
-    setBoxText(re_sel2, prefixChoice(choiceB, QLatin1Char('B'), blank));
-    setBoxText(re_sel3, prefixChoice(choiceC, QLatin1Char('C'), blank));
-    setBoxText(re_sel4, prefixChoice(choiceD, QLatin1Char('D'), blank));
+    setBoxText(re_sel1, prefixChoice(choiceA, letterForAnswerCode(AnswerCode::A), blank));
+    setBoxText(re_sel2, prefixChoice(choiceB, letterForAnswerCode(AnswerCode::B), blank));
+    setBoxText(re_sel3, prefixChoice(choiceC, letterForAnswerCode(AnswerCode::C), blank));
+    setBoxText(re_sel4, prefixChoice(choiceD, letterForAnswerCode(AnswerCode::D), blank));
 
     const bool fourChoices = !choiceC.isEmpty();
     for (QWidget* control :
@@ -85,15 +89,16 @@ void TmainFrm::ShowQuestion() {
 
     AdoQuery& query = DM->query1;
     query.close();
-    query.setSql(QStringLiteral("select ANSWER,MARK,TP from ") + BankName +
+    query.setSql(QStringLiteral("select ANSWER,MARK,TP from ") + currentBankTable() +
                  QStringLiteral(" where id=") + QString::number(CurId));
     query.open();
     RightAnswer = query.fieldByName(QStringLiteral("ANSWER")).asInteger();
     CurMark = query.fieldByName(QStringLiteral("MARK")).asInteger();
 
     showQuestionPicture(QryExam.fieldByName(QStringLiteral("TP")).asString());
-    setBoxText(answerEdt, QStringLiteral("当前选择答案为："));
+    setBoxText(answerEdt, kAnswerLinePrefix);
     ShowCounters();
+    emit questionShown(CurNum, CurId);
 }
 
 void TmainFrm::showQuestionPicture(const QString& tp) {
@@ -105,32 +110,9 @@ void TmainFrm::showQuestionPicture(const QString& tp) {
 }
 
 void TmainFrm::ShowChoice(int answerCode) {
-    if (answerCode == 5)
+    if (answerCode == AnswerCode::NotAnswered)
         return;
-    QString choiceName;
-    switch (answerCode) {
-    case 1:
-        choiceName = QStringLiteral("答案一");
-        break;
-    case 2:
-        choiceName = QStringLiteral("答案二");
-        break;
-    case 3:
-        choiceName = QStringLiteral("答案三");
-        break;
-    case 0:
-        choiceName = QStringLiteral("答案四");
-        break;
-    default:
-        break;
-    }
-    QString verdict;
-    if (ParamIfShow == 1)
-        verdict = answerCode == RightAnswer ? QStringLiteral(" 正确") : QStringLiteral(" 错误");
-    if (ExamMode == 1)
-        setBoxText(answerEdt, QStringLiteral("当前选择答案为：") + choiceName);
-    else
-        setBoxText(answerEdt, QStringLiteral("当前选择答案为：") + choiceName + verdict);
+    setBoxText(answerEdt, answerLine(answerCode, RightAnswer, ExamMode, ParamIfShow));
     GroupBox2->repaint();
     // The pause blocks on purpose: the learner reads the line, and keys typed meanwhile wait
     // in the queue and are handled afterwards, in order.
@@ -138,29 +120,30 @@ void TmainFrm::ShowChoice(int answerCode) {
 }
 
 void TmainFrm::SaveAnswer(int answerCode) {
-    if (answerCode == 5)
+    if (answerCode == AnswerCode::NotAnswered)
         return;
     AdoQuery& query = DM->query1;
     query.close();
-    query.setSql(QStringLiteral("UPDATE ") + BankName + QStringLiteral(" SET MARK = '") +
+    query.setSql(QStringLiteral("UPDATE ") + currentBankTable() + QStringLiteral(" SET MARK = '") +
                  QString::number(answerCode) + QStringLiteral("' WHERE id = ") +
                  QString::number(CurId));
     query.execSql();
+    emit answerSaved(CurId, answerCode, answerCode == RightAnswer);
 }
 
 void TmainFrm::ShowCounters() {
-    if (PaperMode == 1)
+    if (PaperMode == PaperMode::DrawnPaper)
         return;
     AdoQuery& query = DM->query1;
     query.close();
-    query.setSql(QStringLiteral("select count(id) as rightnum from ") + BankName +
+    query.setSql(QStringLiteral("select count(id) as rightnum from ") + currentBankTable() +
                  QStringLiteral(" where answer=mark"));
     query.open();
     setAutoCaption(Label1, QStringLiteral("答对题数: ") +
                                query.fieldByName(QStringLiteral("rightnum")).asString());
     query.close();
-    query.setSql(QStringLiteral("select count(id) as answered from ") + BankName +
-                 QStringLiteral(" where mark<>5"));
+    query.setSql(QStringLiteral("select count(id) as answered from ") + currentBankTable() +
+                 QStringLiteral(" where mark<>") + QString::number(AnswerCode::NotAnswered));
     query.open();
     setAutoCaption(examtime,
                    QString::number(query.fieldByName(QStringLiteral("answered")).asInteger()));

@@ -1,4 +1,4 @@
-#include "app/widget_setup.h"
+#include "forms/widget_setup.h"
 
 #include <QLabel>
 #include <QPushButton>

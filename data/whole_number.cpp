@@ -1,4 +1,4 @@
-#include "forms/whole_number.h"
+#include "data/whole_number.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
-#include "app/error_report.h"
+#include "forms/error_report.h"
 
-#include "app/message_box.h"
+#include "forms/message_box.h"
 
 #include <QApplication>
 

@@ -1,31 +1,32 @@
 // Answer keys and moving between questions.
 #include "app/main_window.h"
+#include "data/answer_code.h"
 
 #include <QRadioButton>
 
 void TmainFrm::answerWith(int answerCode) {
     ShowChoice(answerCode);
     SaveAnswer(answerCode);
-    if (answerCode == 0)
+    if (answerCode == AnswerCode::D)
         RadioButton4->setChecked(true);
     if (ParamIfJump == 1)
         nextbtnClick();
 }
 
 void TmainFrm::A_btnClick() {
-    answerWith(1);
+    answerWith(AnswerCode::A);
 }
 
 void TmainFrm::B_btnClick() {
-    answerWith(2);
+    answerWith(AnswerCode::B);
 }
 
 void TmainFrm::C_btnClick() {
-    answerWith(3);
+    answerWith(AnswerCode::C);
 }
 
 void TmainFrm::D_btnClick() {
-    answerWith(0);
+    answerWith(AnswerCode::D);
 }
 
 void TmainFrm::nextbtnClick() {

@@ -1,4 +1,4 @@
-#include "app/font_faces.h"
+#include "forms/font_faces.h"
 
 #include <QStringList>
 

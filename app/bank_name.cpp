@@ -1,3 +1,0 @@
-#include "app/bank_name.h"
-
-QString BankName;

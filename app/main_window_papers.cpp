@@ -1,0 +1,41 @@
+// Mock practice and mock exam: a drawn paper against the clock.
+#include "app/main_window.h"
+#include "exam/countdown_clock.h"
+#include "exam/exercise_kind.h"
+#include "forms/message_box.h"
+#include "forms/widget_setup.h"
+
+#include <QLabel>
+#include <QTimer>
+
+void TmainFrm::BitBtn3Click() {
+    startPaper(kMockPractice);
+}
+
+void TmainFrm::BitBtn4Click() {
+    startPaper(kMockExam);
+}
+
+void TmainFrm::startPaper(const PaperExercise& exercise) {
+    if (!MessageBox::confirm(this, QString::fromUtf16(exercise.confirmation)))
+        return;
+    ExamMode = exercise.examMode;
+    PaperMode = PaperMode::DrawnPaper;
+    ResetExercise();
+    if (!DrawPaper())
+        return;
+    beginExercise();
+    CurNum = 1;
+    QryExam.first();
+    ShowQuestion();
+    Timer1->start();
+    ShowAnswerButtons();
+    if (!exercise.showsVerdict)
+        ParamIfShow = 0;
+    setAutoCaption(examtime, countdownStartText(ParamTimer2));
+}
+
+void TmainFrm::beginExercise() {
+    startedAt_ = QDateTime::currentDateTime();
+    emit exerciseStarted(ExamMode);
+}

@@ -1,0 +1,15 @@
+#include "exam/answer_line.h"
+
+#include "data/answer_code.h"
+#include "exam/exercise_kind.h"
+
+bool mayShowVerdict(int examMode, int ifShow) {
+    return examMode != ExamMode::MockExam && ifShow == 1;
+}
+
+QString answerLine(int answerCode, int rightAnswer, int examMode, int ifShow) {
+    QString line = kAnswerLinePrefix + answerName(answerCode);
+    if (mayShowVerdict(examMode, ifShow))
+        line += answerCode == rightAnswer ? QStringLiteral(" 正确") : QStringLiteral(" 错误");
+    return line;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The line under the choices before anything is chosen.
+inline const QString kAnswerLinePrefix = QStringLiteral("当前选择答案为：");
+
+// Whether the answer line may say right or wrong: never during the mock exam, otherwise as
+// the "show answer" setting says.
+bool mayShowVerdict(int examMode, int ifShow);
+
+// "当前选择答案为：答案二 正确" and the like, for a chosen answer code (not "not answered").
+QString answerLine(int answerCode, int rightAnswer, int examMode, int ifShow);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class AdoQuery;
+
+// The queries a draw works with; the main window lends its own, so that what they hold
+// afterwards is what it always held.
+struct DrawQueries {
+    AdoQuery& pool;  // EXAM_TEMP: counts, trims and fills the rotation pool, fills S_MARK
+    AdoQuery& taken; // looks a candidate up in the pool
+    AdoQuery& bank;  // the category's first id and size
+};
+
+// Adds `wanted` random questions of `category` to S_MARK (all it has, if it holds fewer),
+// none of them one that earlier papers of this run used, unless the pool of unused ones ran
+// dry, in which case the pool starts afresh except for this paper's questions.
+void drawCategory(const DrawQueries& queries, const QString& bankTable, int category, int wanted);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+inline constexpr int kPassMark = 90;
+
+// One point per right answer.
+inline int paperScore(int rightAnswers) {
+    return rightAnswers;
+}
+
+inline bool paperPassed(int score) {
+    return score >= kPassMark;
+}
+
+// A paper as it was handed in, for whoever keeps a record of them.
+struct PaperResult {
+    QString bank;
+    int examMode = 0;
+    int paperMode = 0;
+    QDateTime startedAt;
+    QDateTime handedInAt;
+    int minutesSet = 0;
+    int secondsUsed = 0;
+    int questionCount = 0;
+    int rightAnswers = 0;
+    int score = 0;
+    bool passed = false;
+};

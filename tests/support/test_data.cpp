@@ -1,0 +1,90 @@
+#include "tests/support/test_data.h"
+
+#include "data/connection_string.h"
+#include "data/question_rows.h"
+#include "data/sqlite_database.h"
+
+#include <QDir>
+#include <QFile>
+
+BankQuestion trueFalseQuestion(int chapter, const QString& text, bool right) {
+    BankQuestion question;
+    question.chapter = chapter;
+    question.text = text;
+    question.choices = {QStringLiteral("正确"), QStringLiteral("错误")};
+    question.answerCode = right ? 1 : 2;
+    question.file = QStringLiteral("fixture");
+    return question;
+}
+
+BankQuestion fourChoiceQuestion(int chapter, const QString& text, int answerCode,
+                                const QString& picture) {
+    BankQuestion question;
+    question.chapter = chapter;
+    question.text = text;
+    question.picture = picture;
+    question.choices = {text + QStringLiteral("甲"), text + QStringLiteral("乙"),
+                        text + QStringLiteral("丙"), text + QStringLiteral("丁")};
+    question.answerCode = answerCode;
+    question.file = QStringLiteral("fixture");
+    return question;
+}
+
+BankSources sampleSources(int chapters, int perChapter, int drawn) {
+    BankSources sources;
+    for (int chapter = 1; chapter <= chapters; ++chapter) {
+        for (int index = 0; index < perChapter; ++index) {
+            const QString text = QStringLiteral("第%1章第%2题").arg(chapter).arg(index + 1);
+            sources.common.push_back(index % 2 == 0
+                                         ? trueFalseQuestion(chapter, text, index % 4 == 0)
+                                         : fourChoiceQuestion(chapter, text, index % 4));
+        }
+        if (drawn > 0)
+            sources.sysCfg.push_back({chapter, drawn, QStringLiteral("fixture"), chapter});
+    }
+    sources.sysParam = {8, 45, 1, 1};
+    return sources;
+}
+
+TestProgramFolder::TestProgramFolder(const BankSources& sources) {
+    QDir(dir_.path()).mkpath(QStringLiteral("db"));
+    writeExamDatabase(databasePath(), QString::fromLatin1(kExamDatabasePassword), sources,
+                      QString());
+}
+
+TestProgramFolder::TestProgramFolder(const QString& databaseToCopy) {
+    QDir(dir_.path()).mkpath(QStringLiteral("db"));
+    if (!QFile::copy(databaseToCopy, databasePath()))
+        qFatal("cannot copy %s", qPrintable(databaseToCopy));
+}
+
+TestProgramFolder::~TestProgramFolder() = default;
+
+QString TestProgramFolder::databasePath() const {
+    return dir_.path() + QStringLiteral("/db/exam.mdb");
+}
+
+SqliteDatabase& TestProgramFolder::database() const {
+    if (!database_)
+        database_ = std::make_unique<SqliteDatabase>(databasePath(),
+                                                     QString::fromLatin1(kExamDatabasePassword),
+                                                     SqliteDatabase::OpenMode::ExistingOnly);
+    return *database_;
+}
+
+int TestProgramFolder::scalar(const QString& sql) const {
+    SqliteStatement statement(database(), sql);
+    return statement.step() ? statement.value(0).toInt() : -1;
+}
+
+QList<int> TestProgramFolder::ints(const QString& sql) const {
+    SqliteStatement statement(database(), sql);
+    QList<int> values;
+    while (statement.step())
+        values.append(statement.value(0).toInt());
+    return values;
+}
+
+void TestProgramFolder::exec(const QString& sql) const {
+    database().execScript(sql);
+}

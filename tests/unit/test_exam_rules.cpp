@@ -1,0 +1,127 @@
+// The exercise's rules, used without any window: answer codes, the answer line, time used,
+// the bank name guard and one category's draw against a real database.
+#include "data/ado_connection.h"
+#include "data/ado_query.h"
+#include "data/answer_code.h"
+#include "data/connection_string.h"
+#include "data/db_error.h"
+#include "data/question_rows.h"
+#include "exam/answer_line.h"
+#include "exam/countdown_clock.h"
+#include "exam/exercise_kind.h"
+#include "exam/paper_draw.h"
+#include "tests/support/test_data.h"
+
+#include <QSet>
+
+class TestExamRules : public QObject {
+    Q_OBJECT
+private slots:
+    void answerCodes_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QChar>("letter");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("A") << 1 << QChar('A') << QStringLiteral("答案一");
+        QTest::newRow("B") << 2 << QChar('B') << QStringLiteral("答案二");
+        QTest::newRow("C") << 3 << QChar('C') << QStringLiteral("答案三");
+        QTest::newRow("D is 0") << 0 << QChar('D') << QStringLiteral("答案四");
+        QTest::newRow("not answered") << 5 << QChar('?') << QString();
+        QTest::newRow("4 is nothing") << 4 << QChar('?') << QString();
+    }
+    void answerCodes() {
+        QFETCH(int, code);
+        QFETCH(QChar, letter);
+        QFETCH(QString, name);
+        QCOMPARE(letterForAnswerCode(code), letter);
+        QCOMPARE(answerName(code), name);
+        if (letter != QLatin1Char('?'))
+            QCOMPARE(answerCodeForLetter(letter), code);
+        QCOMPARE(AnswerCode::NotAnswered, 5);
+        QCOMPARE(answerCodeForLetter(QLatin1Char('a')), -1);
+    }
+
+    void answerLineVerdicts_data() {
+        QTest::addColumn<int>("examMode");
+        QTest::addColumn<int>("ifShow");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("practice, right") << ExamMode::SequentialPractice << 1 << 2
+                                         << QStringLiteral("当前选择答案为：答案二 正确");
+        QTest::newRow("practice, wrong D") << ExamMode::SequentialPractice << 1 << 0
+                                           << QStringLiteral("当前选择答案为：答案四 错误");
+        QTest::newRow("mock practice")
+            << ExamMode::MockPractice << 1 << 1 << QStringLiteral("当前选择答案为：答案一 错误");
+        QTest::newRow("setting off")
+            << ExamMode::SequentialPractice << 0 << 2 << QStringLiteral("当前选择答案为：答案二");
+        QTest::newRow("mock exam hides it")
+            << ExamMode::MockExam << 1 << 2 << QStringLiteral("当前选择答案为：答案二");
+    }
+    void answerLineVerdicts() {
+        QFETCH(int, examMode);
+        QFETCH(int, ifShow);
+        QFETCH(int, answer);
+        QFETCH(QString, line);
+        QCOMPARE(answerLine(answer, AnswerCode::B, examMode, ifShow), line);
+    }
+
+    void secondsUsed() {
+        QCOMPARE(countdownSecondsUsed(45, QStringLiteral("0:45:00")), 0);
+        QCOMPARE(countdownSecondsUsed(45, QStringLiteral("0:44:30")), 30);
+        QCOMPARE(countdownSecondsUsed(45, kCountdownZero), 2700);
+        QCOMPARE(countdownSecondsUsed(100, QStringLiteral("1:00:01")), 2399);
+        // Unreadable text counts as the time gone; more left than set (the setting changed
+        // under the paper) as none used.
+        QCOMPARE(countdownSecondsUsed(45, QStringLiteral("abc")), 2700);
+        QCOMPARE(countdownSecondsUsed(1, QStringLiteral("0:45:00")), 0);
+        QCOMPARE(countdownSecondsUsed(-3, QStringLiteral("0:00:10")), 0);
+    }
+
+    void onlyBankTablesReachStatements() {
+        QCOMPARE(bankTable(QStringLiteral("B2")), QStringLiteral("B2"));
+        QCOMPARE(bankTable(QStringLiteral("C")), QStringLiteral("C"));
+        for (const QString& name : {QStringLiteral("c"), QStringLiteral("b2"), QString(),
+                                    QStringLiteral("C where 1=1"), QStringLiteral("SYS_CFG")})
+            QVERIFY_THROWS_EXCEPTION(DbError, bankTable(name));
+    }
+
+    void drawingOneCategory() {
+        TestProgramFolder folder(sampleSources(2, 6, 3));
+        AdoConnection connection;
+        connection.setConnectionString(examConnectionString(folder.path()));
+        connection.open();
+        AdoQuery pool(&connection), taken(&connection), bank(&connection);
+        const DrawQueries queries{pool, taken, bank};
+        const QString chapterTwo = QStringLiteral("select EXAMID from S_MARK where EXAMID in "
+                                                  "(select ID from C where STZLB1=2)");
+
+        drawCategory(queries, QStringLiteral("C"), 2, 4);
+        const QList<int> first = folder.ints(chapterTwo);
+        QCOMPARE(first.size(), 4);
+        QCOMPARE(QSet<int>(first.begin(), first.end()).size(), 4);
+        QCOMPARE(folder.scalar(QStringLiteral("select count(*) from S_MARK")), 4);
+        QCOMPARE(folder.scalar(QStringLiteral("select count(*) from EXAM_TEMP where STZLB1=2")), 4);
+
+        // Only two are left unused: the next paper takes both, then refills the pool from the
+        // rest, never repeating a question of its own.
+        QList<int> unused = folder.ints(QStringLiteral("select ID from C where STZLB1=2"));
+        for (int id : first)
+            unused.removeAll(id);
+        QCOMPARE(unused.size(), 2);
+        folder.exec(QStringLiteral("delete from S_MARK"));
+        drawCategory(queries, QStringLiteral("C"), 2, 4);
+        const QList<int> second = folder.ints(chapterTwo);
+        QCOMPARE(QSet<int>(second.begin(), second.end()).size(), 4);
+        for (int id : unused)
+            QVERIFY(second.contains(id));
+
+        // Asking for more than the chapter holds gives all of it, and ends.
+        folder.exec(QStringLiteral("delete from S_MARK; delete from EXAM_TEMP;"));
+        drawCategory(queries, QStringLiteral("C"), 1, 50);
+        QCOMPARE(folder.scalar(QStringLiteral("select count(*) from S_MARK")), 6);
+        drawCategory(queries, QStringLiteral("C"), 9, 3);
+        QCOMPARE(folder.scalar(QStringLiteral("select count(*) from S_MARK")), 6);
+    }
+};
+
+XUNDRAL_DATA_TEST_MAIN(TestExamRules)
+#include "test_exam_rules.moc"
