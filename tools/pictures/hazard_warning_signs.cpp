@@ -115,22 +115,27 @@ void passEitherSide(QPainter& painter) {
     }
 }
 
-// A branch that climbs off the road into an arrester bed for runaway vehicles.
+// A branch that leaves the road and ends in an arrester bed of loose gravel for runaway
+// vehicles. The bed is drawn as a framed patch of stones so that the sign cannot be read as
+// an ordinary Y junction, whose branch simply runs on.
 void escapeLane(QPainter& painter) {
     clipInside(painter);
     QPainterPath road;
-    road.moveTo(88, 170);
-    road.lineTo(88, 64);
+    road.moveTo(86, 170);
+    road.lineTo(86, 66);
     strokeLine(painter, road, 18, kBlack, Qt::FlatCap);
     QPainterPath branch;
-    branch.moveTo(88, 150);
-    branch.cubicTo(88, 124, 134, 128, 134, 100);
-    fill(painter, arrowShape(branch, 12, 16, 28), kBlack);
+    branch.moveTo(86, 164);
+    branch.cubicTo(86, 140, 122, 146, 122, 124);
+    strokeLine(painter, branch, 12, kBlack, Qt::FlatCap);
+    QPainterPath bed;
+    bed.addRect(QRectF(109, 92, 26, 32));
+    strokeLine(painter, bed, 4, kBlack, Qt::FlatCap);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kBlack);
-    for (int row = 0; row < 2; ++row)
+    for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 3; ++column)
-            painter.drawEllipse(QPointF(124 + column * 10 + row * 5, 78 - row * 9), 3, 3);
+            painter.drawEllipse(QPointF(115 + column * 7 + (row % 2) * 2, 99 + row * 8), 2.4, 2.4);
 }
 
 void tunnelLights(QPainter& painter) {
