@@ -57,7 +57,7 @@ void renumberQuestions(std::vector<QuestionRow>& rows) {
     for (std::size_t index = 0; index < rows.size(); ++index) {
         if (index == 0 || rows[index].stzlb1 != rows[index - 1].stzlb1)
             numberInChapter = 0;
-        rows[index].id = int(index) + 1;
+        rows[index].id = qint64(index) + 1;
         rows[index].stbh = ++numberInChapter;
     }
 }
@@ -131,7 +131,7 @@ std::vector<QuestionRow> readQuestions(SqliteDatabase& database, const QString& 
     std::vector<QuestionRow> rows;
     while (select.step()) {
         QuestionRow row;
-        row.id = select.value(0).toInt();
+        row.id = select.value(0).toLongLong();
         row.tp = select.value(1).toString();
         row.stnr = select.value(2).toString();
         for (int index = 0; index < 4; ++index)

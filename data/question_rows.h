@@ -11,7 +11,7 @@ class SqliteDatabase;
 
 // One row of a question-bank table (B2 or C), column for column.
 struct QuestionRow {
-    int id = 0;
+    qint64 id = 0; // a hand-edited file may hold any 64-bit id
     QString tp;
     QString stnr;
     QString da[4];

@@ -7,7 +7,7 @@
 namespace {
 
 const char* const kHeader =
-    "\xEF\xBB\xBFID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK,STLB,STZLB1,STLX,STBH\r\n";
+    "\xEF\xBB\xBFID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK,STLB,STZLB1,STLX,STBH,JX\r\n";
 
 std::vector<QStringList> csvTexts(const QByteArray& bytes) {
     std::vector<QStringList> records;
@@ -73,7 +73,7 @@ private slots:
         // every chapter's ids still run without a gap.
         records = csvTexts(original);
         records.push_back(
-            {"", "", "新加的题", "正确", "错误", "", "", "1", "", "1", "1", "1", "99"});
+            {"", "", "新加的题", "正确", "错误", "", "", "1", "", "1", "1", "1", "99", ""});
         writeFile(csv_, writeCsv(records));
         QCOMPARE(runTool({"import", db_, "B2", csv_}).code, 0);
         QCOMPARE(folder_->scalar("SELECT STBH FROM B2 WHERE STNR = '新加的题'"), 5);
@@ -152,7 +152,7 @@ private slots:
                                         << "is not a JPEG, BMP, PNG, GIF or ICO file";
         QTest::newRow("field missing") << 6 << 12 << "<drop>"
                                        << ""
-                                       << "the record has 12 fields, expected 13";
+                                       << "the record has 13 fields, expected 14 as the header has";
         QTest::newRow("header") << 0 << 2 << "TEXT"
                                 << ""
                                 << "header column 3 is 'TEXT', expected 'STNR'";

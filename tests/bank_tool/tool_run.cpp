@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTextStream>
 
 ToolRun runTool(const QStringList& arguments) {
@@ -16,6 +17,26 @@ ToolRun runTool(const QStringList& arguments) {
     run.code = runBankTool(arguments, out, err);
     out.flush();
     err.flush();
+    return run;
+}
+
+QString installedToolPath() {
+    return qEnvironmentVariable("XUNDRAL_PROGRAM_DIR") + QStringLiteral("/xundral-bank");
+}
+
+ToolRun runToolProcess(const QStringList& arguments, int timeoutMs, const QStringList& prefix) {
+    ToolRun run;
+    QProcess process;
+    const QStringList command = prefix + QStringList{installedToolPath()} + arguments;
+    process.start(command.front(), command.mid(1));
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
 
@@ -47,6 +68,8 @@ BankSources toolFixtureSources() {
     sources.common.push_back(fourChoiceQuestion(1, QStringLiteral("标志\"禁止\"，含义, 是?"), 2,
                                                 QStringLiteral("sign.jpg")));
     sources.common.push_back(trueFalseQuestion(2, QStringLiteral("第一行\n第二行，逗号,"), true));
+    sources.common.back().explanation = QStringLiteral("解析一行，\"引号\"\n解析第二行");
+    sources.common.front().explanation = QStringLiteral("=1+1 不是公式");
     sources.truck = {
         trueFalseQuestion(1, QStringLiteral("货车一"), false),
         fourChoiceQuestion(3, QStringLiteral("货车二"), 3, QStringLiteral("truck.bmp")),

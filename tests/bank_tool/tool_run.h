@@ -15,6 +15,12 @@ struct ToolRun {
 // Runs the bank tool in this process, as `xundral-bank arguments...` would.
 ToolRun runTool(const QStringList& arguments);
 
+// Runs the installed executable in a process of its own, so a tool that hangs fails the test
+// (code -1) instead of holding it. `prefix` is put in front, e.g. to run it as another user.
+ToolRun runToolProcess(const QStringList& arguments, int timeoutMs = 20000,
+                       const QStringList& prefix = {});
+QString installedToolPath();
+
 // Every table of the database file, rows in storage order, values with their types: two
 // dumps are equal only when nothing at all changed.
 QString dumpDatabase(const QString& path);

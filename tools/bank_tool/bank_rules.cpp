@@ -10,7 +10,7 @@ namespace {
 
 const char* const kColumnNames[kBankColumnCount] = {"ID",     "TP",   "STNR",   "DA1",  "DA2",
                                                     "DA3",    "DA4",  "ANSWER", "MARK", "STLB",
-                                                    "STZLB1", "STLX", "STBH"};
+                                                    "STZLB1", "STLX", "STBH",   "JX"};
 
 // The picture formats the program's question panel can read; it chooses by file suffix.
 const char* const kPictureSuffixes[] = {"jpg", "jpeg", "bmp", "png", "gif", "ico"};
@@ -86,6 +86,24 @@ QStringList bankColumnNames() {
     return names;
 }
 
+int maxTextLength(BankColumn column) {
+    switch (column) {
+    case BankColumn::Tp:
+        return 260;
+    case BankColumn::Stnr:
+        return 4000;
+    case BankColumn::Da1:
+    case BankColumn::Da2:
+    case BankColumn::Da3:
+    case BankColumn::Da4:
+        return 2000;
+    case BankColumn::Jx:
+        return 8000;
+    default:
+        return 0;
+    }
+}
+
 int choiceCount(const QuestionRow& row) {
     const bool third = !row.da[2].trimmed().isEmpty();
     const bool fourth = !row.da[3].trimmed().isEmpty();
@@ -100,12 +118,22 @@ std::vector<RowProblem> findRowProblems(const std::vector<QuestionRow>& rows,
     QHash<QString, int> firstWithText;
     for (int index = 0; index < int(rows.size()); ++index) {
         const QuestionRow& row = rows[std::size_t(index)];
-        const QString* texts[] = {&row.tp,    &row.stnr,  &row.da[0],
-                                  &row.da[1], &row.da[2], &row.da[3]};
-        for (int text = 0; text < 6; ++text) {
-            if (hasControlCharacter(*texts[text]))
-                problems.push_back({index, BankColumn(int(BankColumn::Tp) + text),
-                                    QStringLiteral("text holds a control character")});
+        const std::pair<BankColumn, const QString*> texts[] = {
+            {BankColumn::Tp, &row.tp},     {BankColumn::Stnr, &row.stnr},
+            {BankColumn::Da1, &row.da[0]}, {BankColumn::Da2, &row.da[1]},
+            {BankColumn::Da3, &row.da[2]}, {BankColumn::Da4, &row.da[3]},
+            {BankColumn::Jx, &row.jx}};
+        for (const auto& [column, text] : texts) {
+            if (hasControlCharacter(*text))
+                problems.push_back(
+                    {index, column, QStringLiteral("text holds a control character")});
+            if (text->size() > maxTextLength(column))
+                problems.push_back({index, column,
+                                    QStringLiteral("%1 holds %2 characters, more than the %3 it "
+                                                   "may hold")
+                                        .arg(bankColumnName(column))
+                                        .arg(text->size())
+                                        .arg(maxTextLength(column))});
         }
         const QString key = row.stnr.trimmed();
         if (key.isEmpty()) {
@@ -132,14 +160,14 @@ std::vector<RowProblem> findRowProblems(const std::vector<QuestionRow>& rows,
 }
 
 QStringList findIdGaps(const std::vector<QuestionRow>& rows) {
-    std::map<int, std::vector<int>> idsByChapter;
+    std::map<int, std::vector<qint64>> idsByChapter;
     for (const QuestionRow& row : rows)
         idsByChapter[row.stzlb1].push_back(row.id);
     QStringList problems;
     for (auto& [chapter, ids] : idsByChapter) {
         std::sort(ids.begin(), ids.end());
-        const auto gap = std::adjacent_find(ids.begin(), ids.end(),
-                                            [](int left, int right) { return right != left + 1; });
+        const auto gap = std::adjacent_find(
+            ids.begin(), ids.end(), [](qint64 left, qint64 right) { return right != left + 1; });
         if (gap != ids.end())
             problems.append(QStringLiteral("chapter %1: ids %2 to %3 hold %4 questions, so some "
                                            "are missing (the first gap follows ID %5)")

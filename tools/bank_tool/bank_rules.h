@@ -8,9 +8,26 @@
 
 #include <vector>
 
-// The columns of a bank table in table order, which is also the CSV column order.
-enum class BankColumn { Id, Tp, Stnr, Da1, Da2, Da3, Da4, Answer, Mark, Stlb, Stzlb1, Stlx, Stbh };
-inline constexpr int kBankColumnCount = 13;
+// The columns of a bank table in table order, which is also the CSV column order. Files of the
+// previous version end before JX.
+enum class BankColumn {
+    Id,
+    Tp,
+    Stnr,
+    Da1,
+    Da2,
+    Da3,
+    Da4,
+    Answer,
+    Mark,
+    Stlb,
+    Stzlb1,
+    Stlx,
+    Stbh,
+    Jx
+};
+inline constexpr int kBankColumnCount = 14;
+inline constexpr int kBankColumnCountWithoutJx = 13;
 QString bankColumnName(BankColumn column);
 QStringList bankColumnNames();
 
@@ -20,6 +37,11 @@ struct RowProblem {
     QString message;
     int earlierRow = -1; // for a duplicate: the row that has the text first
 };
+
+// The longest text a column may hold, in characters: far above any real question (the longest
+// are a few hundred), far below what makes the program slow to load a bank. 0 for the
+// numeric columns.
+int maxTextLength(BankColumn column);
 
 // Two for a true/false question, four for single choice, 0 when DA3 and DA4 disagree.
 int choiceCount(const QuestionRow& row);

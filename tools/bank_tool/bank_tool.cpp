@@ -79,21 +79,35 @@ QString bankToolHelp() {
         "  check DB                 check both banks, SYS_CFG and sysparam; print a\n"
         "                           summary per chapter\n"
         "  export DB BANK FILE.csv  write a bank as CSV: UTF-8 with a byte order mark, a\n"
-        "                           header row, one column per table column\n"
+        "                           header row, one column per table column (JX, the\n"
+        "                           explanation, last); FILE.csv must be a regular file\n"
+        "                           or new, and not the database\n"
         "  import DB BANK FILE.csv  replace a bank from CSV; nothing changes unless every\n"
         "                           record is sound and SYS_CFG still fits\n"
         "  config DB                show SYS_CFG: questions a paper draws per chapter\n"
         "  config DB CHAPTER COUNT  set the questions drawn from CHAPTER (0: none); the\n"
         "                           count must fit the chapter in both banks\n"
         "\n"
+        "import and config with a COUNT write to the database: they refuse while a running\n"
+        "Xundral holds it (the lock file DB.lock beside it). check, export and config DB\n"
+        "only read, and run at any time.\n"
+        "\n"
         "Picture paths (TP) are appended to the program folder, the folder above the\n"
         "database's, as the program does. An import ignores the ID and MARK columns: it\n"
         "orders the questions by STZLB1, STLB, STLX and STBH, numbers ID and STBH afresh\n"
         "so that each chapter's ids run without a gap, and sets every MARK to 5. It keeps\n"
         "sysparam, SYS_CFG and the other bank, and empties the stored paper (S_MARK,\n"
-        "EXAM_TEMP), whose ids would now name other questions.\n"
+        "EXAM_TEMP), whose ids would now name other questions. It reads a regular file of\n"
+        "at most 64 MB, with or without the JX column (a file without it leaves every\n"
+        "explanation empty). A text holds at most 260 characters in TP, 4000 in STNR, 2000\n"
+        "in each of DA1 to DA4 and 8000 in JX.\n"
         "\n"
-        "Exit status: 0 done, 1 data refused or problems found, 2 usage error.\n");
+        "A text that a spreadsheet would take for a formula (one that starts with =, +, -,\n"
+        "@, a tab or a carriage return) is exported with an apostrophe in front; the import\n"
+        "takes that apostrophe away again, so the bank comes back exactly.\n"
+        "\n"
+        "Exit status: 0 done, 1 data refused or problems found (check and config DB too),\n"
+        "2 usage error, 3 the database is in use by a running Xundral.\n");
 }
 
 int runBankTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -107,6 +121,9 @@ int runBankTool(const QStringList& arguments, QTextStream& out, QTextStream& err
         err << "xundral-bank: " << QString::fromUtf8(error.what())
             << "\nTry 'xundral-bank --help'.\n";
         return kExitUsage;
+    } catch (const DatabaseInUse& error) {
+        err << "xundral-bank: " << QString::fromUtf8(error.what()) << '\n';
+        return kExitInUse;
     } catch (const std::exception& error) {
         err << "xundral-bank: " << QString::fromUtf8(error.what()) << '\n';
         return kExitRefused;

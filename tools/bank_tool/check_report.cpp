@@ -4,11 +4,59 @@
 #include "tools/bank_tool/bank_rules.h"
 #include "tools/bank_tool/content_lint.h"
 
+#include <iterator>
+#include <limits>
+#include <set>
+#include <utility>
+
 namespace {
+
+const BankColumn kNumericColumns[] = {BankColumn::Answer, BankColumn::Mark, BankColumn::Stlb,
+                                      BankColumn::Stzlb1, BankColumn::Stlx, BankColumn::Stbh};
+
+// Cells of the numeric columns that hold no whole number the program can use (text, a
+// fraction, NULL, a number past 32 bits). The rows read them as 0, so every rule about such a
+// cell would report a 0 that is not in the file: they are reported as they stand instead.
+std::set<std::pair<int, BankColumn>>
+findUnreadableNumbers(SqliteDatabase& database, const QString& name, QStringList& problems) {
+    QStringList columns;
+    for (const BankColumn column : kNumericColumns)
+        columns.append(bankColumnName(column));
+    SqliteStatement select(database, QStringLiteral("SELECT ID, %1 FROM %2 ORDER BY ID")
+                                         .arg(columns.join(QStringLiteral(", ")), name));
+    std::set<std::pair<int, BankColumn>> cells;
+    for (int row = 0; select.step(); ++row) {
+        for (int index = 0; index < int(std::size(kNumericColumns)); ++index) {
+            const QVariant value = select.value(index + 1);
+            const bool whole = value.typeId() == QMetaType::LongLong;
+            const bool fits = whole && value.toLongLong() >= std::numeric_limits<int>::min() &&
+                              value.toLongLong() <= std::numeric_limits<int>::max();
+            if (fits)
+                continue;
+            const BankColumn column = kNumericColumns[index];
+            cells.insert({row, column});
+            QString shown;
+            if (value.isNull())
+                shown = QStringLiteral("is empty (NULL)");
+            else if (whole)
+                shown = QStringLiteral("%1 is out of range").arg(value.toLongLong());
+            else
+                shown = QStringLiteral("'%1' is not a whole number").arg(value.toString());
+            problems.append(
+                QStringLiteral("table %1, ID %2, column %3: %3 %4")
+                    .arg(name, select.value(0).toString(), bankColumnName(column), shown));
+        }
+    }
+    return cells;
+}
 
 BankReport checkBank(SqliteDatabase& database, const QString& name, const QString& programDir) {
     BankReport report{name, readQuestions(database, name), {}};
+    const std::set<std::pair<int, BankColumn>> unreadable =
+        findUnreadableNumbers(database, name, report.problems);
     for (const RowProblem& problem : findRowProblems(report.rows, programDir)) {
+        if (unreadable.count({problem.row, problem.column}) > 0)
+            continue;
         const QuestionRow& row = report.rows[std::size_t(problem.row)];
         QString text = QStringLiteral("table %1, ID %2, column %3: %4")
                            .arg(name)
@@ -85,7 +133,7 @@ void printCheckReport(const CheckReport& report, const QString& databasePath, QT
         out << "bank " << bank.name << ": " << bank.rows.size() << " questions\n";
         out << "  chapter  questions  true/false  four-choice  pictures  drawn\n";
         for (const ChapterSummary& chapter : summarizeChapters(bank.rows)) {
-            int drawn = 0;
+            qint64 drawn = 0;
             for (const SysCfgRow& row : report.sysCfg.rows)
                 drawn += row.chapter == chapter.chapter && row.count > 0 ? row.count : 0;
             out << "  " << padded(QString::number(chapter.chapter), 9)
@@ -95,7 +143,7 @@ void printCheckReport(const CheckReport& report, const QString& databasePath, QT
                 << padded(QString::number(chapter.pictures), 10) << drawn << '\n';
         }
     }
-    int paper = 0;
+    qint64 paper = 0;
     for (const SysCfgRow& row : report.sysCfg.rows)
         paper += row.count > 0 ? row.count : 0;
     out << "SYS_CFG: a paper draws " << paper << " questions\n";

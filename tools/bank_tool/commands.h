@@ -11,6 +11,12 @@ public:
     explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()) {}
 };
 
+// A writing command refused because a running program holds the database. Exit status 3.
+class DatabaseInUse : public std::runtime_error {
+public:
+    explicit DatabaseInUse(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
 struct ToolStreams {
     QTextStream& out;
     QTextStream& err;

@@ -23,8 +23,9 @@ Banks readBanks(SqliteDatabase& database) {
     return banks;
 }
 
-int paperSize(const std::vector<SysCfgRow>& rows) {
-    int total = 0;
+// SYS_CFG may hold anything a hand edit put there; the sum must not wrap.
+qint64 paperSize(const std::vector<SysCfgRow>& rows) {
+    qint64 total = 0;
     for (const SysCfgRow& row : rows)
         total += row.count > 0 ? row.count : 0;
     return total;
@@ -64,11 +65,12 @@ int showConfigCommand(const QString& databasePath, ToolStreams streams) {
     problems += findSysCfgFitProblems(sysCfg.rows, banks.named);
     for (const QString& problem : problems)
         streams.err << databasePath << ": " << problem << '\n';
-    return kExitOk;
+    return problems.isEmpty() ? kExitOk : kExitRefused;
 }
 
 int setConfigCommand(const QString& databasePath, int chapter, int count, ToolStreams streams) {
-    const auto database = openExamDatabase(databasePath);
+    const WritableExamDatabase opened = openExamDatabaseForWriting(databasePath);
+    SqliteDatabase* const database = opened.database.get();
     Transaction transaction(*database);
     const Banks banks = readBanks(*database);
     const SysCfgRow wanted{chapter, count, QStringLiteral("SYS_CFG"), 0};

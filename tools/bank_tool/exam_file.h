@@ -9,10 +9,23 @@
 #include <memory>
 #include <vector>
 
+class DatabaseLock;
 class SqliteDatabase;
 
-// Opens an existing exam database with the program's own password.
+// Opens an existing exam database with the program's own password, for reading.
 std::unique_ptr<SqliteDatabase> openExamDatabase(const QString& path);
+
+// For a command that writes: the database's lock first, so that nothing is read for the change
+// while a running program could still write; then the database. Throws DatabaseInUse while a
+// running program holds the lock.
+struct WritableExamDatabase {
+    std::unique_ptr<DatabaseLock> lock;
+    std::unique_ptr<SqliteDatabase> database;
+    WritableExamDatabase();
+    WritableExamDatabase(WritableExamDatabase&&) noexcept;
+    ~WritableExamDatabase();
+};
+WritableExamDatabase openExamDatabaseForWriting(const QString& path);
 
 // The program reads db/exam.mdb below its own folder, so the folder above the database's is
 // the one its picture paths are appended to.

@@ -1,6 +1,7 @@
 #include "tools/bank_tool/question_csv.h"
 
 #include <algorithm>
+#include <limits>
 #include <tuple>
 
 namespace {
@@ -18,7 +19,9 @@ CsvProblem problemAt(const QString& fileName, const CsvField& field, const QStri
     return {field.line, field.column, location(fileName, field) + QStringLiteral(": ") + message};
 }
 
-QString headerProblem(const CsvRecord& header, const QString& fileName) {
+// The header decides the columns: all of them, or all but JX as the previous version wrote.
+// Returns the problem, or an empty text with `columns` set.
+QString headerProblem(const CsvRecord& header, const QString& fileName, int& columns) {
     const QStringList expected = bankColumnNames();
     for (int index = 0; index < kBankColumnCount && index < int(header.size()); ++index) {
         const CsvField& field = header[std::size_t(index)];
@@ -29,13 +32,31 @@ QString headerProblem(const CsvRecord& header, const QString& fileName) {
                 .arg(index + 1)
                 .arg(field.text, expected.at(index), expected.join(QLatin1Char(',')));
     }
-    if (int(header.size()) != kBankColumnCount)
-        return QStringLiteral("%1: the header has %2 columns, expected %3 (%4)")
+    columns = int(header.size());
+    if (columns != kBankColumnCount && columns != kBankColumnCountWithoutJx)
+        return QStringLiteral("%1: the header has %2 columns, expected %3 (%4) or %5 without JX")
             .arg(location(fileName, header.front()))
             .arg(header.size())
             .arg(kBankColumnCount)
-            .arg(expected.join(QLatin1Char(',')));
+            .arg(expected.join(QLatin1Char(',')))
+            .arg(kBankColumnCountWithoutJx);
     return QString();
+}
+
+// A spreadsheet runs a cell that starts with one of these as a formula.
+bool startsLikeFormula(const QString& text, qsizetype from) {
+    if (from >= text.size())
+        return false;
+    const char16_t first = text.at(from).unicode();
+    return first == u'=' || first == u'+' || first == u'-' || first == u'@' || first == u'\t' ||
+           first == u'\r';
+}
+
+qsizetype leadingApostrophes(const QString& text) {
+    qsizetype count = 0;
+    while (count < text.size() && text.at(count) == QLatin1Char('\''))
+        ++count;
+    return count;
 }
 
 class RecordReader {
@@ -44,19 +65,28 @@ public:
                  std::vector<CsvProblem>& problems)
         : record_(record), fileName_(fileName), problems_(problems) {}
 
-    QString text(BankColumn column) const { return field(column).text; }
+    QString text(BankColumn column) const {
+        if (int(column) >= int(record_.size()))
+            return QString();
+        return restoreFormulaText(field(column).text);
+    }
 
     int number(BankColumn column) {
         const CsvField& source = field(column);
         bool ok = false;
-        const int value = source.text.trimmed().toInt(&ok);
-        if (!ok) {
+        const qint64 value = source.text.trimmed().toLongLong(&ok);
+        const bool fits =
+            value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+        if (!ok || !fits) {
             problems_.push_back(problemAt(fileName_, source,
-                                          QStringLiteral("%1 '%2' is not a whole number")
-                                              .arg(bankColumnName(column), source.text)));
+                                          QStringLiteral("%1 '%2' is %3")
+                                              .arg(bankColumnName(column), source.text,
+                                                   ok ? QStringLiteral("out of range")
+                                                      : QStringLiteral("not a whole number"))));
             failed_ = true;
+            return 0;
         }
-        return value;
+        return int(value);
     }
 
     bool failed() const { return failed_; }
@@ -72,15 +102,45 @@ private:
 
 } // namespace
 
+QString neutralizeFormulaText(const QString& text) {
+    // Apostrophes already in front are counted too, so that a text which really starts with
+    // "'=" comes back as it was.
+    if (startsLikeFormula(text, leadingApostrophes(text)))
+        return QLatin1Char('\'') + text;
+    return text;
+}
+
+QString restoreFormulaText(const QString& text) {
+    const qsizetype apostrophes = leadingApostrophes(text);
+    if (apostrophes > 0 && startsLikeFormula(text, apostrophes))
+        return text.mid(1);
+    return text;
+}
+
 QByteArray questionsToCsv(const std::vector<QuestionRow>& rows) {
     std::vector<QStringList> records;
     records.reserve(rows.size() + 1);
     records.push_back(bankColumnNames());
     for (const QuestionRow& row : rows) {
-        records.push_back(
-            {QString::number(row.id), row.tp, row.stnr, row.da[0], row.da[1], row.da[2], row.da[3],
-             QString::number(row.answer), QString::number(row.mark), QString::number(row.stlb),
-             QString::number(row.stzlb1), QString::number(row.stlx), QString::number(row.stbh)});
+        QStringList record{QString::number(row.id),
+                           row.tp,
+                           row.stnr,
+                           row.da[0],
+                           row.da[1],
+                           row.da[2],
+                           row.da[3],
+                           QString::number(row.answer),
+                           QString::number(row.mark),
+                           QString::number(row.stlb),
+                           QString::number(row.stzlb1),
+                           QString::number(row.stlx),
+                           QString::number(row.stbh),
+                           row.jx};
+        for (const BankColumn column :
+             {BankColumn::Tp, BankColumn::Stnr, BankColumn::Da1, BankColumn::Da2, BankColumn::Da3,
+              BankColumn::Da4, BankColumn::Jx})
+            record[int(column)] = neutralizeFormulaText(record[int(column)]);
+        records.push_back(record);
     }
     return writeCsv(records);
 }
@@ -94,7 +154,9 @@ CsvQuestions questionsFromCsv(const std::vector<CsvRecord>& records, const QStri
                  .arg(fileName)});
         return result;
     }
-    if (const QString problem = headerProblem(records.front(), fileName); !problem.isEmpty()) {
+    int columns = kBankColumnCount;
+    if (const QString problem = headerProblem(records.front(), fileName, columns);
+        !problem.isEmpty()) {
         result.problems.push_back({1, 1, problem});
         return result;
     }
@@ -102,15 +164,14 @@ CsvQuestions questionsFromCsv(const std::vector<CsvRecord>& records, const QStri
         const CsvRecord& record = records[index];
         if (isBlank(record))
             continue;
-        if (int(record.size()) != kBankColumnCount) {
-            const CsvField& at = int(record.size()) > kBankColumnCount
-                                     ? record[std::size_t(kBankColumnCount)]
-                                     : record.back();
-            result.problems.push_back(
-                problemAt(fileName, at,
-                          QStringLiteral("the record has %1 fields, expected %2")
-                              .arg(record.size())
-                              .arg(kBankColumnCount)));
+        if (int(record.size()) != columns) {
+            const CsvField& at =
+                int(record.size()) > columns ? record[std::size_t(columns)] : record.back();
+            result.problems.push_back(problemAt(fileName, at,
+                                                QStringLiteral("the record has %1 fields, "
+                                                               "expected %2 as the header has")
+                                                    .arg(record.size())
+                                                    .arg(columns)));
             continue;
         }
         RecordReader reader(record, fileName, result.problems);
@@ -124,6 +185,7 @@ CsvQuestions questionsFromCsv(const std::vector<CsvRecord>& records, const QStri
         row.stzlb1 = reader.number(BankColumn::Stzlb1);
         row.stlx = reader.number(BankColumn::Stlx);
         row.stbh = reader.number(BankColumn::Stbh);
+        row.jx = reader.text(BankColumn::Jx);
         if (reader.failed())
             continue;
         result.rows.push_back(row);

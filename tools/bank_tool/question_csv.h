@@ -11,7 +11,12 @@
 #include <vector>
 
 // One bank as CSV: a header row of the column names, then one record per question in ID order.
+// A text that a spreadsheet would run as a formula (it starts with =, +, -, @, a tab or a
+// carriage return, after any apostrophes) gets one more apostrophe in front; the import takes
+// exactly one away again, so every text comes back as it was.
 QByteArray questionsToCsv(const std::vector<QuestionRow>& rows);
+QString neutralizeFormulaText(const QString& text);
+QString restoreFormulaText(const QString& text);
 
 struct CsvProblem {
     int line = 0;
@@ -25,9 +30,10 @@ struct CsvQuestions {
     std::vector<CsvProblem> problems;
 };
 
-// Reads the questions of CSV records whose first record is the header. ID and MARK are read
-// but not used: the import numbers ids afresh and clears every answer. Records that are
-// entirely blank (a spreadsheet's trailing rows) are skipped.
+// Reads the questions of CSV records whose first record is the header, with or without the
+// JX column (explanations then stay empty). ID and MARK are read but not used: the import numbers
+// ids afresh and clears every answer. Records that are entirely blank (a spreadsheet's trailing
+// rows) are skipped.
 CsvQuestions questionsFromCsv(const std::vector<CsvRecord>& records, const QString& fileName);
 
 // "file:line:column: message" for the field of `column` in the record of row `row`, with the

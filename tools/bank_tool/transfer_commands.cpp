@@ -1,30 +1,15 @@
 // export and import: a bank to and from CSV.
+#include "data/database_lock.h"
+#include "data/schema.h"
 #include "data/sqlite_database.h"
 #include "tools/bank_tool/bank_rules.h"
 #include "tools/bank_tool/bank_tool.h"
 #include "tools/bank_tool/commands.h"
 #include "tools/bank_tool/exam_file.h"
 #include "tools/bank_tool/question_csv.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "tools/bank_tool/tool_files.h"
 
 namespace {
-
-QByteArray readWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(
-            QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()).toStdString());
-    return file.readAll();
-}
-
-void writeWholeFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw std::runtime_error(
-            QStringLiteral("%1: cannot write: %2").arg(path, file.errorString()).toStdString());
-}
 
 void replaceBank(SqliteDatabase& database, const QString& bank,
                  const std::vector<QuestionRow>& rows) {
@@ -46,7 +31,7 @@ int exportCommand(const QString& databasePath, const QString& bank, const QStrin
                   ToolStreams streams) {
     const auto database = openExamDatabase(databasePath);
     const std::vector<QuestionRow> rows = readQuestions(*database, bank);
-    writeWholeFile(csvPath, questionsToCsv(rows));
+    writeExportFile(csvPath, questionsToCsv(rows), databasePath);
     streams.out << "exported " << rows.size() << " questions of bank " << bank << " to " << csvPath
                 << '\n';
     return kExitOk;
@@ -54,16 +39,17 @@ int exportCommand(const QString& databasePath, const QString& bank, const QStrin
 
 int importCommand(const QString& databasePath, const QString& bank, const QString& csvPath,
                   ToolStreams streams) {
+    const WritableExamDatabase opened = openExamDatabaseForWriting(databasePath);
+    SqliteDatabase* const database = opened.database.get();
     std::vector<CsvRecord> records;
     try {
-        records = parseCsv(readWholeFile(csvPath));
+        records = parseCsv(readInputFile(csvPath));
     } catch (const CsvError& error) {
         streams.err << csvPath << ':' << error.line() << ':' << error.column() << ": "
                     << error.message() << "\nnothing imported\n";
         return kExitRefused;
     }
     CsvQuestions questions = questionsFromCsv(records, csvPath);
-    const auto database = openExamDatabase(databasePath);
     for (const RowProblem& problem : findRowProblems(questions.rows, programFolderOf(databasePath)))
         questions.problems.push_back(describeRowProblem(questions, problem, csvPath));
     sortProblems(questions.problems);
@@ -88,6 +74,9 @@ int importCommand(const QString& databasePath, const QString& bank, const QStrin
         streams.err << problems.size() << " problem(s); nothing imported\n";
         return kExitRefused;
     }
+    // A file of the previous version gains the explanation column here, inside the same
+    // transaction, so a refused or interrupted import leaves it as it was.
+    migrateExamSchema(*database);
     replaceBank(*database, bank, rows);
     transaction.commit();
     streams.out << "imported " << rows.size() << " questions into bank " << bank << " ("

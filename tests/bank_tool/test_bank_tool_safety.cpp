@@ -1,0 +1,370 @@
+// What the bank tool must never do: write beside a running program, overwrite its own database,
+// hang on a device or a pipe, hand a spreadsheet a formula, or report a number the file does
+// not hold.
+#include "data/database_lock.h"
+#include "data/schema.h"
+#include "data/sqlite_database.h"
+#include "tests/bank_tool/tool_run.h"
+#include "tests/support/test_data.h"
+#include "tools/bank_tool/csv.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLockFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::vector<QStringList> csvTexts(const QByteArray& bytes) {
+    std::vector<QStringList> records;
+    for (const CsvRecord& record : parseCsv(bytes)) {
+        QStringList fields;
+        for (const CsvField& field : record)
+            fields.append(field.text);
+        records.push_back(fields);
+    }
+    return records;
+}
+
+// The tables as the version before explanations made them: no JX column.
+void dropExplanationColumns(const TestProgramFolder& folder) {
+    for (const char* table : {"B2", "C"})
+        folder.exec(QStringLiteral("CREATE TABLE old_%1 (ID INTEGER PRIMARY KEY, TP TEXT, "
+                                   "STNR TEXT, DA1 TEXT, DA2 TEXT, DA3 TEXT, DA4 TEXT, "
+                                   "ANSWER INTEGER, MARK INTEGER, STLB INTEGER, STZLB1 INTEGER, "
+                                   "STLX INTEGER, STBH INTEGER);"
+                                   "INSERT INTO old_%1 SELECT ID, TP, STNR, DA1, DA2, DA3, DA4, "
+                                   "ANSWER, MARK, STLB, STZLB1, STLX, STBH FROM %1;"
+                                   "DROP TABLE %1; ALTER TABLE old_%1 RENAME TO %1;")
+                        .arg(QLatin1String(table)));
+}
+
+} // namespace
+
+class TestBankToolSafety : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        folder_ = std::make_unique<TestProgramFolder>(toolFixtureSources());
+        addFixturePictures(folder_->path());
+        db_ = folder_->databasePath();
+        csv_ = folder_->path() + QStringLiteral("/bank.csv");
+        QCOMPARE(runTool({"export", db_, "C", csv_}).code, 0);
+    }
+    void cleanup() { folder_.reset(); }
+
+    void writingCommandsWaitForTheRunningProgram_data() {
+        QTest::addColumn<QStringList>("arguments"); // DB and CSV stand for the fixture's
+        QTest::addColumn<int>("whileHeld");
+        QTest::newRow("import") << QStringList{"import", "DB", "C", "CSV"} << 3;
+        QTest::newRow("config set") << QStringList{"config", "DB", "1", "1"} << 3;
+        QTest::newRow("check") << QStringList{"check", "DB"} << 0;
+        QTest::newRow("config show") << QStringList{"config", "DB"} << 0;
+        QTest::newRow("export") << QStringList{"export", "DB", "B2", "CSV2"} << 0;
+    }
+    void writingCommandsWaitForTheRunningProgram() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, whileHeld);
+        arguments.replaceInStrings(QStringLiteral("CSV2"), folder_->path() + "/b2.csv");
+        arguments.replaceInStrings(QStringLiteral("CSV"), csv_);
+        arguments.replaceInStrings(QStringLiteral("DB"), db_);
+        const QByteArray before = readFile(db_);
+        {
+            // A live pid in the lock, as the running program leaves it.
+            QLockFile program(db_ + QStringLiteral(".lock"));
+            QVERIFY(program.tryLock(0));
+            for (const ToolRun& run : {runTool(arguments), runToolProcess(arguments)}) {
+                QCOMPARE(run.code, whileHeld);
+                if (whileHeld == 3) {
+                    QVERIFY2(
+                        run.err.contains(QStringLiteral("%1 is in use by a running ").arg(db_)) &&
+                            run.err.contains(QStringLiteral("(pid %1); close it first")
+                                                 .arg(QCoreApplication::applicationPid())),
+                        qPrintable(run.err));
+                    QVERIFY(run.out.isEmpty());
+                }
+            }
+            QCOMPARE(readFile(db_), before);
+        }
+        // Given up: the same command now runs, and leaves no lock behind.
+        const ToolRun run = runTool(arguments);
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        QVERIFY(!QFile::exists(db_ + QStringLiteral(".lock")));
+    }
+
+    void aLockOfAKilledProcessIsTakenOver() {
+        QProcess gone;
+        gone.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(gone.waitForStarted());
+        const qint64 pid = gone.processId();
+        gone.kill();
+        QVERIFY(gone.waitForFinished());
+        writeFile(db_ + QStringLiteral(".lock"), QByteArray::number(pid) + "\nxundral\n" +
+                                                     QSysInfo::machineHostName().toUtf8() + "\n");
+        DatabaseLock lock(db_);
+        QVERIFY2(lock.isLocked(), qPrintable(lock.reason()));
+        // Every spelling of the path names one lock.
+        DatabaseLock again(folder_->path() + QStringLiteral("/db/../db/exam.mdb"));
+        QCOMPARE(again.status(), DatabaseLock::Status::HeldByProgram);
+        QCOMPARE(again.holderPid(), QCoreApplication::applicationPid());
+    }
+
+    void exportRefusesTargetsThatAreNotNewFiles_data() {
+        QTest::addColumn<QString>("target"); // DB and DIR stand for the fixture's
+        QTest::addColumn<QString>("error");
+        QTest::newRow("the database") << "DB"
+                                      << "it is the database being exported";
+        QTest::newRow("another spelling") << "DIR/db/../db/exam.mdb"
+                                          << "it is the database being exported";
+        QTest::newRow("a symlink to it") << "DIR/link.mdb"
+                                         << "it is the database being exported";
+        QTest::newRow("a hard link to it") << "DIR/hard.mdb"
+                                           << "it is the database being exported";
+        QTest::newRow("its journal") << "DB-journal"
+                                     << "it is the database being exported";
+        QTest::newRow("a pipe") << "DIR/pipe"
+                                << "it is a pipe";
+        QTest::newRow("a device") << "/dev/null"
+                                  << "it is a device";
+        QTest::newRow("a folder") << "DIR/db"
+                                  << "it is a folder";
+    }
+    void exportRefusesTargetsThatAreNotNewFiles() {
+        QFETCH(QString, target);
+        QFETCH(QString, error);
+        target.replace(QStringLiteral("DB"), db_).replace(QStringLiteral("DIR"), folder_->path());
+        QVERIFY(QFile::link(db_, folder_->path() + QStringLiteral("/link.mdb")));
+        QCOMPARE(::link(QFile::encodeName(db_).constData(),
+                        QFile::encodeName(folder_->path() + "/hard.mdb").constData()),
+                 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(folder_->path() + "/pipe").constData(), 0600), 0);
+        const QByteArray before = readFile(db_);
+        const ToolRun run = runToolProcess({"export", db_, "C", target}, 10000);
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(target + QStringLiteral(": cannot write: ") + error),
+                 qPrintable(run.err));
+        QCOMPARE(readFile(db_), before);
+        QVERIFY(QFileInfo(folder_->path() + "/pipe").exists());
+        QVERIFY(!QFileInfo(folder_->path() + "/pipe").isFile());
+    }
+
+    void importReadsOnlyRegularFilesOfBoundedSize_data() {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("/dev/zero") << "/dev/zero"
+                                   << "it is a device";
+        QTest::newRow("a pipe without a writer") << "DIR/pipe"
+                                                 << "it is a pipe";
+        QTest::newRow("a folder") << "DIR/db"
+                                  << "it is a folder";
+        QTest::newRow("64 MB and one byte") << "DIR/huge.csv"
+                                            << "the file holds 67108865 bytes, more than the "
+                                               "67108864 a bank file may hold";
+    }
+    void importReadsOnlyRegularFilesOfBoundedSize() {
+        QFETCH(QString, input);
+        QFETCH(QString, error);
+        input.replace(QStringLiteral("DIR"), folder_->path());
+        QCOMPARE(::mkfifo(QFile::encodeName(folder_->path() + "/pipe").constData(), 0600), 0);
+        QFile huge(folder_->path() + QStringLiteral("/huge.csv"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(64 * 1024 * 1024 + 1));
+        huge.close();
+        const QByteArray before = readFile(db_);
+        QElapsedTimer timer;
+        timer.start();
+        const ToolRun run = runToolProcess({"import", db_, "C", input}, 10000);
+        QVERIFY2(
+            run.code == 1,
+            qPrintable(QStringLiteral("exit %1 after %2 ms").arg(run.code).arg(timer.elapsed())));
+        QVERIFY2(run.err.contains(input + QStringLiteral(": cannot read: ") + error),
+                 qPrintable(run.err));
+        QCOMPARE(readFile(db_), before);
+    }
+
+    void longTextsAreRefusedAtTheLimit_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("error"); // empty: accepted
+        QTest::newRow("question at the limit") << 2 << 4000 << "";
+        QTest::newRow("question past it")
+            << 2 << 4001 << "STNR holds 4001 characters, more than the 4000 it may hold";
+        QTest::newRow("choice past it")
+            << 3 << 2001 << "DA1 holds 2001 characters, more than the 2000 it may hold";
+        QTest::newRow("explanation past it")
+            << 13 << 8001 << "JX holds 8001 characters, more than the 8000 it may hold";
+    }
+    void longTextsAreRefusedAtTheLimit() {
+        QFETCH(int, column);
+        QFETCH(int, length);
+        QFETCH(QString, error);
+        std::vector<QStringList> records = csvTexts(readFile(csv_));
+        records[1][column] = QString(length, QChar(u'长'));
+        writeFile(csv_, writeCsv(records));
+        const QByteArray before = readFile(db_);
+        const ToolRun run = runTool({"import", db_, "C", csv_});
+        if (error.isEmpty()) {
+            QVERIFY2(run.code == 0, qPrintable(run.err));
+            return;
+        }
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(csv_ + QStringLiteral(":2:")) && run.err.contains(error),
+                 qPrintable(run.err));
+        QCOMPARE(readFile(db_), before);
+    }
+
+    void formulaCellsAreNeutralisedAndComeBackExactly() {
+        folder_->exec("UPDATE C SET STNR = '=HYPERLINK(\"x\")' WHERE ID = 1;"
+                      "UPDATE C SET STNR = '+1', DA1 = '-1', DA2 = '@SUM(A1)' WHERE ID = 2;"
+                      "UPDATE C SET STNR = '''=already quoted', DA1 = '''' WHERE ID = 3;"
+                      "UPDATE C SET STNR = 'x' || char(9) || '=not first', JX = '-减速' "
+                      "WHERE ID = 4;"
+                      "UPDATE C SET STNR = char(9) || 'tab first' WHERE ID = 5;");
+        const QString before = dumpDatabase(db_);
+        QCOMPARE(runTool({"export", db_, "C", csv_}).code, 0);
+        const std::vector<QStringList> records = csvTexts(readFile(csv_));
+        QCOMPARE(records[1][2], QStringLiteral("'=HYPERLINK(\"x\")"));
+        QCOMPARE(records[2].mid(2, 3), (QStringList{"'+1", "'-1", "'@SUM(A1)"}));
+        QCOMPARE(records[3][2], QStringLiteral("''=already quoted"));
+        QCOMPARE(records[3][3], QStringLiteral("'"));
+        QCOMPARE(records[4][2], QStringLiteral("x\t=not first"));
+        QCOMPARE(records[4][13], QStringLiteral("'-减速"));
+        QCOMPARE(records[5][2], QStringLiteral("'\ttab first"));
+        for (const QStringList& record : records) {
+            for (const QString& field : record)
+                QVERIFY2(!QStringLiteral("=+-@").contains(field.left(1)) || field.isEmpty(),
+                         qPrintable(field));
+        }
+        const ToolRun run = runTool({"import", db_, "C", csv_});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        QCOMPARE(dumpDatabase(db_), before);
+    }
+
+    void explanationsTravelAndOlderFilesStillWork() {
+        // The fixture's explanations hold a comma, quotes and a line break.
+        QVERIFY(folder_->scalar("SELECT COUNT(*) FROM C WHERE JX <> ''") == 2);
+        std::vector<QStringList> records = csvTexts(readFile(csv_));
+        QCOMPARE(records[0].last(), QStringLiteral("JX"));
+        // A CSV of the previous version has no JX column: it imports, unexplained.
+        for (QStringList& record : records)
+            record.removeLast();
+        writeFile(csv_, writeCsv(records));
+        ToolRun run = runTool({"import", db_, "C", csv_});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        QCOMPARE(folder_->scalar("SELECT COUNT(*) FROM C WHERE JX <> ''"), 0);
+        QCOMPARE(folder_->scalar("SELECT COUNT(*) FROM C"), 20);
+        records[2].append(QStringLiteral("多一列"));
+        writeFile(csv_, writeCsv(records));
+        run = runTool({"import", db_, "C", csv_});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains("the record has 14 fields, expected 13 as the header has"),
+                 qPrintable(run.err));
+    }
+
+    void aDatabaseWithoutExplanationsWorksWithEveryCommand() {
+        const QString withJx = folder_->path() + QStringLiteral("/with-jx.csv");
+        QCOMPARE(runTool({"export", db_, "B2", withJx}).code, 0);
+        dropExplanationColumns(*folder_);
+        const QByteArray before = readFile(db_);
+        for (const QStringList& reading : {QStringList{"check", db_}, QStringList{"config", db_},
+                                           QStringList{"export", db_, "B2", csv_}}) {
+            const ToolRun run = runTool(reading);
+            QVERIFY2(run.code == 0, qPrintable(reading.join(' ') + "\n" + run.err));
+            QCOMPARE(readFile(db_), before);
+        }
+        QCOMPARE(csvTexts(readFile(csv_))[1].last(), QString());
+        // Writing: config leaves the banks alone; import brings the explanations in.
+        QCOMPARE(runTool({"config", db_, "1", "1"}).code, 0);
+        const ToolRun run = runTool({"import", db_, "B2", withJx});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        QCOMPARE(folder_->scalar("SELECT COUNT(*) FROM B2 WHERE JX <> ''"), 2);
+        QCOMPARE(folder_->scalar("SELECT COUNT(*) FROM C WHERE JX IS NULL"), 20);
+        QCOMPARE(runTool({"check", db_}).code, 0);
+    }
+
+    void reportsTheNumbersTheFileHolds() {
+        folder_->exec("UPDATE SYS_CFG SET STSL = 2147483647 WHERE STZLB1 = 1;"
+                      "UPDATE C SET ID = 9000000000 WHERE ID = 20;"
+                      "UPDATE B2 SET ANSWER = 'x' WHERE ID = 2;"
+                      "UPDATE B2 SET STLX = 1.5 WHERE ID = 3;"
+                      "UPDATE B2 SET STZLB1 = 4294967297 WHERE ID = 4;");
+        const ToolRun check = runTool({"check", db_});
+        QCOMPARE(check.code, 1);
+        QVERIFY2(check.out.contains(QStringLiteral("         2147483647\n")),
+                 qPrintable(check.out));
+        QVERIFY(check.out.contains("SYS_CFG: a paper draws 2147483651 questions\n"));
+        for (const char* problem :
+             {"table B2, ID 2, column ANSWER: ANSWER 'x' is not a whole number",
+              "table B2, ID 3, column STLX: STLX '1.5' is not a whole number",
+              "table B2, ID 4, column STZLB1: STZLB1 4294967297 is out of range",
+              "table C, chapter 3: ids 15 to 9000000000"})
+            QVERIFY2(check.err.contains(QLatin1String(problem)), problem);
+        QVERIFY2(!check.err.contains("answer code 0") && !check.err.contains("STLX is 0") &&
+                     !check.err.contains(QRegularExpression(QStringLiteral("[ (]-[0-9]"))),
+                 qPrintable(check.err));
+
+        const ToolRun config = runTool({"config", db_});
+        QCOMPARE(config.code, 1); // the help: 1 when problems are found
+        QVERIFY(config.out.contains("1    1        2147483647"));
+        QVERIFY(config.out.contains("a paper draws 2147483651 questions\n"));
+        QVERIFY(config.err.contains("SYS_CFG row 1 draws 2147483647 questions from chapter 1"));
+
+        QCOMPARE(runTool({"export", db_, "C", csv_}).code, 0);
+        QCOMPARE(csvTexts(readFile(csv_)).back().first(), QStringLiteral("9000000000"));
+        std::vector<QStringList> records = csvTexts(readFile(csv_));
+        records[1][9] = QStringLiteral("9000000000");
+        writeFile(csv_, writeCsv(records));
+        const ToolRun import = runTool({"import", db_, "C", csv_});
+        QCOMPARE(import.code, 1);
+        QVERIFY2(import.err.contains("STLB '9000000000' is out of range"), qPrintable(import.err));
+    }
+
+    void aReadOnlyFolderIsNamedAsTheCause() {
+        // Root writes anywhere; the tool then runs as nobody, who may read but not write here.
+        QStringList prefix;
+        if (::geteuid() == 0) {
+            if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+                QSKIP("running as root without setpriv to drop to another user");
+            prefix = {QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                      QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")};
+            QFile::setPermissions(folder_->path(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                      QFileDevice::ExeOther);
+            QFile::setPermissions(csv_, QFile::permissions(csv_) | QFileDevice::ReadOther);
+            QFile::setPermissions(db_, QFile::permissions(db_) | QFileDevice::ReadOther);
+        }
+        const QString folder = QFileInfo(db_).absolutePath();
+        const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                                  QFileDevice::ReadOther | QFileDevice::ExeOther;
+        QFile::setPermissions(folder, readOnly);
+        const QByteArray before = readFile(db_);
+        const ToolRun import = runToolProcess({"import", db_, "C", csv_}, 20000, prefix);
+        const ToolRun check = runToolProcess({"check", db_}, 20000, prefix);
+        QFile::setPermissions(folder, readOnly | QFileDevice::WriteOwner);
+        if (import.code == -1 && !prefix.isEmpty() && import.err.isEmpty())
+            QSKIP("the tool cannot run as another user here");
+        QCOMPARE(import.code, 1);
+        QVERIFY2(import.err.contains(QStringLiteral("%1 cannot be locked for writing: the folder "
+                                                    "%2 is read-only")
+                                         .arg(db_, folder)),
+                 qPrintable(import.err));
+        QVERIFY(!import.err.contains("unable to open database file"));
+        QVERIFY2(check.code == 0, qPrintable(check.err));
+        QCOMPARE(readFile(db_), before);
+    }
+
+private:
+    std::unique_ptr<TestProgramFolder> folder_;
+    QString db_;
+    QString csv_;
+};
+
+XUNDRAL_DATA_TEST_MAIN(TestBankToolSafety)
+#include "test_bank_tool_safety.moc"
