@@ -7,7 +7,7 @@
 #include "data/connection_string.h"
 #include "data/sqlite_database.h"
 #include "tests/bank_tool/tool_run.h"
-#include "tests/support/test_support.h"
+#include "tests/support/test_data.h"
 #include "tools/bank_tool/csv.h"
 
 #include <QElapsedTimer>
@@ -127,5 +127,5 @@ private slots:
     }
 };
 
-XUNDRAL_TEST_MAIN(TestImportKill)
+XUNDRAL_DATA_TEST_MAIN(TestImportKill)
 #include "test_import_kill.moc"
