@@ -9,7 +9,12 @@ DatabaseLock::DatabaseLock(const QString& databasePath)
     // Age alone must never make a lock stale: the program holds it for as long as a learner
     // practises. Only a holder that no longer runs lets it go.
     lock_->setStaleLockTime(0);
-    if (lock_->tryLock(0)) {
+    // QLockFile judges staleness by the pid and the name written in the file, and gives up when
+    // that file is empty (its writer was killed between creating and filling it) or when its
+    // own guard file was left behind by a killed process. A live holder keeps a native lock on
+    // the file, which removeStaleLockFile() respects: when it succeeds, nobody held it.
+    if (lock_->tryLock(0) || (lock_->error() == QLockFile::LockFailedError &&
+                              lock_->removeStaleLockFile() && lock_->tryLock(0))) {
         status_ = Status::Locked;
         return;
     }

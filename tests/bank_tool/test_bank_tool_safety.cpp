@@ -108,6 +108,13 @@ private slots:
         QVERIFY(gone.waitForFinished());
         writeFile(db_ + QStringLiteral(".lock"), QByteArray::number(pid) + "\nxundral\n" +
                                                      QSysInfo::machineHostName().toUtf8() + "\n");
+        {
+            DatabaseLock lock(db_);
+            QVERIFY2(lock.isLocked(), qPrintable(lock.reason()));
+        }
+        // Killed between creating the file and writing its pid: an empty file nobody holds.
+        writeFile(db_ + QStringLiteral(".lock"), QByteArray());
+        QVERIFY(QFile::exists(db_ + QStringLiteral(".lock")));
         DatabaseLock lock(db_);
         QVERIFY2(lock.isLocked(), qPrintable(lock.reason()));
         // Every spelling of the path names one lock.

@@ -78,11 +78,13 @@ private slots:
         int finished = 0;
         int midTransaction = 0;
         int tried = 0;
+        QStringList history; // attempt:pid, to tell a reused pid from a lock not given up
         for (; tried < kills && budget.elapsed() < seconds * 1000; ++tried) {
             QProcess tool;
             tool.start(installedToolPath(), {QStringLiteral("import"), db, QStringLiteral("C"),
                                              isNew ? oldCsv : newCsv});
             QVERIFY(tool.waitForStarted());
+            history.append(QStringLiteral("%1:%2").arg(tried + 1).arg(tool.processId()));
             // Every other kill waits for the journal, that is for the writing to start, so
             // that many land inside the transaction rather than while the key is derived.
             bool done = false;
@@ -100,7 +102,9 @@ private slots:
                         int(QRandomGenerator::global()->bounded(fullRun / 3 + 1)));
             }
             if (done) {
-                QVERIFY2(tool.exitCode() == 0, tool.readAllStandardError().constData());
+                QVERIFY2(tool.exitCode() == 0,
+                         qPrintable(QString::fromUtf8(tool.readAllStandardError()) +
+                                    history.mid(std::max(0, int(history.size()) - 5)).join(' ')));
                 isNew = !isNew;
                 ++finished;
             } else {
