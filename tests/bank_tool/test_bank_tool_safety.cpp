@@ -332,6 +332,39 @@ private slots:
         QVERIFY2(import.err.contains("STLB '9000000000' is out of range"), qPrintable(import.err));
     }
 
+    void settingsAreReportedAsTheyStand_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("count as text") << "UPDATE SYS_CFG SET STSL = 'abc' WHERE STZLB1 = 2"
+                                       << "SYS_CFG row 2: STSL 'abc' is not a whole number";
+        QTest::newRow("count past 32 bits")
+            << "UPDATE SYS_CFG SET STSL = 1e14 WHERE STZLB1 = 2"
+            << "SYS_CFG row 2: STSL '100000000000000' is out of range";
+        QTest::newRow("count a fraction") << "UPDATE SYS_CFG SET STSL = 2.5 WHERE STZLB1 = 2"
+                                          << "SYS_CFG row 2: STSL '2.5' is not a whole number";
+        QTest::newRow("chapter missing") << "UPDATE SYS_CFG SET STZLB1 = NULL WHERE STSL = 2"
+                                         << "SYS_CFG row 1: STZLB1 is empty";
+        QTest::newRow("minutes past the dialog's range")
+            << "UPDATE sysparam SET timer2 = 2000000"
+            << "sysparam timer2 '2000000' is not an examination time of 1 to 100 minutes";
+        QTest::newRow("minutes negative") << "UPDATE sysparam SET timer2 = -5"
+                                          << "sysparam timer2 '-5' is not an examination time";
+    }
+    void settingsAreReportedAsTheyStand() {
+        QFETCH(QString, sql);
+        QFETCH(QString, problem);
+        folder_->exec(sql);
+        for (const QStringList& arguments :
+             {QStringList{"check", db_}, QStringList{"config", db_}}) {
+            if (problem.startsWith(QLatin1String("sysparam")) && arguments.size() == 2 &&
+                arguments.front() == QLatin1String("config"))
+                continue; // config shows SYS_CFG only
+            const ToolRun run = runTool(arguments);
+            QCOMPARE(run.code, 1);
+            QVERIFY2(run.err.contains(db_ + QStringLiteral(": ") + problem), qPrintable(run.err));
+        }
+    }
+
     void aReadOnlyFolderIsNamedAsTheCause() {
         // Root writes anywhere; the tool then runs as nobody, who may read but not write here.
         QStringList prefix;

@@ -90,10 +90,12 @@ QString checkSysParam(SqliteDatabase& database) {
     SqliteStatement select(database, QStringLiteral("SELECT timer2 FROM sysparam WHERE id = 1"));
     if (!select.step())
         return QStringLiteral("sysparam has no settings row (id 1)");
+    // The settings dialog offers 0 to 100 minutes; a paper needs at least one.
     bool ok = false;
-    const int minutes = select.value(0).toString().trimmed().toInt(&ok);
-    if (!ok || minutes < 1)
-        return QStringLiteral("sysparam timer2 '%1' is not an examination time in minutes")
+    const qint64 minutes = select.value(0).toString().trimmed().toLongLong(&ok);
+    if (!ok || minutes < 1 || minutes > 100)
+        return QStringLiteral("sysparam timer2 '%1' is not an examination time of 1 to 100 "
+                              "minutes")
             .arg(select.value(0).toString());
     return QString();
 }

@@ -9,13 +9,24 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <limits>
+
 namespace {
 
 // The draw reads both columns as text with blanks trimmed, so a value it accepts is accepted.
-bool readWholeNumber(const QVariant& value, int& number) {
+// Returns why a value is refused, or an empty text.
+QString readWholeNumber(const QVariant& value, int& number) {
+    const QString text = value.toString().trimmed();
     bool ok = false;
-    number = value.toString().trimmed().toInt(&ok);
-    return ok;
+    const qint64 wide = text.toLongLong(&ok);
+    if (value.isNull())
+        return QStringLiteral("is empty");
+    if (!ok)
+        return QStringLiteral("'%1' is not a whole number").arg(value.toString());
+    if (wide < std::numeric_limits<int>::min() || wide > std::numeric_limits<int>::max())
+        return QStringLiteral("'%1' is out of range").arg(value.toString());
+    number = int(wide);
+    return QString();
 }
 
 // The engine says "unable to open database file" for a file it can see but not use; what the
@@ -86,15 +97,16 @@ SysCfgTable readSysCfg(SqliteDatabase& database) {
         SysCfgRow row;
         row.file = QStringLiteral("SYS_CFG");
         row.line = ++rowNumber;
-        const bool chapterOk = readWholeNumber(select.value(0), row.chapter);
-        const bool countOk = readWholeNumber(select.value(1), row.count);
-        if (chapterOk && countOk)
+        const QString chapter = readWholeNumber(select.value(0), row.chapter);
+        const QString count = readWholeNumber(select.value(1), row.count);
+        if (!chapter.isEmpty())
+            table.problems.append(
+                QStringLiteral("SYS_CFG row %1: STZLB1 %2").arg(rowNumber).arg(chapter));
+        if (!count.isEmpty())
+            table.problems.append(
+                QStringLiteral("SYS_CFG row %1: STSL %2").arg(rowNumber).arg(count));
+        if (chapter.isEmpty() && count.isEmpty())
             table.rows.push_back(row);
-        else
-            table.problems.append(QStringLiteral("SYS_CFG row %1: '%2' and '%3' are not both "
-                                                 "whole numbers")
-                                      .arg(rowNumber)
-                                      .arg(select.value(0).toString(), select.value(1).toString()));
     }
     return table;
 }
