@@ -4,29 +4,30 @@
 #include "data/database_lock.h"
 #include "data/db_error.h"
 #include "data/sqlite_database.h"
+#include "data/whole_number.h"
 #include "tools/bank_tool/commands.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <limits>
+#include <optional>
 
 namespace {
 
-// The draw reads both columns as text with blanks trimmed, so a value it accepts is accepted.
-// Returns why a value is refused, or an empty text.
+// The draw reads both columns by the same rule, so a value it accepts is accepted. Returns
+// why a value is refused, or an empty text.
 QString readWholeNumber(const QVariant& value, int& number) {
-    const QString text = value.toString().trimmed();
-    bool ok = false;
-    const qint64 wide = text.toLongLong(&ok);
     if (value.isNull())
         return QStringLiteral("is empty");
-    if (!ok)
-        return QStringLiteral("'%1' is not a whole number").arg(value.toString());
-    if (wide < std::numeric_limits<int>::min() || wide > std::numeric_limits<int>::max())
-        return QStringLiteral("'%1' is out of range").arg(value.toString());
-    number = int(wide);
-    return QString();
+    if (const std::optional<int> parsed = parseWholeNumber(value.toString())) {
+        number = *parsed;
+        return QString();
+    }
+    bool wide = false;
+    value.toString().trimmed().toLongLong(&wide);
+    return (wide ? QStringLiteral("'%1' is out of range")
+                 : QStringLiteral("'%1' is not a whole number"))
+        .arg(value.toString());
 }
 
 // The engine says "unable to open database file" for a file it can see but not use; what the
