@@ -61,6 +61,9 @@ public:
     void periorBtnClick();
     void nextbtnClick();
     void endbtnClick();
+    // Practice on one chapter (1 to 4) of the current bank, or on its wrong-question book.
+    void ChapterPracticeClick(int chapter);
+    void WrongBookPracticeClick();
 
     // One row of the examination-type menu: the texts it puts on the window.
     struct ExamType;
@@ -113,6 +116,7 @@ private:
     bool HandInPaper();
     void startPaper(const PaperExercise& exercise);
     void beginExercise();
+    void startPracticeList();
     bool exerciseShown() const;
 
     // Exercise state.

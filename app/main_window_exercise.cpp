@@ -127,8 +127,12 @@ void TmainFrm::SaveAnswer(int answerCode) {
     query.setSql(QStringLiteral("UPDATE ") + currentBankTable() + QStringLiteral(" SET MARK = '") +
                  QString::number(answerCode) + QStringLiteral("' WHERE id = ") +
                  QString::number(CurId));
+    // What listens to the answer (the lasting record) writes in the same transaction, so the
+    // answer and what it does to the record reach the disk together or not at all.
+    Transaction transaction(DM->ADOConnection1);
     query.execSql();
     emit answerSaved(CurId, answerCode, answerCode == RightAnswer);
+    transaction.commit();
 }
 
 void TmainFrm::ShowCounters() {

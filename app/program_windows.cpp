@@ -1,8 +1,39 @@
 #include "app/program_windows.h"
 
-ProgramWindows::ProgramWindows() {
+#include "data/sqlite_database.h"
+#include "exam/bank_name.h"
+#include "exam/learning_recorder.h"
+#include "forms/error_report.h"
+
+ProgramWindows::ProgramWindows()
+    : practiceCommands(new PracticeCommands(&main)),
+      record([this]() -> SqliteDatabase& { return dataModule.ADOConnection1.database(); }) {
     main.attachConnection(dataModule.ADOConnection1);
     QObject::connect(&main, &TmainFrm::settingsRequested, &systemSet, &TSystemSetFrm::exec);
     QObject::connect(&main, &TmainFrm::paperReviewRequested, &wrongAnswers, &QWidget::show);
     QObject::connect(&wrongAnswers, &TShowErrFrm::closed, &main, &TmainFrm::ReturnToStartPanel);
+
+    // The lasting record. An answer's record is written inside the answer's own transaction,
+    // so a failure there must reach the answer (and undo it): it is not caught here.
+    QObject::connect(&main, &TmainFrm::answerSaved, &main, [this](int id, int, bool right) {
+        recordAnswer(dataModule.ADOConnection1.database(), currentBankTable(), main.examMode(), id,
+                     right, QDateTime::currentDateTime());
+    });
+    // A paper's record failing must not hide its score: it is reported, and the score follows.
+    QObject::connect(&main, &TmainFrm::paperHandedIn, &main, [this](const PaperResult& result) {
+        runHandler([&] { recordHandIn(dataModule.ADOConnection1.database(), result); });
+    });
+
+    QObject::connect(
+        practiceCommands, &PracticeCommands::chapterPracticeRequested, &main,
+        [this](int chapter) { runHandler([&] { main.ChapterPracticeClick(chapter); }); });
+    QObject::connect(practiceCommands, &PracticeCommands::wrongBookPracticeRequested, &main,
+                     [this] { runHandler([&] { main.WrongBookPracticeClick(); }); });
+    QObject::connect(practiceCommands, &PracticeCommands::recordRequested, &record, [this] {
+        runHandler([&] {
+            record.show();
+            record.raise();
+        });
+    });
+    practiceCommands->move(830, 40);
 }

@@ -1,15 +1,18 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "app/practice_commands.h"
 #include "data/data_module.h"
+#include "forms/record_window.h"
 #include "forms/show_err_form.h"
 #include "forms/system_set_form.h"
 
 // The program's windows, created in start-up order and living until the process ends: the
 // main window first (so it is the main window), then the settings dialog, the data module
-// and the wrong-answer list. This is the one place where they meet: no window knows another,
-// each announces what happened and the constructor connects the announcements, so a new
-// window joins by connecting here.
+// and the wrong-answer list, then what the original lacks (the practice commands beside the
+// original layout and the learning record). This is the one place where they meet: no window
+// knows another, each announces what happened and the constructor connects the announcements,
+// so a new window joins by connecting here.
 struct ProgramWindows {
     ProgramWindows();
 
@@ -17,4 +20,6 @@ struct ProgramWindows {
     TSystemSetFrm systemSet;
     TDM dataModule;
     TShowErrFrm wrongAnswers;
+    PracticeCommands* practiceCommands = nullptr; // owned by the main window
+    RecordWindow record;
 };

@@ -1,0 +1,49 @@
+#include "app/practice_commands.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+const char* const kChapterTitles[] = {"道路交通安全法律、法规和规章", "交通信号",
+                                      "安全行车、文明驾驶基础知识", "机动车驾驶操作相关基础知识"};
+
+} // namespace
+
+PracticeCommands::PracticeCommands(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("PracticeCommands"));
+    chapterButton_ = new QPushButton(QStringLiteral("章节练习(&Z)"), this);
+    chapterButton_->setObjectName(QStringLiteral("chapterPracticeButton"));
+    wrongBookButton_ = new QPushButton(QStringLiteral("错题练习(&W)"), this);
+    wrongBookButton_->setObjectName(QStringLiteral("wrongBookPracticeButton"));
+    recordButton_ = new QPushButton(QStringLiteral("学习记录(&R)"), this);
+    recordButton_->setObjectName(QStringLiteral("recordButton"));
+
+    chapterMenu_ = new QMenu(this);
+    chapterMenu_->setObjectName(QStringLiteral("chapterMenu"));
+    for (int chapter = 1; chapter <= 4; ++chapter) {
+        QAction* action =
+            chapterMenu_->addAction(QStringLiteral("第%1章  %2")
+                                        .arg(chapter)
+                                        .arg(QString::fromUtf8(kChapterTitles[chapter - 1])));
+        action->setObjectName(QStringLiteral("chapter%1Action").arg(chapter));
+        connect(action, &QAction::triggered, this,
+                [this, chapter] { emit chapterPracticeRequested(chapter); });
+    }
+    connect(chapterButton_, &QPushButton::clicked, this, [this] {
+        chapterMenu_->popup(chapterButton_->mapToGlobal(QPoint(0, chapterButton_->height())));
+    });
+    connect(wrongBookButton_, &QPushButton::clicked, this,
+            &PracticeCommands::wrongBookPracticeRequested);
+    connect(recordButton_, &QPushButton::clicked, this, &PracticeCommands::recordRequested);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QPushButton* button : {chapterButton_, wrongBookButton_, recordButton_}) {
+        // The key map answers the digit keys; a focused button must not take Space or Enter
+        // from the question panel either.
+        button->setFocusPolicy(Qt::NoFocus);
+        layout->addWidget(button);
+    }
+}
