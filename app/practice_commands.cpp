@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -40,6 +41,16 @@ PracticeCommands::PracticeCommands(QWidget* parent) : QWidget(parent) {
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // Alt with the underlined letter presses a command wherever the focus is, as the window's
+    // own commands do, also while the question panel is up.
+    const std::pair<Qt::Key, QPushButton*> accelerators[] = {
+        {Qt::Key_Z, chapterButton_}, {Qt::Key_W, wrongBookButton_}, {Qt::Key_R, recordButton_}};
+    for (const auto& [key, button] : accelerators) {
+        button->setShortcut(QKeySequence());
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        QPushButton* target = button;
+        connect(shortcut, &QShortcut::activated, target, [target] { target->click(); });
+    }
     for (QPushButton* button : {chapterButton_, wrongBookButton_, recordButton_}) {
         // The key map answers the digit keys; a focused button must not take Space or Enter
         // from the question panel either.
