@@ -64,6 +64,10 @@ int dispatch(const QStringList& arguments, ToolStreams streams) {
         return setConfigCommand(arguments.at(1), wholeNumberArgument(arguments.at(2), "CHAPTER", 1),
                                 wholeNumberArgument(arguments.at(3), "COUNT", 0), streams);
     }
+    if (command == QLatin1String("stats")) {
+        expectArguments(arguments, 2, "stats DB");
+        return statsCommand(arguments.at(1), streams);
+    }
     throw UsageError(QStringLiteral("unknown command '%1'").arg(command));
 }
 
@@ -87,6 +91,8 @@ QString bankToolHelp() {
         "  config DB                show SYS_CFG: questions a paper draws per chapter\n"
         "  config DB CHAPTER COUNT  set the questions drawn from CHAPTER (0: none); the\n"
         "                           count must fit the chapter in both banks\n"
+        "  stats DB                 print the learner's record: every handed-in paper,\n"
+        "                           readiness, accuracy per chapter, wrong-question books\n"
         "\n"
         "import and config with a COUNT write to the database: they refuse while a running\n"
         "Xundral holds it (the lock file DB.lock beside it). check, export and config DB\n"

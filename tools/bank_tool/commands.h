@@ -30,3 +30,4 @@ int importCommand(const QString& databasePath, const QString& bank, const QStrin
                   ToolStreams streams);
 int showConfigCommand(const QString& databasePath, ToolStreams streams);
 int setConfigCommand(const QString& databasePath, int chapter, int count, ToolStreams streams);
+int statsCommand(const QString& databasePath, ToolStreams streams);
