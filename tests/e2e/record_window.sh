@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Starts the program on a copy of its folder whose record already holds six mock exams and a
+# mock practice, opens the learning record with its accelerator in a real X server, and checks
+# that it shows; with a second argument, writes a screenshot of it there.
+set -euo pipefail
+
+program_dir=$1
+query=$2
+shots=${3:-}
+for tool in Xvfb openbox xdotool; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cp -r "$program_dir" "$work/xundral"
+db="$work/xundral/db/exam.mdb"
+# A week of evenings: scores rising towards the pass mark, one mock practice between them.
+scores=(71 84 88 92 86 94 96)
+modes=(1 1 1 10 1 1 1)
+for day in 0 1 2 3 4 5 6; do
+    score=${scores[$day]}
+    mode=${modes[$day]}
+    passed=$((score >= 90 ? 1 : 0))
+    "$query" "$db" "INSERT INTO PAPER_RECORD (STARTED, HANDED_IN, BANK, EXAM_MODE, MINUTES,
+        SECONDS_USED, QUESTIONS, RIGHT_ANSWERS, SCORE, PASSED) VALUES
+        ('2026-12-0$((day + 1))T19:00:00', '2026-12-0$((day + 1))T19:3${day}:00', 'C', $mode,
+        45, $((1800 + day * 60)), 100, $score, $score, $passed)" >/dev/null
+    id=$("$query" "$db" "SELECT max(ID) FROM PAPER_RECORD")
+    "$query" "$db" "INSERT INTO PAPER_CHAPTER VALUES ($id, 1, 42, $((42 * score / 100 - 2)))"
+    "$query" "$db" "INSERT INTO PAPER_CHAPTER VALUES ($id, 2, 26, $((26 * score / 100 + 1)))"
+    "$query" "$db" "INSERT INTO PAPER_CHAPTER VALUES ($id, 3, 22, $((22 * score / 100)))"
+    "$query" "$db" "INSERT INTO PAPER_CHAPTER VALUES ($id, 4, 10, $((10 * score / 100 + 1)))"
+done
+for digest in a b c d e f g h i j k l; do
+    "$query" "$db" "INSERT INTO WRONG_BOOK VALUES ('C', '$digest', 1, '2026-12-07T19:00:00', 0)"
+done
+
+exec 3<> "$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM
+openbox >/dev/null 2>&1 &
+pids+=($!)
+
+cd "$work/xundral"
+./xundral >"$work/program.log" 2>&1 &
+pids+=($!)
+window=$(timeout 20 xdotool search --sync --name '^vivozazirideri$' | head -n1)
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+sleep 1
+
+xdotool key --clearmodifiers alt+r
+if ! record=$(timeout 10 xdotool search --sync --name '^学习记录$' | head -n1); then
+    echo "FAIL: Alt+R did not open the learning record"
+    cat "$work/program.log"
+    exit 1
+fi
+echo "ok: Alt+R opened the learning record"
+xdotool windowsize "$record" 1000 700
+xdotool windowmove "$record" 12 30
+sleep 2
+if [ -n "$shots" ] && command -v import >/dev/null; then
+    mkdir -p "$shots"
+    import -window root "$shots/record-window.png"
+    echo "ok: screenshot in $shots/record-window.png"
+fi
