@@ -1,19 +1,21 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "app/side_panel.h"
 #include "data/data_module.h"
 #include "forms/show_err_form.h"
 #include "forms/system_set_form.h"
 
 // The program's windows, created in start-up order and living until the process ends: the
-// main window first (so it is the main window), then the settings dialog, the data module
-// and the wrong-answer list. This is the one place where they meet: no window knows another,
-// each announces what happened and the constructor connects the announcements, so a new
-// window joins by connecting here.
+// main window first (so it is the main window) with the panel right of its layout, then the
+// settings dialog, the data module and the wrong-answer list. This is the one place where
+// they meet: no window knows another, each announces what happened and the constructor
+// connects the announcements, so a new window joins by connecting here.
 struct ProgramWindows {
     ProgramWindows();
 
     TmainFrm main;
+    SidePanel sidePanel{&main};
     TSystemSetFrm systemSet;
     TDM dataModule;
     TShowErrFrm wrongAnswers;
