@@ -5,6 +5,7 @@
 #include "app/program_directory.h"
 #include "data/connection_string.h"
 #include "data/data_module.h"
+#include "data/schema.h"
 #include "exam/bank_name.h"
 #include "forms/error_report.h"
 #include "forms/message_box.h"
@@ -140,6 +141,8 @@ void TmainFrm::FormShow() {
         connection.close();
     connection.setConnectionString(examConnectionString(programDirectory()));
     connection.open();
+    // A file of the previous version lacks the explanation column and the record tables.
+    migrateExamSchema(connection.database());
     DM->query1.close();
     DM->query1.setSql(QStringLiteral("delete from exam_temp"));
     DM->query1.execSql();
@@ -170,6 +173,7 @@ void TmainFrm::switchExamType(const ExamType& type, QAction* chosen, QAction* ot
         other->setChecked(false);
     BankName = bank;
     setAutoCaption(Label10, type.bottomBarText);
+    emit examTypeChanged();
 }
 
 void TmainFrm::BitBtn5Click() {

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/side_panel.h"
+#include "app/study_pane.h"
 #include "data/data_module.h"
 #include "forms/show_err_form.h"
 #include "forms/system_set_form.h"
@@ -19,4 +20,5 @@ struct ProgramWindows {
     TSystemSetFrm systemSet;
     TDM dataModule;
     TShowErrFrm wrongAnswers;
+    StudyPane studyPane{dataModule.ADOConnection1};
 };
