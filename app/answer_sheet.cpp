@@ -16,11 +16,11 @@ QColor fillFor(SheetCell state) {
     case SheetCell::NotAnswered:
         return Qt::white;
     case SheetCell::Answered:
-        return QColor(198, 214, 236);
+        return QColor(176, 198, 230);
     case SheetCell::Right:
-        return QColor(150, 216, 150);
+        return QColor(140, 208, 140);
     case SheetCell::Wrong:
-        return QColor(240, 150, 150);
+        return QColor(236, 136, 136);
     }
     return Qt::white;
 }
@@ -143,8 +143,23 @@ void AnswerSheet::setCurrent(int index) {
     if (grid_->current >= 0) {
         const QRect rect = grid_->cellRect(grid_->current);
         grid_->update(rect);
-        ensureVisible(rect.center().x(), rect.center().y(), 0, kCellHeight);
+        // A few lines of context above and below, so the next questions are in view too.
+        ensureVisible(rect.center().x(), rect.center().y(), 0, viewport()->height() / 4);
     }
+}
+
+QString AnswerSheet::legend() {
+    const auto swatch = [](SheetCell state, const QString& name) {
+        // An unanswered cell is white: its sign is an outline.
+        const bool outline = state == SheetCell::NotAnswered;
+        return QStringLiteral("<span style=\"color:%1\">%2</span>%3")
+            .arg(outline ? QStringLiteral("#7890b0") : fillFor(state).name(),
+                 outline ? QStringLiteral("□") : QStringLiteral("■"), name);
+    };
+    return swatch(SheetCell::NotAnswered, QStringLiteral("未答 ")) +
+           swatch(SheetCell::Answered, QStringLiteral("已答 ")) +
+           swatch(SheetCell::Right, QStringLiteral("答对 ")) +
+           swatch(SheetCell::Wrong, QStringLiteral("答错"));
 }
 
 int AnswerSheet::count() const {

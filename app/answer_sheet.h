@@ -28,6 +28,9 @@ public:
     QRect cellRect(int index) const;
     QWidget* grid() const;
 
+    // What the cells' colours mean, as rich text in the same colours.
+    static QString legend();
+
 signals:
     // A cell was clicked: the question's 1-based place in the exercise.
     void questionChosen(int number);

@@ -31,15 +31,6 @@ QString exerciseHeading(int examMode, int count) {
     }
 }
 
-QString legend() {
-    const auto swatch = [](const char* colour, const char* name) {
-        return QStringLiteral("<span style=\"color:%1\">■</span>%2")
-            .arg(QLatin1String(colour), QString::fromUtf8(name));
-    };
-    return QStringLiteral("答题卡　") + swatch("#ffffff", "未答 ") + swatch("#c6d6ec", "已答 ") +
-           swatch("#60b060", "答对 ") + swatch("#e06060", "答错");
-}
-
 } // namespace
 
 StudyPane::StudyPane(AdoConnection& connection, QWidget* parent)
@@ -69,10 +60,13 @@ StudyPane::StudyPane(AdoConnection& connection, QWidget* parent)
     sheetBox_ = new QWidget(this);
     auto* sheetColumn = new QVBoxLayout(sheetBox_);
     sheetColumn->setContentsMargins(0, 0, 0, 0);
-    auto* sheetTitle = new QLabel(legend(), sheetBox_);
-    sheetTitle->setFont(pixelFont(kSong, 13));
-    sheetTitle->setWordWrap(true);
+    auto* sheetTitle = new QLabel(QStringLiteral("答题卡"), sheetBox_);
+    sheetTitle->setFont(pixelFont(kSong, 15, true));
     sheetColumn->addWidget(sheetTitle);
+    auto* sheetLegend = new QLabel(AnswerSheet::legend(), sheetBox_);
+    sheetLegend->setFont(pixelFont(kSong, 13));
+    sheetLegend->setWordWrap(true);
+    sheetColumn->addWidget(sheetLegend);
     sheet_ = new AnswerSheet(sheetBox_);
     sheetColumn->addWidget(sheet_, 1);
     column->addWidget(sheetBox_, 3);
