@@ -38,13 +38,20 @@ public:
     QVector<SheetCell> cells;
     int current = -1;
 
-    int cellWidth() const {
+    // Wide enough for the largest number; the cells of a line then share the width.
+    int narrowestCell() const {
         const QString widest(QString::number(cells.size()).size(), QLatin1Char('0'));
         return qMax(28, fontMetrics().horizontalAdvance(widest) + 10);
     }
-    int columns() const { return qMax(1, (width() + kSpacing) / (cellWidth() + kSpacing)); }
+    int columnsFor(int width) const {
+        return qMax(1, (width + kSpacing) / (narrowestCell() + kSpacing));
+    }
+    int columns() const { return columnsFor(width()); }
+    int cellWidth() const {
+        return qMax(narrowestCell(), (width() + kSpacing) / columns() - kSpacing);
+    }
     int heightFor(int width) const {
-        const int perLine = qMax(1, (width + kSpacing) / (cellWidth() + kSpacing));
+        const int perLine = columnsFor(width);
         const int lines = (int(cells.size()) + perLine - 1) / perLine;
         return qMax(0, lines * (kCellHeight + kSpacing) - kSpacing);
     }

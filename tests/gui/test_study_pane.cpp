@@ -233,6 +233,27 @@ private slots:
         QVERIFY(!window->isVisible());
     }
 
+    void olderDatabaseGainsTheExplanationColumn() {
+        TestProgramFolder old(sampleSources(1, 4, 0));
+        // The engine cannot drop a column: each bank is copied without it.
+        for (const char* bank : {"B2", "C"}) {
+            old.exec(QStringLiteral("CREATE TABLE OLD AS SELECT ID, TP, STNR, DA1, DA2, DA3, DA4, "
+                                    "ANSWER, MARK, STLB, STZLB1, STLX, STBH FROM %1")
+                         .arg(QLatin1String(bank)));
+            old.exec(QStringLiteral("DROP TABLE %1").arg(QLatin1String(bank)));
+            old.exec(QStringLiteral("ALTER TABLE OLD RENAME TO %1").arg(QLatin1String(bank)));
+        }
+        ProgramFixture program(old.databasePath());
+        Pane pane(program);
+        widen(program);
+        QCOMPARE(program.folder.scalar(QStringLiteral("select count(*) from B2 where JX is null")),
+                 4);
+        program.find<QPushButton>("BitBtn1")->click();
+        program.key(Qt::Key_5);
+        QCOMPARE(pane.answer(), QStringLiteral("正确答案：A. 正确"));
+        QCOMPARE(pane.explanation(), QStringLiteral("本题暂无解析。"));
+    }
+
     void shippedBankOnTheSheet() {
         ProgramFixture program(qEnvironmentVariable("XUNDRAL_PROGRAM_DIR") +
                                QStringLiteral("/db/exam.mdb"));
