@@ -10,6 +10,7 @@ inline constexpr int Digit1 = Digit0 + 1;
 inline constexpr int Digit2 = Digit0 + 2;
 inline constexpr int Digit3 = Digit0 + 3;
 inline constexpr int Digit4 = Digit0 + 4;
+inline constexpr int Digit5 = Digit0 + 5;
 inline constexpr int Digit6 = Digit0 + 6;
 inline constexpr int Digit8 = Digit0 + 8;
 // The numeric pad with Num Lock on: 96..105.
@@ -18,6 +19,7 @@ inline constexpr int Numpad1 = Numpad0 + 1;
 inline constexpr int Numpad2 = Numpad0 + 2;
 inline constexpr int Numpad3 = Numpad0 + 3;
 inline constexpr int Numpad4 = Numpad0 + 4;
+inline constexpr int Numpad5 = Numpad0 + 5;
 inline constexpr int Numpad6 = Numpad0 + 6;
 inline constexpr int Numpad8 = Numpad0 + 8;
 inline constexpr int Multiply = 106;

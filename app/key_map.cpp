@@ -1,6 +1,7 @@
 // The number keys drive the whole exercise; the window sees every key before its controls.
 #include "app/key_codes.h"
 #include "app/main_window.h"
+#include "exam/answer_visibility.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
@@ -41,6 +42,11 @@ void TmainFrm::FormKeyDown(int key, Qt::KeyboardModifiers /*shift*/) {
     case VirtualKey::Digit4:
     case VirtualKey::Numpad4:
         periorBtnClick();
+        break;
+    case VirtualKey::Digit5:
+    case VirtualKey::Numpad5:
+        if (answerKeyActs(ExamMode, true))
+            emit answerRequested(CurNum, CurId);
         break;
     case VirtualKey::Digit6:
     case VirtualKey::Numpad6:

@@ -38,6 +38,13 @@ public:
     int curNum() const { return CurNum; }
     int totalNum() const { return TotalNum; }
     int curId() const { return CurId; }
+    int paramIfShow() const { return ParamIfShow; }
+    int paramIfJump() const { return ParamIfJump; }
+    // The bank IDs of the running exercise's questions, in the order it shows them.
+    QList<int> exerciseQuestionIds() const;
+
+    // Shows the exercise's question at 1-based place `number` as the navigation keys would.
+    void goToQuestion(int number);
 
     // Handlers, named after their control and event.
     void FormCreate();
@@ -87,6 +94,10 @@ signals:
     void settingsRequested();
     // The question panel gave way to the start panel.
     void exerciseEnded();
+    // The learner asked for the right answer of the question shown (sequential practice only).
+    void answerRequested(int curNum, int curId);
+    // The examination-type menu switched to the other bank.
+    void examTypeChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -45,6 +45,28 @@ void TmainFrm::periorBtnClick() {
     ShowChoice(CurMark);
 }
 
+void TmainFrm::goToQuestion(int number) {
+    if (!exerciseShown() || !QryExam.active() || number < 1 || number > TotalNum)
+        return;
+    QryExam.first();
+    for (int place = 1; place < number; ++place)
+        QryExam.next();
+    CurNum = number;
+    ShowQuestion();
+    ShowChoice(CurMark);
+}
+
+QList<int> TmainFrm::exerciseQuestionIds() const {
+    QList<int> ids;
+    if (!QryExam.active())
+        return ids;
+    const QVariantList values = QryExam.columnValues(QStringLiteral("ID"));
+    ids.reserve(values.size());
+    for (const QVariant& id : values)
+        ids.append(id.toInt());
+    return ids;
+}
+
 void TmainFrm::clearIndicators() {
     for (QRadioButton* indicator : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) {
         // An exclusive radio button refuses to be unchecked while it is the marked one.

@@ -173,6 +173,7 @@ void TmainFrm::switchExamType(const ExamType& type, QAction* chosen, QAction* ot
         other->setChecked(false);
     BankName = bank;
     setAutoCaption(Label10, type.bottomBarText);
+    emit examTypeChanged();
 }
 
 void TmainFrm::BitBtn5Click() {

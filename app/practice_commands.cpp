@@ -1,6 +1,5 @@
 #include "app/practice_commands.h"
 
-#include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -12,16 +11,16 @@ const char* const kChapterTitles[] = {"道路交通安全法律、法规和规�
 
 } // namespace
 
-PracticeCommands::PracticeCommands(QWidget* parent) : QWidget(parent) {
+PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
     setObjectName(QStringLiteral("PracticeCommands"));
-    chapterButton_ = new QPushButton(QStringLiteral("章节练习(&Z)"), this);
+    chapterButton_ = new QPushButton(QStringLiteral("章节练习(&Z)"), window);
     chapterButton_->setObjectName(QStringLiteral("chapterPracticeButton"));
-    wrongBookButton_ = new QPushButton(QStringLiteral("错题练习(&W)"), this);
+    wrongBookButton_ = new QPushButton(QStringLiteral("错题练习(&W)"), window);
     wrongBookButton_->setObjectName(QStringLiteral("wrongBookPracticeButton"));
-    recordButton_ = new QPushButton(QStringLiteral("学习记录(&R)"), this);
+    recordButton_ = new QPushButton(QStringLiteral("学习记录(&R)"), window);
     recordButton_->setObjectName(QStringLiteral("recordButton"));
 
-    chapterMenu_ = new QMenu(this);
+    chapterMenu_ = new QMenu(window);
     chapterMenu_->setObjectName(QStringLiteral("chapterMenu"));
     for (int chapter = 1; chapter <= 4; ++chapter) {
         QAction* action =
@@ -39,15 +38,13 @@ PracticeCommands::PracticeCommands(QWidget* parent) : QWidget(parent) {
             &PracticeCommands::wrongBookPracticeRequested);
     connect(recordButton_, &QPushButton::clicked, this, &PracticeCommands::recordRequested);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
     // Alt with the underlined letter presses a command wherever the focus is, as the window's
     // own commands do, also while the question panel is up.
     const std::pair<Qt::Key, QPushButton*> accelerators[] = {
         {Qt::Key_Z, chapterButton_}, {Qt::Key_W, wrongBookButton_}, {Qt::Key_R, recordButton_}};
     for (const auto& [key, button] : accelerators) {
         button->setShortcut(QKeySequence());
-        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), window);
         QPushButton* target = button;
         connect(shortcut, &QShortcut::activated, target, [target] { target->click(); });
     }
@@ -55,6 +52,6 @@ PracticeCommands::PracticeCommands(QWidget* parent) : QWidget(parent) {
         // The key map answers the digit keys; a focused button must not take Space or Enter
         // from the question panel either.
         button->setFocusPolicy(Qt::NoFocus);
-        layout->addWidget(button);
+        button->hide();
     }
 }

@@ -1,17 +1,20 @@
 #pragma once
 
-#include <QWidget>
+#include <QObject>
+
+class QWidget;
 
 class QMenu;
 class QPushButton;
 
 // The commands the original window lacks: practice by chapter, practice on the wrong-question
-// book and the learning record. They sit beside the original layout, each with an accelerator
-// letter the window does not use yet (Z, W, R), and only announce what was asked for.
-class PracticeCommands : public QWidget {
+// book and the learning record. Their buttons go wherever the program puts them beside the
+// original layout; Alt with a letter the window does not use yet (Z, W, R) presses them in
+// `window` whether or not they can be seen. They only announce what was asked for.
+class PracticeCommands : public QObject {
     Q_OBJECT
 public:
-    explicit PracticeCommands(QWidget* parent = nullptr);
+    explicit PracticeCommands(QWidget* window);
 
     QPushButton* chapterButton() const { return chapterButton_; }
     QPushButton* wrongBookButton() const { return wrongBookButton_; }

@@ -5,6 +5,8 @@
 #include "exam/learning_recorder.h"
 #include "forms/error_report.h"
 
+#include <QPushButton>
+
 ProgramWindows::ProgramWindows()
     : practiceCommands(new PracticeCommands(&main)),
       record([this]() -> SqliteDatabase& { return dataModule.ADOConnection1.database(); }) {
@@ -35,5 +37,27 @@ ProgramWindows::ProgramWindows()
             record.raise();
         });
     });
-    practiceCommands->move(830, 40);
+    for (QPushButton* button :
+         {practiceCommands->chapterButton(), practiceCommands->wrongBookButton(),
+          practiceCommands->recordButton()}) {
+        sidePanel.addCommand(button);
+    }
+
+    sidePanel.setPane(&studyPane);
+    StudyPane* pane = &studyPane;
+    QObject::connect(&main, &TmainFrm::exerciseStarted, pane, [this](int examMode) {
+        studyPane.startExercise(examMode, main.paramIfShow(), main.paramIfJump(),
+                                main.exerciseQuestionIds());
+    });
+    QObject::connect(&main, &TmainFrm::questionShown, pane, &StudyPane::showQuestion);
+    QObject::connect(&main, &TmainFrm::answerSaved, pane, [pane](int curId, int answerCode, bool) {
+        pane->recordAnswer(curId, answerCode);
+    });
+    QObject::connect(&main, &TmainFrm::paperHandedIn, pane, [pane] { pane->handIn(); });
+    QObject::connect(&main, &TmainFrm::answerRequested, pane,
+                     [pane](int, int curId) { pane->requestAnswer(curId); });
+    QObject::connect(&main, &TmainFrm::exerciseEnded, pane, &StudyPane::endExercise);
+    QObject::connect(&main, &TmainFrm::examTypeChanged, pane, &StudyPane::showBank);
+    QObject::connect(pane, &StudyPane::questionChosen, &main,
+                     [this](int number) { runHandler([&] { main.goToQuestion(number); }); });
 }

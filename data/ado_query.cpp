@@ -188,3 +188,17 @@ void Transaction::commit() {
     database_.execScript(QStringLiteral("COMMIT;"));
     open_ = false;
 }
+
+QVariantList AdoQuery::columnValues(const QString& name) const {
+    requireActive();
+    qsizetype column = 0;
+    while (column < columns_.size() && columns_.at(column).compare(name, Qt::CaseInsensitive) != 0)
+        ++column;
+    if (column == columns_.size())
+        throw DbError(QStringLiteral("Field '%1' not found").arg(name));
+    QVariantList values;
+    values.reserve(qsizetype(rows_.size()));
+    for (const std::vector<QVariant>& row : rows_)
+        values.append(row.at(column));
+    return values;
+}

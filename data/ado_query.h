@@ -58,6 +58,8 @@ public:
     int recNo() const;
 
     AdoField fieldByName(const QString& name) const;
+    // One column of every row, in row order; the current record stays where it is.
+    QVariantList columnValues(const QString& name) const;
 
 private:
     void requireActive() const;

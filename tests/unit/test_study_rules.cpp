@@ -1,6 +1,10 @@
 // What the study pane may show: the right answer and the verdicts, by mode, setting, answer,
 // request and hand-in. A mock exam must stay an exam under every setting.
+#include "data/connection_string.h"
+#include "data/sqlite_database.h"
 #include "exam/answer_visibility.h"
+#include "exam/study_texts.h"
+#include "tests/support/test_data.h"
 
 #include <QTest>
 
@@ -61,8 +65,67 @@ private slots:
         handedIn.handedIn = true;
         QCOMPARE(sheetCellState(0, 1, handedIn), SheetCell::Wrong);
         QCOMPARE(sheetCellState(5, 1, handedIn), SheetCell::NotAnswered);
+        // Mock practice with ifshow 1 shows verdicts as they come; D is stored as 0.
+        const AnswerVisibility mockPractice{10, 1, false, false, false};
+        QCOMPARE(sheetCellState(0, 0, mockPractice), SheetCell::Right);
+        QCOMPARE(sheetCellState(0, 3, mockPractice), SheetCell::Wrong);
+    }
+
+    void rightAnswerLines() {
+        StudyText trueFalse;
+        trueFalse.answer = 2;
+        trueFalse.choices[0] = QStringLiteral("正确");
+        trueFalse.choices[1] = QStringLiteral(" 错误 ");
+        QCOMPARE(rightAnswerLine(trueFalse), QStringLiteral("正确答案：B. 错误"));
+        StudyText fourChoices;
+        fourChoices.answer = 0;
+        fourChoices.choices[3] = QStringLiteral("减速慢行");
+        QCOMPARE(rightAnswerLine(fourChoices), QStringLiteral("正确答案：D. 减速慢行"));
+        // A choice already written with its letter keeps it once.
+        fourChoices.choices[3] = QStringLiteral("D. 减速慢行");
+        QCOMPARE(rightAnswerLine(fourChoices), QStringLiteral("正确答案：D. 减速慢行"));
+        StudyText broken;
+        broken.answer = 7;
+        QCOMPARE(rightAnswerLine(broken), QStringLiteral("正确答案：？"));
+    }
+
+    void bankLine() {
+        QCOMPARE(bankSummary(QStringLiteral("C"), {{1, 3}, {2, 4}}),
+                 QStringLiteral("小型汽车C1，C2题库共 7 题：第1章 3 题，第2章 4 题。"));
+        QCOMPARE(bankSummary(QStringLiteral("B2"), {}), QStringLiteral("大型货车B2题库共 0 题。"));
+    }
+
+    // The pane's reads on a real bank: one question's text, the bank's answers and marks,
+    // and the chapter sizes; a bank name that is not a bank never reaches the statement.
+    void readsOnTheBank() {
+        BankSources sources = sampleSources(2, 3, 0);
+        sources.common[1].explanation = QStringLiteral("  因为如此。 ");
+        sources.truck.push_back(trueFalseQuestion(2, QStringLiteral("货车题"), true));
+        TestProgramFolder folder(sources);
+        folder.exec(QStringLiteral("update B2 set MARK=0 where ID=2"));
+        SqliteDatabase database(folder.databasePath(), QString::fromLatin1(kExamDatabasePassword),
+                                SqliteDatabase::OpenMode::ExistingOnly);
+
+        // Chapter 1 in sequential order: two true/false (ids 1, 2), then the choice (id 3).
+        const StudyText text = readStudyText(database, QStringLiteral("B2"), 3);
+        QCOMPARE(text.answer, 1);
+        QCOMPARE(text.choices[0], QStringLiteral("第1章第2题甲"));
+        QCOMPARE(text.explanation, QStringLiteral("因为如此。"));
+        QVERIFY(readStudyText(database, QStringLiteral("B2"), 1).explanation.isEmpty());
+        QCOMPARE(readStudyText(database, QStringLiteral("B2"), 999).answer, 0);
+
+        const auto rows = readAnswersAndMarks(database, QStringLiteral("B2"));
+        QCOMPARE(rows.size(), 7);
+        QCOMPARE(rows.value(2).mark, 0);
+        QCOMPARE(rows.value(1).mark, 5);
+        const QList<std::pair<int, int>> truck{{1, 3}, {2, 4}};
+        QCOMPARE(readChapterSizes(database, QStringLiteral("B2")), truck);
+        const QList<std::pair<int, int>> car{{1, 3}, {2, 3}};
+        QCOMPARE(readChapterSizes(database, QStringLiteral("C")), car);
+        QVERIFY_THROWS_EXCEPTION(std::exception,
+                                 readChapterSizes(database, QStringLiteral("B2; drop table C")));
     }
 };
 
-QTEST_GUILESS_MAIN(TestStudyRules)
+XUNDRAL_DATA_TEST_MAIN(TestStudyRules)
 #include "test_study_rules.moc"

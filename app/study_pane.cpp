@@ -1,0 +1,224 @@
+#include "app/study_pane.h"
+
+#include "app/answer_sheet.h"
+#include "app/answer_window.h"
+#include "data/ado_connection.h"
+#include "data/answer_code.h"
+#include "exam/bank_name.h"
+#include "exam/exercise_kind.h"
+#include "forms/font_faces.h"
+
+#include <QLabel>
+#include <QTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace {
+
+const QString kSong = QStringLiteral("宋体");
+const QColor kPaneBackground(234, 243, 252);
+
+QString exerciseHeading(int examMode, int count) {
+    switch (examMode) {
+    case ExamMode::MockExam:
+        return QStringLiteral("模拟考试　共 %1 题").arg(count);
+    case ExamMode::MockPractice:
+        return QStringLiteral("模拟练习　共 %1 题").arg(count);
+    default:
+        return QStringLiteral("顺序出题　共 %1 题").arg(count);
+    }
+}
+
+} // namespace
+
+StudyPane::StudyPane(AdoConnection& connection, QWidget* parent)
+    : QWidget(parent), connection_(connection) {
+    setObjectName(QStringLiteral("studyPane"));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kPaneBackground);
+    setPalette(palette);
+    setFocusPolicy(Qt::NoFocus);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(8, 8, 4, 8);
+    heading_ = new QLabel(this);
+    heading_->setObjectName(QStringLiteral("studyHeading"));
+    heading_->setFont(pixelFont(kSong, 15, true));
+    heading_->setWordWrap(true);
+    heading_->setTextFormat(Qt::PlainText);
+    column->addWidget(heading_);
+
+    study_ = new QWidget(this);
+    auto* studyColumn = new QVBoxLayout(study_);
+    studyColumn->setContentsMargins(0, 0, 0, 0);
+    studyWidgets_ = makeStudyWidgets(study_, studyColumn);
+    column->addWidget(study_, 2);
+
+    sheetBox_ = new QWidget(this);
+    auto* sheetColumn = new QVBoxLayout(sheetBox_);
+    sheetColumn->setContentsMargins(0, 0, 0, 0);
+    auto* sheetTitle = new QLabel(QStringLiteral("答题卡"), sheetBox_);
+    sheetTitle->setFont(pixelFont(kSong, 15, true));
+    sheetColumn->addWidget(sheetTitle);
+    auto* sheetLegend = new QLabel(AnswerSheet::legend(), sheetBox_);
+    sheetLegend->setFont(pixelFont(kSong, 13));
+    sheetLegend->setWordWrap(true);
+    sheetColumn->addWidget(sheetLegend);
+    sheet_ = new AnswerSheet(sheetBox_);
+    sheetColumn->addWidget(sheet_, 1);
+    column->addWidget(sheetBox_, 3);
+    connect(sheet_, &AnswerSheet::questionChosen, this, &StudyPane::questionChosen);
+
+    study_->hide();
+    sheetBox_->hide();
+    column->addStretch(0);
+}
+
+void StudyPane::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The window opens its connection when it is shown, after its children are.
+    QTimer::singleShot(0, this, &StudyPane::showBank);
+}
+
+void StudyPane::startExercise(int examMode, int ifShow, int ifJump, const QList<int>& ids) {
+    running_ = true;
+    bank_ = BankName;
+    examMode_ = examMode;
+    ifShow_ = ifShow;
+    ifJump_ = ifJump;
+    handedIn_ = false;
+    keepAcrossAdvance_ = false;
+    current_ = -1;
+    ids_ = QVector<int>(ids.begin(), ids.end());
+    indexOfId_.clear();
+    rows_.fill(AnswerAndMark{0, AnswerCode::NotAnswered}, ids_.size());
+    QString failure;
+    try {
+        const QHash<int, AnswerAndMark> stored = readAnswersAndMarks(connection_.database(), bank_);
+        for (int index = 0; index < ids_.size(); ++index)
+            rows_[index] = stored.value(ids_.at(index), rows_.at(index));
+    } catch (const std::exception& error) {
+        failure = QString::fromUtf8(error.what());
+    }
+    QVector<SheetCell> cells(ids_.size());
+    for (int index = 0; index < ids_.size(); ++index) {
+        indexOfId_.insert(ids_.at(index), index);
+        cells[index] = cellState(index);
+    }
+    sheet_->reset(cells);
+    heading_->setText(exerciseHeading(examMode_, int(ids_.size())));
+    study_->show();
+    sheetBox_->show();
+    showStudyHint(studyWidgets_, 0, failure.isEmpty() ? placeholder() : failure);
+}
+
+void StudyPane::showQuestion(int /*curNum*/, int curId) {
+    if (!running_)
+        return;
+    const bool keep = keepAcrossAdvance_;
+    keepAcrossAdvance_ = false;
+    current_ = indexOfId_.value(curId, -1);
+    sheet_->setCurrent(current_);
+    if (current_ < 0)
+        return;
+    if (mayShowAnswer(visibility(current_)))
+        reveal(current_);
+    else if (!keep)
+        conceal();
+}
+
+void StudyPane::recordAnswer(int curId, int answerCode) {
+    const int index = indexOfId_.value(curId, -1);
+    if (!running_ || index < 0)
+        return;
+    rows_[index].mark = answerCode;
+    sheet_->setCell(index, cellState(index));
+    if (index == current_ && mayShowAnswer(visibility(index))) {
+        reveal(index);
+        keepAcrossAdvance_ = ifJump_ == 1;
+    }
+}
+
+void StudyPane::handIn() {
+    if (!running_)
+        return;
+    handedIn_ = true;
+    for (int index = 0; index < ids_.size(); ++index)
+        sheet_->setCell(index, cellState(index));
+    if (current_ >= 0)
+        reveal(current_);
+}
+
+void StudyPane::requestAnswer(int curId) {
+    const int index = indexOfId_.value(curId, -1);
+    if (!running_ || index < 0 || !mayShowAnswer(visibility(index, true)))
+        return;
+    if (isVisible()) {
+        reveal(index);
+        return;
+    }
+    if (!answerWindow_)
+        answerWindow_ = new AnswerWindow(parentWidget() ? parentWidget()->window() : this);
+    showAnswerIn(answerWindow_->widgets(), index);
+    answerWindow_->popUp();
+}
+
+void StudyPane::endExercise() {
+    running_ = false;
+    current_ = -1;
+    keepAcrossAdvance_ = false;
+    study_->hide();
+    sheetBox_->hide();
+    showBank();
+}
+
+void StudyPane::showBank() {
+    if (running_)
+        return;
+    try {
+        heading_->setText(
+            bankSummary(BankName, readChapterSizes(connection_.database(), BankName)));
+    } catch (const std::exception&) {
+        // Before the window has opened its connection there is no bank to describe yet.
+        heading_->clear();
+    }
+}
+
+AnswerVisibility StudyPane::visibility(int index, bool askedFor) const {
+    return {examMode_, ifShow_, rows_.at(index).mark != AnswerCode::NotAnswered, askedFor,
+            handedIn_};
+}
+
+SheetCell StudyPane::cellState(int index) const {
+    return sheetCellState(rows_.at(index).mark, rows_.at(index).answer, visibility(index));
+}
+
+void StudyPane::reveal(int index) {
+    showAnswerIn(studyWidgets_, index);
+}
+
+void StudyPane::conceal() {
+    showStudyHint(studyWidgets_, current_ + 1, placeholder());
+}
+
+void StudyPane::showAnswerIn(const StudyWidgets& widgets, int index) {
+    try {
+        showStudyText(widgets, index + 1,
+                      readStudyText(connection_.database(), bank_, ids_.at(index)));
+    } catch (const std::exception& error) {
+        showStudyHint(widgets, index + 1, QString::fromUtf8(error.what()));
+    }
+}
+
+QString StudyPane::placeholder() const {
+    if (examMode_ == ExamMode::MockExam)
+        return QStringLiteral("交卷后显示各题的正确答案和解析。");
+    if (examMode_ == ExamMode::MockPractice)
+        return ifShow_ == 1 ? QStringLiteral("答题后显示正确答案和解析。")
+                            : QStringLiteral("交卷后显示各题的正确答案和解析。");
+    return ifShow_ == 1 ? QStringLiteral("答题后显示正确答案和解析；按数字键“5”可直接查看。")
+                        : QStringLiteral("按数字键“5”查看本题的正确答案和解析。");
+}

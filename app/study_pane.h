@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/study_widgets.h"
+#include "exam/answer_visibility.h"
+#include "exam/study_texts.h"
+
+#include <QHash>
+#include <QVector>
+#include <QWidget>
+
+class AdoConnection;
+class AnswerSheet;
+class AnswerWindow;
+class QLabel;
+
+// Beside the question: the right answer and its explanation once the learner may see them,
+// and the answer sheet of the exercise; on the start screen, a line on the bank in use. It
+// only listens and reads; moving to another question is asked of the window through
+// questionChosen().
+class StudyPane : public QWidget {
+    Q_OBJECT
+public:
+    explicit StudyPane(AdoConnection& connection, QWidget* parent = nullptr);
+
+    // The exercise's settings as the window loaded them, and its questions in order.
+    void startExercise(int examMode, int ifShow, int ifJump, const QList<int>& ids);
+    void showQuestion(int curNum, int curId);
+    void recordAnswer(int curId, int answerCode);
+    void handIn();
+    // Key 5: here when the pane is on screen, else in a small window of its own.
+    void requestAnswer(int curId);
+    void endExercise();
+    // The start screen's line, read again for the bank in use.
+    void showBank();
+
+    AnswerSheet* sheet() const { return sheet_; }
+    AnswerWindow* answerWindow() const { return answerWindow_; }
+
+signals:
+    void questionChosen(int number);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    AnswerVisibility visibility(int index, bool askedFor = false) const;
+    SheetCell cellState(int index) const;
+    void reveal(int index);
+    void conceal();
+    void showAnswerIn(const StudyWidgets& widgets, int index);
+    QString placeholder() const;
+
+    AdoConnection& connection_;
+    QLabel* heading_;
+    QWidget* study_;
+    StudyWidgets studyWidgets_;
+    QWidget* sheetBox_;
+    AnswerSheet* sheet_;
+    AnswerWindow* answerWindow_ = nullptr;
+
+    bool running_ = false;
+    QString bank_;
+    int examMode_ = 0;
+    int ifShow_ = 0;
+    int ifJump_ = 0;
+    bool handedIn_ = false;
+    QVector<int> ids_;
+    QVector<AnswerAndMark> rows_;
+    QHash<int, int> indexOfId_;
+    int current_ = -1;
+    // The answer just given stays in view across the automatic advance to the next question.
+    bool keepAcrossAdvance_ = false;
+};

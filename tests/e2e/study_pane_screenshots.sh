@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Screenshots of the study pane beside a practice question, in a real X server with a window
+# manager: on a 1024 x 768 and a 1920 x 1080 screen, at a device pixel ratio of 2, and the
+# small answer window that key 5 opens on an 800 x 600 screen.
+#   study_pane_screenshots.sh PROGRAM_DIR EXAM_DB_QUERY SCREEN_TOOL OUT_DIR
+set -euo pipefail
+
+program_dir=$1
+query=$2
+screen_tool=$3
+# XUNDRAL_SCREENSHOT_DIR=docs/screenshots renews the pictures kept with the sources.
+out=${XUNDRAL_SCREENSHOT_DIR:-$4}
+for tool in Xvfb openbox xdotool; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$out"
+
+# screen WIDTHxHEIGHT NAME [SCALE]
+screen() {
+    local size=$1 name=$2 scale=${3:-1} dir=$work/$2
+    mkdir -p "$dir"
+    cp -r "$program_dir" "$dir/xundral"
+    local db=$dir/xundral/db/exam.mdb
+    # Without the automatic advance the answered question stays beside its explanation.
+    "$query" "$db" "update sysparam set ifjump=0, ifshow=1 where id=1" >/dev/null
+    local picture
+    picture=$("$query" "$db" "select min(ID) from B2 where TP<>'' and ID>8")
+
+    exec 3<>"$dir/display"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 50); do [ -s "$dir/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(head -n1 "$dir/display")"
+    unset QT_QPA_PLATFORM
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+
+    (cd "$dir/xundral" && QT_SCALE_FACTOR=$scale exec ./xundral) >"$dir/program.log" 2>&1 &
+    local program=$!
+    pids+=($program)
+    local window
+    window=$(timeout 20 xdotool search --sync --name '^vivozazirideri$' | head -n1)
+    [ -n "$window" ] || { echo "FAIL: the main window did not appear"; cat "$dir/program.log"; exit 1; }
+    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+    sleep 1
+
+    # Sequential practice: a few answers, right and wrong, then on to a question with a
+    # picture, answered.
+    xdotool key --clearmodifiers alt+s
+    sleep 1
+    xdotool key Return
+    sleep 1
+    xdotool key --delay 700 1 6 2 6 1 6 1 6 2 6 6 1 6
+    local moves
+    moves=$(for _ in $(seq 9 "$picture"); do printf '6 '; done)
+    # shellcheck disable=SC2086
+    xdotool key --delay 10 $moves
+    sleep 1
+    xdotool key 1
+    sleep 2
+    expect_answers 7
+    if [ "$size" = 800x600 ]; then
+        # No room for the pane: key 5 opens the answer window, and the key that closes it
+        # does nothing else.
+        xdotool key 6 5
+        sleep 1
+        "$screen_tool" grab "$out/$name.png"
+        xdotool key 2
+        sleep 1
+        expect_answers 7
+        xdotool key 2
+        sleep 2
+        expect_answers 8
+    else
+        "$screen_tool" grab "$out/$name.png"
+    fi
+    echo "ok: $name.png"
+    kill "$program"
+    wait "$program" 2>/dev/null || true
+}
+
+expect_answers() {
+    local answered
+    answered=$("$query" "$db" "select count(*) from B2 where MARK<>5")
+    if [ "$answered" != "$1" ]; then
+        echo "FAIL: $name: expected $1 answers, got $answered"
+        exit 1
+    fi
+}
+
+screen 1024x768 study-pane-1024
+screen 1920x1080 study-pane-1920
+screen 2560x1600 study-pane-2x 2
+screen 800x600 study-answer-window-800
