@@ -2,6 +2,7 @@
 
 #include "forms/error_report.h"
 #include "forms/font_faces.h"
+#include "forms/held_bold_style.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -12,6 +13,7 @@ XundralApplication::XundralApplication(int& argc, char** argv) : QApplication(ar
     setApplicationName(QString::fromLatin1(kApplicationTitle));
     setDesktopFileName(QStringLiteral("org.xundral.Xundral"));
     installFontSubstitutes();
+    setStyle(new HeldBoldStyle);
     // The windows are Chinese whatever the machine's locale, so the standard buttons Qt draws
     // itself (确定, 取消, 是, 否) must be as well.
     auto* qtTexts = new QTranslator(this);

@@ -1,7 +1,9 @@
-// Where the program meets the desktop: Qt's own Chinese texts and where the learner's
-// database lives.
+// Where the program meets the desktop: Qt's own Chinese texts, bold at a device pixel ratio
+// of 2, and where the learner's database lives.
 #include "app/database_place.h"
+#include "forms/font_faces.h"
 #include "forms/message_box.h"
+#include "forms/widget_setup.h"
 #include "tests/support/test_support.h"
 
 #include <QAbstractButton>
@@ -9,9 +11,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <unistd.h>
@@ -28,6 +32,17 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Dark pixels of a control as drawn at the screen's device pixel ratio.
+int inkOf(QWidget* control) {
+    const QImage image = control->grab().toImage();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    return ink;
 }
 
 // The texts of a real box's buttons, read while it is open and then closed with Cancel or No.
@@ -57,6 +72,31 @@ private slots:
                  QStringList({QStringLiteral("取消"), QStringLiteral("确定")}));
         QCOMPARE(buttonTextsOf(MessageBox::Buttons::YesNo),
                  QStringList({QStringLiteral("否"), QStringLiteral("是")}));
+    }
+
+    // Run at ratios 1 and 2: bold text in the Chinese faces, which have no bold cut, must carry
+    // clearly more ink than regular text, in labels as in text boxes.
+    void boldHoldsAtEveryRatio() {
+        QWidget window;
+        const QString song = QStringLiteral("宋体");
+        const QString text = QStringLiteral("当前考试类型为：大型货车B2");
+        QLabel* plainLabel =
+            makeLabel(&window, "plain", {0, 0}, pixelFont(song, 13), Qt::black, text);
+        QLabel* boldLabel =
+            makeLabel(&window, "bold", {0, 20}, pixelFont(song, 13, true), Qt::black, text);
+        QTextEdit* plainBox = makeTextBox(&window, "plainBox", {0, 40, 220, 20},
+                                          pixelFont(song, 13), Qt::black, Qt::white);
+        QTextEdit* boldBox = makeTextBox(&window, "boldBox", {0, 60, 220, 20},
+                                         pixelFont(song, 13, true), Qt::black, Qt::white);
+        setBoxText(plainBox, text);
+        setBoxText(boldBox, text);
+        window.show();
+        const qreal labelRatio = qreal(inkOf(boldLabel)) / inkOf(plainLabel);
+        const qreal boxRatio = qreal(inkOf(boldBox)) / inkOf(plainBox);
+        qInfo("device pixel ratio %g: bold/regular ink %.2f in a label, %.2f in a box",
+              window.devicePixelRatioF(), labelRatio, boxRatio);
+        QVERIFY(labelRatio > 2.0);
+        QVERIFY(boxRatio > 2.0);
     }
 
     void portableCopyKeepsItsOwnDatabase() {
