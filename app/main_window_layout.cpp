@@ -4,9 +4,11 @@
 #include "app/resource_texts.h"
 #include "forms/font_faces.h"
 #include "forms/widget_setup.h"
+#include "exam/question_picture.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,7 +25,11 @@ const QString kFangsong = QStringLiteral("仿宋_GB2312");
 const QColor kInactiveCaptionGradient(215, 228, 242);
 
 QPixmap programPicture(const QString& name) {
-    return QPixmap(programDirectory() + QStringLiteral("/resources/") + name);
+    const QString path = programDirectory() + QStringLiteral("/resources/") + name;
+    const QString chosen = pictureForRatio(path, qApp->devicePixelRatio());
+    QPixmap picture(chosen);
+    picture.setDevicePixelRatio(chosen == path ? 1 : 2);
+    return picture;
 }
 
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QRect& geometry) {

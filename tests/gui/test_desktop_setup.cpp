@@ -1,9 +1,10 @@
-// Where the program meets the desktop: Qt's own Chinese texts, bold at a device pixel ratio
-// of 2, and where the learner's database lives.
+// Where the program meets the desktop: Qt's own Chinese texts, bold and pictures at a
+// device pixel ratio of 2, and where the learner's database lives.
 #include "app/database_place.h"
 #include "forms/font_faces.h"
 #include "forms/message_box.h"
 #include "forms/widget_setup.h"
+#include "exam/question_picture.h"
 #include "tests/support/test_support.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -97,6 +99,44 @@ private slots:
               window.devicePixelRatioF(), labelRatio, boxRatio);
         QVERIFY(labelRatio > 2.0);
         QVERIFY(boxRatio > 2.0);
+    }
+
+    // A picture keeps its size at every ratio; above 1 its twin at twice the size is shown.
+    void picturesFollowTheRatio() {
+        QTemporaryDir folder;
+        const auto save = [&](const char* name, int side) {
+            QImage image(side, side, QImage::Format_RGB32);
+            image.fill(Qt::red);
+            QVERIFY(image.save(folder.filePath(QLatin1String(name)), "JPEG"));
+        };
+        save("sign.jpg", 10);
+        save("sign@2x.jpg", 20);
+        save("lone.jpg", 10);
+        const bool doubled = qApp->devicePixelRatio() > 1;
+        const QPixmap sign = loadQuestionPicture(folder.filePath(QStringLiteral("sign.jpg")));
+        QCOMPARE(sign.deviceIndependentSize(), QSizeF(10, 10));
+        QCOMPARE(sign.width(), doubled ? 20 : 10);
+        const QPixmap lone = loadQuestionPicture(folder.filePath(QStringLiteral("lone.jpg")));
+        QCOMPARE(lone.deviceIndependentSize(), QSizeF(10, 10));
+        QCOMPARE(lone.devicePixelRatio(), 1.0);
+    }
+
+    void everyShippedPictureHasATwinAtTwiceItsSize() {
+        const QDir program(qEnvironmentVariable("XUNDRAL_PROGRAM_DIR"));
+        int checked = 0;
+        for (const QString& folder : {QStringLiteral("pic"), QStringLiteral("resources")}) {
+            const QDir dir(program.filePath(folder));
+            for (const QFileInfo& file :
+                 dir.entryInfoList({QStringLiteral("*.jpg"), QStringLiteral("*.bmp")})) {
+                if (file.completeBaseName().endsWith(QLatin1String("@2x")))
+                    continue;
+                const QString twin = pictureForRatio(file.filePath(), 2);
+                QVERIFY2(twin != file.filePath(), qPrintable(file.fileName()));
+                QCOMPARE(QImageReader(twin).size(), QImageReader(file.filePath()).size() * 2);
+                ++checked;
+            }
+        }
+        QVERIFY(checked > 2);
     }
 
     void portableCopyKeepsItsOwnDatabase() {
