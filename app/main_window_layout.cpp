@@ -179,6 +179,9 @@ void TmainFrm::createQuestionPanel() {
     examtime = makeLabel(panel, "examtime", {611, 514}, counterFont, Qt::blue);
 
     GroupBox3 = makeFrame(panel, "GroupBox3", {5, 540, 810, 52});
+    // The bar lies over the answer and navigation buttons and hides them even while they are
+    // shown; only its own bank line shows on it. The keys do what the buttons would.
+    fillBackground(GroupBox3, kSkyBlue);
     Label10 = makeLabel(GroupBox3, "Label10", {83, 20}, pixelFont(kSong, 16, true, true), Qt::red);
 
     const QFont answerFont = pixelFont(kSong, 16, true);

@@ -10,6 +10,7 @@ require_x_tools() {
 
 # start_x WIDTHxHEIGHT
 start_x() {
+    rm -f "$work/display"
     exec 3<>"$work/display"
     Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp >/dev/null 2>&1 &
     pids+=($!)
