@@ -2,9 +2,9 @@
 #include "app/main_window.h"
 #include "app/program_directory.h"
 #include "app/resource_texts.h"
+#include "exam/question_picture.h"
 #include "forms/font_faces.h"
 #include "forms/widget_setup.h"
-#include "exam/question_picture.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>

@@ -52,7 +52,8 @@ echo "ok: built $(basename "$deb") depending on $depends"
 
 export DEBIAN_FRONTEND=noninteractive
 installed=yes
-apt-get install -y -qq -o DPkg::Lock::Timeout=120 "$deb" >"$work/apt.log" 2>&1 || {
+# Without recommends: what the package depends on must be enough to start it.
+apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=120 "$deb" >"$work/apt.log" 2>&1 || {
     cat "$work/apt.log"
     exit 1
 }

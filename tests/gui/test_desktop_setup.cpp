@@ -1,10 +1,10 @@
 // Where the program meets the desktop: Qt's own Chinese texts, bold and pictures at a
 // device pixel ratio of 2, and where the learner's database lives.
 #include "app/database_place.h"
+#include "exam/question_picture.h"
 #include "forms/font_faces.h"
 #include "forms/message_box.h"
 #include "forms/widget_setup.h"
-#include "exam/question_picture.h"
 #include "tests/support/test_support.h"
 
 #include <QAbstractButton>
