@@ -2,11 +2,13 @@
 #include "app/main_window.h"
 #include "app/program_directory.h"
 #include "app/resource_texts.h"
+#include "exam/question_picture.h"
 #include "forms/font_faces.h"
 #include "forms/widget_setup.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,7 +25,11 @@ const QString kFangsong = QStringLiteral("仿宋_GB2312");
 const QColor kInactiveCaptionGradient(215, 228, 242);
 
 QPixmap programPicture(const QString& name) {
-    return QPixmap(programDirectory() + QStringLiteral("/resources/") + name);
+    const QString path = programDirectory() + QStringLiteral("/resources/") + name;
+    const QString chosen = pictureForRatio(path, qApp->devicePixelRatio());
+    QPixmap picture(chosen);
+    picture.setDevicePixelRatio(chosen == path ? 1 : 2);
+    return picture;
 }
 
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QRect& geometry) {
@@ -173,6 +179,9 @@ void TmainFrm::createQuestionPanel() {
     examtime = makeLabel(panel, "examtime", {611, 514}, counterFont, Qt::blue);
 
     GroupBox3 = makeFrame(panel, "GroupBox3", {5, 540, 810, 52});
+    // The bar lies over the answer and navigation buttons and hides them even while they are
+    // shown; only its own bank line shows on it. The keys do what the buttons would.
+    fillBackground(GroupBox3, kSkyBlue);
     Label10 = makeLabel(GroupBox3, "Label10", {83, 20}, pixelFont(kSong, 16, true, true), Qt::red);
 
     const QFont answerFont = pixelFont(kSong, 16, true);

@@ -1,8 +1,8 @@
 // The shell of the main window: creation, the connection, the clock, the examination-type
 // menu and the help, settings and exit commands.
 #include "app/clock_line.h"
+#include "app/database_place.h"
 #include "app/main_window.h"
-#include "app/program_directory.h"
 #include "data/connection_string.h"
 #include "data/data_module.h"
 #include "data/schema.h"
@@ -139,7 +139,7 @@ void TmainFrm::FormShow() {
     AdoConnection& connection = DM->ADOConnection1;
     if (connection.connected())
         connection.close();
-    connection.setConnectionString(examConnectionString(programDirectory()));
+    connection.setConnectionString(examConnectionString(examDatabaseFolder()));
     connection.open();
     // A file of an earlier version gains the columns and tables added since, keeping its rows.
     migrateExamSchema(connection.database());

@@ -10,8 +10,8 @@ public:
     virtual void previewKeyPress(const QKeyEvent& event) = 0;
 };
 
-// The application: its title, the Chinese faces, key preview for the main window, and the
-// one place where errors no handler caught are reported.
+// The application: its title, the Chinese faces and Qt's Chinese texts, key preview for the
+// main window, and the one place where errors no handler caught are reported.
 class XundralApplication : public QApplication {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "exam/question_picture.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 
 #include <stdexcept>
@@ -23,6 +24,15 @@ QByteArray formatForSuffix(const QString& suffix) {
 
 } // namespace
 
+QString pictureForRatio(const QString& path, qreal devicePixelRatio) {
+    if (devicePixelRatio <= 1)
+        return path;
+    const QFileInfo info(path);
+    const QString twin = info.path() + QLatin1Char('/') + info.completeBaseName() +
+                         QStringLiteral("@2x.") + info.suffix();
+    return QFileInfo(twin).isFile() ? twin : path;
+}
+
 QPixmap loadQuestionPicture(const QString& path) {
     const QFileInfo info(path);
     const QByteArray format = formatForSuffix(info.suffix());
@@ -30,9 +40,11 @@ QPixmap loadQuestionPicture(const QString& path) {
         fail(QStringLiteral("无法识别的图片格式：%1").arg(path));
     if (!info.isFile())
         fail(QStringLiteral("找不到图片文件：%1").arg(path));
-    QImageReader reader(path, format);
-    const QImage image = reader.read();
+    const QString chosen = pictureForRatio(path, qApp->devicePixelRatio());
+    QImageReader reader(chosen, format);
+    QImage image = reader.read();
     if (image.isNull())
-        fail(QStringLiteral("无法读取图片文件 %1：%2").arg(path, reader.errorString()));
+        fail(QStringLiteral("无法读取图片文件 %1：%2").arg(chosen, reader.errorString()));
+    image.setDevicePixelRatio(chosen == path ? 1 : 2);
     return QPixmap::fromImage(image);
 }

@@ -1,5 +1,7 @@
 #include "forms/font_faces.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QStringList>
 
 void installFontSubstitutes() {
@@ -23,4 +25,17 @@ QFont pixelFont(const QString& family, int pixelHeight, bool bold, bool italic) 
     font.setBold(bold);
     font.setItalic(italic);
     return font;
+}
+
+qreal syntheticBoldSpread(const QFont& font, qreal devicePixelRatio) {
+    if (!font.bold() || devicePixelRatio <= 1)
+        return 0;
+    const QString family = QFontInfo(font).family();
+    const QStringList styles = QFontDatabase::styles(family);
+    for (const QString& style : styles) {
+        if (QFontDatabase::weight(family, style) >= QFont::DemiBold)
+            return 0;
+    }
+    // One device pixel at a ratio of 1 becomes `ratio` of them; FreeType adds about one.
+    return (devicePixelRatio - 1) / devicePixelRatio;
 }

@@ -1,5 +1,7 @@
 #include "forms/widget_setup.h"
 
+#include "forms/font_faces.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
@@ -40,7 +42,9 @@ QTextEdit* makeTextBox(QWidget* parent, const char* name, const QRect& geometry,
     box->setAcceptRichText(false);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Selectable with the mouse only: keyboard selection would show a caret in a box the
+    // learner cannot type into.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     box->document()->setDocumentMargin(1);
     QPalette palette = box->palette();
     // A box on its parent's own colour lets the parent show through, so the style's shading of
@@ -67,11 +71,18 @@ void setAutoCaption(QLabel* label, const QString& text) {
 
 void setBoxText(QTextEdit* box, const QString& text) {
     box->setPlainText(text);
+    QTextCursor cursor(box->document());
+    cursor.select(QTextCursor::Document);
     if (box->property("centred").toBool()) {
-        QTextCursor cursor(box->document());
-        cursor.select(QTextCursor::Document);
         QTextBlockFormat format;
         format.setAlignment(Qt::AlignHCenter);
         cursor.mergeBlockFormat(format);
+    }
+    // The box's share of HeldBoldStyle: an outline in the text's colour widens the strokes.
+    const qreal spread = syntheticBoldSpread(box->font(), box->devicePixelRatioF());
+    if (spread > 0) {
+        QTextCharFormat format;
+        format.setTextOutline(QPen(box->palette().color(QPalette::Text), spread));
+        cursor.mergeCharFormat(format);
     }
 }

@@ -17,12 +17,14 @@ cd "$root"
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-charts-dev libqt6opengl6-dev libsqlcipher-dev libbenchmark-dev
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev libsqlcipher-dev libbenchmark-dev librsvg2-bin
     fonts-arphic-gkai00mp fonts-arphic-gbsn00lp fonts-arphic-ukai fonts-dejavu-core fontconfig
+    qt6-translations-l10n
 )
 if [ "$mode" = test ]; then
-    # The end-to-end test drives the program in a real X server with real key presses.
-    packages+=(xvfb openbox xdotool x11-utils)
+    # The end-to-end tests drive the program in a real X server with real key presses, install
+    # it, check its desktop entry and metainfo, and build and install its Debian package.
+    packages+=(xvfb openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev file)
 fi
 
 missing=()

@@ -144,7 +144,9 @@ private slots:
     void onlyStopAndPullOverRaiseAGlove() {
         const QStringList raised{QStringLiteral("police-stop.jpg"),
                                  QStringLiteral("police-pull-over.jpg")};
-        const QStringList gestures = QDir(picDir()).entryList({QStringLiteral("police-*")});
+        // Each picture's twin drawn at twice the size for high-density screens is left out.
+        QStringList gestures = QDir(picDir()).entryList({QStringLiteral("police-*")});
+        gestures.removeIf([](const QString& file) { return file.contains(QLatin1String("@2x")); });
         QCOMPARE(gestures.size(), 8);
         for (const QString& file : gestures) {
             const QImage image(picDir() + QLatin1Char('/') + file);

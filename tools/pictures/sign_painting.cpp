@@ -8,12 +8,25 @@
 
 namespace pictures {
 
+namespace {
+int currentScale = 1;
+} // namespace
+
+void setPictureScale(int scale) {
+    currentScale = scale;
+}
+
+int pictureScale() {
+    return currentScale;
+}
+
 QImage paintPicture(int width, int height, const QColor& background, const Painting& paint) {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * currentScale, height * currentScale, QImage::Format_RGB32);
     image.fill(background);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                            QPainter::SmoothPixmapTransform);
+    painter.scale(currentScale, currentScale);
     paint(painter);
     return image;
 }

@@ -33,7 +33,14 @@ using Painting = std::function<void(QPainter&)>;
 constexpr int kSignSize = 200;   // design units
 constexpr int kSignPixels = 150; // written size
 
-// An antialiased picture of the given size filled with the background.
+// Pictures are drawn once at their display size and once at twice it, for screens of device
+// pixel ratio 2. Drawing code always works in display pixels (or design units): the scale is
+// applied underneath it.
+void setPictureScale(int scale);
+int pictureScale();
+
+// An antialiased picture of the given size, times the picture scale, filled with the
+// background.
 QImage paintPicture(int width, int height, const QColor& background, const Painting& paint);
 // A square picture painted in design units.
 QImage paintSign(const QColor& background, const Painting& paint);

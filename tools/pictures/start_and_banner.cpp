@@ -129,7 +129,7 @@ QImage drawStartPicture() {
         turn.translate(-500, -500);
         painter.save();
         painter.setClipRect(QRectF(0, 100, 800, 500));
-        painter.setTransform(turn * tilt);
+        painter.setTransform(turn * tilt, true);
         groundPlan(painter);
         painter.restore();
         // Haze thickens towards the horizon and the picture melts into the sky above it.

@@ -1,0 +1,63 @@
+#include "app/database_place.h"
+
+#include "app/program_directory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <stdexcept>
+
+namespace {
+
+const QString kDatabase = QStringLiteral("db/exam.mdb");
+const QString kInstalledMarker = QStringLiteral("installed-copy");
+
+[[noreturn]] void fail(const QString& message) {
+    throw std::runtime_error(message.toStdString());
+}
+
+bool databaseWritableIn(const QString& folder) {
+    const QFileInfo file(QDir(folder).filePath(kDatabase));
+    // SQLite creates its journal beside the file, so the folder must take new files as well.
+    return file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
+}
+
+void copyDatabase(const QString& source, const QString& target) {
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+        fail(QStringLiteral("无法建立文件夹：%1").arg(QFileInfo(target).absolutePath()));
+    // Copied under another name and renamed, so an interrupted first start leaves no half
+    // database that a later start would take for the learner's own.
+    const QString partial = target + QStringLiteral(".part");
+    QFile::remove(partial);
+    QFile file(source);
+    if (!file.copy(partial))
+        fail(QStringLiteral("无法把题库复制到 %1：%2").arg(target, file.errorString()));
+    // The installed file is read-only; the copy must take the learner's answers.
+    QFile::setPermissions(partial, QFile::permissions(partial) | QFile::WriteOwner);
+    if (!QFile::rename(partial, target))
+        fail(QStringLiteral("无法把题库复制到 %1").arg(target));
+}
+
+} // namespace
+
+QString chooseDatabaseFolder(const QString& programFolder, const QString& dataFolder) {
+    const QDir program(programFolder);
+    const QString shipped = program.filePath(kDatabase);
+    const QString copy = QDir(dataFolder).filePath(kDatabase);
+    if (!program.exists(kInstalledMarker) && databaseWritableIn(programFolder))
+        return programFolder;
+    if (QFileInfo::exists(copy))
+        return dataFolder;
+    // Without a database to copy, the connection reports the missing file by its usual place.
+    if (!QFileInfo(shipped).isFile())
+        return programFolder;
+    copyDatabase(shipped, copy);
+    return dataFolder;
+}
+
+QString examDatabaseFolder() {
+    return chooseDatabaseFolder(programDirectory(),
+                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The folder whose db/exam.mdb holds the learner's answers.
+//
+// A program folder that carries the file "installed-copy" was installed: it may be read-only
+// and a reinstall replaces it, so the learner works on a copy of its database in dataFolder,
+// made on first start and never overwritten afterwards. A folder without it is a portable
+// copy and keeps its own database while that can be written; on read-only media it falls
+// back to the copy as well. With no database at all, the program folder is named, so that
+// opening it reports the file missing where the learner expects it.
+QString chooseDatabaseFolder(const QString& programFolder, const QString& dataFolder);
+
+// chooseDatabaseFolder for this program: its own folder and the user's AppDataLocation.
+QString examDatabaseFolder();
