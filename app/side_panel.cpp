@@ -14,7 +14,8 @@ constexpr int kLayoutWidth = 800;
 constexpr int kLayoutFrameRight = 813;
 constexpr int kGap = 4;
 constexpr int kMargin = 8;
-constexpr int kCommandsPerLine = 3;
+// Two captions like "章节练习(Z)" fit side by side in the narrowest panel (200 px).
+constexpr int kCommandsPerLine = 2;
 
 } // namespace
 

@@ -18,7 +18,7 @@ public:
 
     explicit SidePanel(QWidget* host);
 
-    // Buttons fill the row left to right, three to a line.
+    // Buttons fill the row left to right, two to a line.
     void addCommand(QPushButton* button);
     void setPane(QWidget* pane);
 
