@@ -5,38 +5,23 @@ set -euo pipefail
 
 program_dir=$1
 query=$2
-for tool in Xvfb openbox xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=x_session.sh
+. "$here/x_session.sh"
+require_x_tools
+make_work_folder
 
 cp -r "$program_dir" "$work/xundral"
 db="$work/xundral/db/exam.mdb"
 
-exec 3<> "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM
-openbox >/dev/null 2>&1 &
-pids+=($!)
+start_x 1024x768
 
 cd "$work/xundral"
 ./xundral >"$work/program.log" 2>&1 &
 program=$!
 pids+=($program)
 
-window=$(timeout 20 xdotool search --sync --name '^vivozazirideri$' | head -n1)
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-sleep 1
+window=$(main_window)
 
 count() { "$query" "$db" "$1"; }
 expect() {
@@ -110,9 +95,7 @@ echo "ok: program ended"
 ./xundral >>"$work/program.log" 2>&1 &
 program=$!
 pids+=($program)
-window=$(timeout 20 xdotool search --sync --name '^vivozazirideri$' | head -n1)
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-sleep 1
+window=$(main_window)
 expect "a new start emptied the rotation pool" "select count(*) from EXAM_TEMP" 0
 xdotool key --clearmodifiers alt+s
 sleep 1

@@ -10,17 +10,11 @@ query=$2
 screen_tool=$3
 # XUNDRAL_SCREENSHOT_DIR=docs/screenshots renews the pictures kept with the sources.
 out=${XUNDRAL_SCREENSHOT_DIR:-$4}
-for tool in Xvfb openbox xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=x_session.sh
+. "$here/x_session.sh"
+require_x_tools
+make_work_folder
 mkdir -p "$out"
 
 # screen WIDTHxHEIGHT NAME [SCALE]
@@ -34,23 +28,13 @@ screen() {
     local picture
     picture=$("$query" "$db" "select min(ID) from B2 where TP<>'' and ID>8")
 
-    exec 3<>"$dir/display"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-    pids+=($!)
-    for _ in $(seq 50); do [ -s "$dir/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(head -n1 "$dir/display")"
-    unset QT_QPA_PLATFORM
-    openbox >/dev/null 2>&1 &
-    pids+=($!)
+    start_x "$size"
 
     (cd "$dir/xundral" && QT_SCALE_FACTOR=$scale exec ./xundral) >"$dir/program.log" 2>&1 &
     local program=$!
     pids+=($program)
     local window
-    window=$(timeout 20 xdotool search --sync --name '^vivozazirideri$' | head -n1)
-    [ -n "$window" ] || { echo "FAIL: the main window did not appear"; cat "$dir/program.log"; exit 1; }
-    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-    sleep 1
+    window=$(main_window) || { cat "$dir/program.log"; exit 1; }
 
     # Sequential practice: a few answers, right and wrong, then on to a question with a
     # picture, answered.

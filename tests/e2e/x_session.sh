@@ -1,6 +1,12 @@
 # Sourced by the end-to-end scripts: a real X server with a window manager, and helpers to
 # wait for the main window and to close it. Expects $work (a temporary folder) and the array
-# pids, whose processes the caller's clean-up ends.
+# pids, whose processes the caller's clean-up ends; make_work_folder sets up both.
+
+make_work_folder() {
+    work=$(mktemp -d)
+    pids=()
+    trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$work"' EXIT
+}
 
 require_x_tools() {
     for tool in Xvfb openbox xdotool "$@"; do
