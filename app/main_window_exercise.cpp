@@ -48,8 +48,11 @@ void TmainFrm::ResetExercise() {
         button->hide();
     repaint();
     DM->query1.close();
+    // Only the answered rows are rewritten; IS NOT also takes a NULL mark back to 5.
     DM->query1.setSql(QStringLiteral("update ") + currentBankTable() +
-                      QStringLiteral(" set mark=") + QString::number(AnswerCode::NotAnswered));
+                      QStringLiteral(" set mark=") + QString::number(AnswerCode::NotAnswered) +
+                      QStringLiteral(" where mark is not ") +
+                      QString::number(AnswerCode::NotAnswered));
     DM->query1.execSql();
 }
 
@@ -90,7 +93,8 @@ void TmainFrm::ShowQuestion() {
     AdoQuery& query = DM->query1;
     query.close();
     query.setSql(QStringLiteral("select ANSWER,MARK,TP from ") + currentBankTable() +
-                 QStringLiteral(" where id=") + QString::number(CurId));
+                 QStringLiteral(" where id=?"));
+    query.bind(1, CurId);
     query.open();
     RightAnswer = query.fieldByName(QStringLiteral("ANSWER")).asInteger();
     CurMark = query.fieldByName(QStringLiteral("MARK")).asInteger();
@@ -124,9 +128,12 @@ void TmainFrm::SaveAnswer(int answerCode) {
         return;
     AdoQuery& query = DM->query1;
     query.close();
-    query.setSql(QStringLiteral("UPDATE ") + currentBankTable() + QStringLiteral(" SET MARK = '") +
-                 QString::number(answerCode) + QStringLiteral("' WHERE id = ") +
-                 QString::number(CurId));
+    // Bound, so every answer reuses one prepared statement; the code goes in as text, as the
+    // quoted literal always did.
+    query.setSql(QStringLiteral("UPDATE ") + currentBankTable() +
+                 QStringLiteral(" SET MARK = ? WHERE id = ?"));
+    query.bind(1, QString::number(answerCode));
+    query.bind(2, CurId);
     // What listens to the answer (the lasting record) writes in the same transaction, so the
     // answer and what it does to the record reach the disk together or not at all.
     Transaction transaction(DM->ADOConnection1);

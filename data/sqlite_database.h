@@ -27,13 +27,31 @@ public:
     QString lastError() const;
     // Rows changed by the most recent INSERT, UPDATE or DELETE on this handle.
     int changes() const;
+    // Transactions committed on this handle since it was opened, autocommits included.
+    int commitCount() const { return commits_; }
 
 private:
+    friend class SqliteStatement;
+    // A prepared statement for `sql`, from the cache when one is free; back with release().
+    sqlite3_stmt* acquire(const QByteArray& sql) const;
+    void release(sqlite3_stmt* statement) const;
+
+    struct CachedStatement {
+        QByteArray sql;
+        sqlite3_stmt* statement;
+        bool inUse;
+    };
+
     sqlite3* db_ = nullptr;
     QString path_;
+    int commits_ = 0;
+    // The cache is not part of what the connection holds, so reading through a const handle
+    // may fill it.
+    mutable std::vector<CachedStatement> statements_;
 };
 
-// One prepared statement; finalised when it goes out of scope.
+// One prepared statement, taken from its connection's cache and given back, reset, when it goes
+// out of scope; a statement text the connection has not seen is prepared once.
 class SqliteStatement {
 public:
     SqliteStatement(const SqliteDatabase& db, const QString& sql);
