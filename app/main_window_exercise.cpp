@@ -46,7 +46,7 @@ void TmainFrm::ResetExercise() {
     setBoxText(answerEdt, QString());
     for (QPushButton* button : {A_btn, B_btn, C_btn, periorBtn, nextbtn, endbtn})
         button->hide();
-    repaint();
+    paintNow(this);
     DM->query1.close();
     // Only the answered rows are rewritten; IS NOT also takes a NULL mark back to 5.
     DM->query1.setSql(QStringLiteral("update ") + currentBankTable() +
@@ -117,7 +117,7 @@ void TmainFrm::ShowChoice(int answerCode) {
     if (answerCode == AnswerCode::NotAnswered)
         return;
     setBoxText(answerEdt, answerLine(answerCode, RightAnswer, ExamMode, ParamIfShow));
-    GroupBox2->repaint();
+    paintNow(GroupBox2);
     // The pause blocks on purpose: the learner reads the line, and keys typed meanwhile wait
     // in the queue and are handled afterwards, in order.
     QThread::msleep(static_cast<unsigned long>(answerPauseMs()));
@@ -167,5 +167,5 @@ void TmainFrm::ShowAnswerButtons() {
     waitEdt->hide();
     for (QPushButton* button : {A_btn, B_btn, periorBtn, nextbtn, endbtn})
         button->show();
-    repaint();
+    paintNow(this);
 }

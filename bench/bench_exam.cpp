@@ -85,6 +85,8 @@ void drawFloor(benchmark::State& state) {
 }
 
 void drawArguments(benchmark::internal::Benchmark* bench) {
+    for (int pool = 0; pool < 3; ++pool)
+        bench->Args({kShippedBank, pool});
     for (int size : kBenchBankSizes)
         for (int pool = 0; pool < 3; ++pool)
             bench->Args({size, pool});
@@ -136,6 +138,8 @@ void answerFloor(benchmark::State& state) {
 }
 
 void answerArguments(benchmark::internal::Benchmark* bench) {
+    for (int mode = 0; mode < 2; ++mode)
+        bench->Args({kShippedBank, mode});
     for (int size : kBenchBankSizes)
         for (int mode = 0; mode < 2; ++mode)
             bench->Args({size, mode});

@@ -15,6 +15,12 @@
 #include <unordered_set>
 
 QString benchBankPath(int questions) {
+    if (questions == kShippedBank) {
+        const QString shipped = qEnvironmentVariable("XUNDRAL_SHIPPED_DB");
+        if (!QFileInfo(shipped).isFile())
+            throw std::runtime_error("XUNDRAL_SHIPPED_DB names no file");
+        return shipped;
+    }
     QString folder = qEnvironmentVariable("XUNDRAL_BENCH_BANKS");
     if (folder.isEmpty())
         folder = QDir::tempPath() + QStringLiteral("/xundral-bench-banks");
@@ -89,9 +95,12 @@ void FloorDb::matchSettings(sqlite3* other) {
         sqlite3_finalize(pragma);
         return value;
     };
-    const std::string settings = "PRAGMA journal_mode = " + read("PRAGMA journal_mode") +
-                                 "; PRAGMA synchronous = " + read("PRAGMA synchronous") +
-                                 "; PRAGMA cache_size = " + read("PRAGMA cache_size") + ";";
+    const std::string settings =
+        "PRAGMA journal_mode = " + read("PRAGMA journal_mode") +
+        "; PRAGMA synchronous = " + read("PRAGMA synchronous") +
+        "; PRAGMA cache_size = " + read("PRAGMA cache_size") +
+        "; PRAGMA wal_autocheckpoint = " + read("PRAGMA wal_autocheckpoint") +
+        "; PRAGMA journal_size_limit = " + read("PRAGMA journal_size_limit") + ";";
     exec(settings.c_str());
 }
 

@@ -11,8 +11,11 @@ struct sqlite3_stmt;
 // The bank sizes every size-dependent figure is measured at.
 inline constexpr int kBenchBankSizes[] = {500, 5000, 30000};
 
+// Stands for the shipped database (XUNDRAL_SHIPPED_DB) where a bank size is expected.
+inline constexpr int kShippedBank = 0;
+
 // The made-up bank of `questions` questions, written once per build folder by our own bank
-// generator and copied before use, so no run sees another's answers.
+// generator, or the shipped one; callers copy it before use, so no run sees another's answers.
 QString benchBankPath(int questions);
 
 // A scratch copy of a database file in a temporary folder laid out as a program folder

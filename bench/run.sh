@@ -26,6 +26,7 @@ for size in 500 5000 30000; do
 done
 
 shipped="$build/xundral/db/exam.mdb"
+export XUNDRAL_SHIPPED_DB="$shipped"
 "$build/bench/bench_exam" --benchmark_out="$out/exam.json" --benchmark_out_format=json
 "$build/bench/bench_exam" --peak-memory=program "$shipped" | tail -1 >"$out/memory-program.json"
 "$build/bench/bench_exam" --peak-memory=floor "$shipped" | tail -1 >"$out/memory-floor.json"

@@ -64,11 +64,12 @@ SqliteDatabase::SqliteDatabase(const QString& path, const QString& key, OpenMode
             // Another connection is mid-write, or the folder is read-only: the file keeps the
             // journal it has, and works with it.
         }
-        // Checkpoints keep the log at about 1,000 pages; after each one the log is cut back
-        // to 1 MiB, so it never grows without bound.
+        // Checkpoints keep the log at about 1,000 pages (about 1 MiB), which it then reuses
+        // from the start; a log that one large change (an import) blew up is cut back to
+        // 4 MiB, so it never stays larger than that.
         execScript(QStringLiteral("PRAGMA synchronous = FULL; PRAGMA foreign_keys = OFF;"
                                   "PRAGMA wal_autocheckpoint = 1000;"
-                                  "PRAGMA journal_size_limit = 1048576;"
+                                  "PRAGMA journal_size_limit = 4194304;"
                                   "PRAGMA cache_size = -%1;")
                        .arg(kPageCacheKiB));
     } catch (...) {
