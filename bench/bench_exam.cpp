@@ -29,13 +29,18 @@ bool quick() {
     return qEnvironmentVariableIsSet("XUNDRAL_BENCH_QUICK");
 }
 
-// A floor on its own copy, paying what the program's connection pays: the program's open
-// applies (and, for the journal mode, stores) its settings, and the floor copies them.
+// A floor on its own copy, paying what the program's connection pays: the program's own open
+// chooses the settings, and the floor copies them once that connection is closed again.
 std::unique_ptr<FloorDb> floorOn(const ScratchFolder& folder) {
-    SqliteDatabase program(folder.databasePath(), QString::fromLatin1(kExamDatabasePassword),
-                           SqliteDatabase::OpenMode::ExistingOnly);
+    std::string settings;
+    {
+        AdoConnection program;
+        program.setConnectionString(examConnectionString(folder.path()));
+        program.open();
+        settings = readJournalSettings(program.database().handle());
+    }
     auto floor = std::make_unique<FloorDb>(folder.databasePath());
-    floor->matchSettings(program.handle());
+    floor->applySettings(settings);
     return floor;
 }
 

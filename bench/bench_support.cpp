@@ -85,7 +85,7 @@ long long FloorDb::scalar(const char* sql) {
     return value;
 }
 
-void FloorDb::matchSettings(sqlite3* other) {
+std::string readJournalSettings(sqlite3* other) {
     auto read = [other](const char* sql) {
         sqlite3_stmt* pragma = nullptr;
         sqlite3_prepare_v2(other, sql, -1, &pragma, nullptr);
@@ -95,12 +95,14 @@ void FloorDb::matchSettings(sqlite3* other) {
         sqlite3_finalize(pragma);
         return value;
     };
-    const std::string settings =
-        "PRAGMA journal_mode = " + read("PRAGMA journal_mode") +
-        "; PRAGMA synchronous = " + read("PRAGMA synchronous") +
-        "; PRAGMA cache_size = " + read("PRAGMA cache_size") +
-        "; PRAGMA wal_autocheckpoint = " + read("PRAGMA wal_autocheckpoint") +
-        "; PRAGMA journal_size_limit = " + read("PRAGMA journal_size_limit") + ";";
+    return "PRAGMA journal_mode = " + read("PRAGMA journal_mode") +
+           "; PRAGMA synchronous = " + read("PRAGMA synchronous") +
+           "; PRAGMA cache_size = " + read("PRAGMA cache_size") +
+           "; PRAGMA wal_autocheckpoint = " + read("PRAGMA wal_autocheckpoint") +
+           "; PRAGMA journal_size_limit = " + read("PRAGMA journal_size_limit") + ";";
+}
+
+void FloorDb::applySettings(const std::string& settings) {
     exec(settings.c_str());
 }
 

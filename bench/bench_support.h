@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <string>
 #include <vector>
 
 struct sqlite3;
@@ -43,13 +44,16 @@ public:
     // Prepared on first use, reset on every later one.
     sqlite3_stmt* statement(const char* sql);
     long long scalar(const char* sql);
-    // Takes the journal mode, sync level and page cache of `other`, so both pay the same.
-    void matchSettings(sqlite3* other);
+    // Runs the pragmas readJournalSettings() gave, so floor and program pay the same.
+    void applySettings(const std::string& settings);
 
 private:
     sqlite3* db_ = nullptr;
     std::vector<std::pair<const char*, sqlite3_stmt*>> statements_;
 };
+
+// The journal mode, sync level, page cache and checkpointing of a connection, as pragmas.
+std::string readJournalSettings(sqlite3* connection);
 
 enum class PoolState {
     Empty,      // a fresh run: nothing drawn yet

@@ -20,6 +20,7 @@ void AdoConnection::open() {
     const ConnectionParams params = parseConnectionString(connectionString_);
     auto database = std::make_unique<SqliteDatabase>(params.dataSource, params.password,
                                                      SqliteDatabase::OpenMode::ExistingOnly);
+    database->useWriteAheadLog();
     createLookupIndexes(*database);
     database_ = std::move(database);
 }

@@ -53,23 +53,8 @@ SqliteDatabase::SqliteDatabase(const QString& path, const QString& key, OpenMode
             execScript(QStringLiteral("PRAGMA key = %1;").arg(quoteLiteral(key)));
         // A wrong key or a file that is not ours only shows on the first read.
         execScript(QStringLiteral("SELECT count(*) FROM sqlite_master;"));
-        // A write-ahead log lets the bank tool read while the program writes, and an answer
-        // costs one sync of the log instead of four of a rollback journal. FULL syncs the log
-        // at every commit, so every answer survives a killed process and a power cut once its
-        // statement returns; NORMAL would leave the last answers to a power cut. Where the log
-        // cannot be used (a read-only folder, say) the file keeps the journal it has.
-        try {
-            execScript(QStringLiteral("PRAGMA journal_mode = WAL;"));
-        } catch (const DbError&) {
-            // Another connection is mid-write, or the folder is read-only: the file keeps the
-            // journal it has, and works with it.
-        }
-        // Checkpoints keep the log at about 1,000 pages (about 1 MiB), which it then reuses
-        // from the start; a log that one large change (an import) blew up is cut back to
-        // 4 MiB, so it never stays larger than that.
+        // Every answer must survive a killed process or a power cut once its statement returns.
         execScript(QStringLiteral("PRAGMA synchronous = FULL; PRAGMA foreign_keys = OFF;"
-                                  "PRAGMA wal_autocheckpoint = 1000;"
-                                  "PRAGMA journal_size_limit = 4194304;"
                                   "PRAGMA cache_size = -%1;")
                        .arg(kPageCacheKiB));
     } catch (...) {
@@ -79,9 +64,34 @@ SqliteDatabase::SqliteDatabase(const QString& path, const QString& key, OpenMode
     }
 }
 
+void SqliteDatabase::useWriteAheadLog() {
+    // In WAL, FULL syncs the log at every commit: each answer survives a killed process and a
+    // power cut once its statement returns (NORMAL would leave the last ones to a power cut),
+    // at one sync instead of the rollback journal's four. Checkpoints keep the log at about
+    // 1,000 pages, which it then reuses; a log that one large change blew up is cut back to
+    // 4 MiB, so it never stays larger than that.
+    try {
+        SqliteStatement mode(*this, QStringLiteral("PRAGMA journal_mode = WAL"));
+        writeAheadLog_ = mode.step() && mode.value(0).toString() == QLatin1String("wal");
+    } catch (const DbError&) {
+        // Another program holds the file (a reader mid-read, say): it keeps its rollback
+        // journal, which works as well, only slower.
+    }
+    execScript(QStringLiteral("PRAGMA synchronous = FULL; PRAGMA wal_autocheckpoint = 1000;"
+                              "PRAGMA journal_size_limit = 4194304;"));
+}
+
 SqliteDatabase::~SqliteDatabase() {
     for (const CachedStatement& cached : statements_)
         sqlite3_finalize(cached.statement);
+    if (writeAheadLog_) {
+        // Back to the rollback journal for the file at rest, so a reader in a read-only folder
+        // (the bank tool's check) can open it; a WAL file needs its -shm beside it. While
+        // another connection still has the file open this fails at once and the file stays in
+        // WAL, which that connection reads and writes as well.
+        sqlite3_busy_timeout(db_, 0);
+        sqlite3_exec(db_, "PRAGMA journal_mode = DELETE;", nullptr, nullptr, nullptr);
+    }
     // close_v2 defers the close until the last statement is finalised instead of failing.
     sqlite3_close_v2(db_);
 }

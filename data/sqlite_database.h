@@ -22,6 +22,11 @@ public:
     sqlite3* handle() const { return db_; }
     QString path() const { return path_; }
 
+    // The program's own connection: writes through a write-ahead log while it is open, so
+    // readers beside it (the bank tool) neither wait nor make it wait, and the file goes back
+    // to its rollback journal when the connection closes.
+    void useWriteAheadLog();
+
     // Runs several statements separated by semicolons, for schema scripts and pragmas.
     void execScript(const QString& sql);
     QString lastError() const;
@@ -45,6 +50,7 @@ private:
     sqlite3* db_ = nullptr;
     QString path_;
     int commits_ = 0;
+    bool writeAheadLog_ = false;
     // The cache is not part of what the connection holds, so reading through a const handle
     // may fill it.
     mutable std::vector<CachedStatement> statements_;
