@@ -77,6 +77,8 @@ int runPeakMemory(const QString& which, const QString& database) {
 int runFileGrowth(const QString& database) {
     ProgramFixture program(database);
     const QString path = program.folder.databasePath();
+    // What the open itself wrote (indexes a file of an earlier version lacks) is not growth.
+    program.folder.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE);"));
     const qint64 before = sizeOf(path);
     qint64 largestWal = 0;
     auto* mockExam = program.find<QPushButton>("BitBtn4");

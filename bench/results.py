@@ -10,6 +10,32 @@ ANSWER_MODES = {"0": "sequential practice", "1": "mock exam"}
 START_MODES = {"0": "sequential practice", "1": "mock practice", "2": "mock exam"}
 
 
+NOTES = """
+## What the floors are
+
+- **Draw**: the program's statements in the program's order, prepared once, in one
+  transaction, each category's pool read once and probed in memory. Pool states are set before
+  every iteration, outside the timing: empty; only as many unused questions per chapter as the
+  paper takes (42/26/22/10); one unused question per chapter, so the pool is cleared mid-draw.
+- **Answer**: the UPDATE of MARK, the next question's ANSWER/MARK lookup and, in sequential
+  practice, the two counts, with a page cache that holds the whole bank. The program's figure
+  also lays out and repaints the question panel, which the floor does not.
+- **Start of a mode**: the plain `update … set mark=5`, then the question list (sequential
+  practice) or the draw (paper modes), after an exercise with 100 answers.
+- **Hand-in**: the score count. **Wrong-answer list**: both SELECTs and the same text put into a
+  plain text box.
+- **Start-up**: `bench_startup` forks the program and waits for the X server's MapNotify of its
+  first top-level window (Xvfb, no window manager), against a bare Qt window that first opens
+  the keyed database; medians of 11 runs.
+- **Peak memory**: the largest resident set of a process that runs a whole mock exam (draw, an
+  answer to every question, hand-in), against a bare shown window plus the same statements.
+
+Before: rollback journal, `synchronous = FULL`, one autocommit per statement. Now: the
+program's connection writes through a WAL with `synchronous = FULL` (one sync of the log per
+commit), and the floors use the same settings, read from the program's connection.
+"""
+
+
 def load(folder, name):
     try:
         with open(os.path.join(folder, name)) as f:
@@ -120,6 +146,7 @@ def main():
           f"{kib(growth[1], 'wal_largest')} | bounded (checkpoint) |")
     print(f"| WAL left after the program ends | {kib(growth[0], 'wal_after')} | "
           f"{kib(growth[1], 'wal_after')} | |")
+    print(NOTES)
 
 
 if __name__ == "__main__":
