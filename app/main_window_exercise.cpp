@@ -46,10 +46,13 @@ void TmainFrm::ResetExercise() {
     setBoxText(answerEdt, QString());
     for (QPushButton* button : {A_btn, B_btn, C_btn, periorBtn, nextbtn, endbtn})
         button->hide();
-    repaint();
+    paintNow(this);
     DM->query1.close();
+    // Only the answered rows are rewritten; IS NOT also takes a NULL mark back to 5.
     DM->query1.setSql(QStringLiteral("update ") + currentBankTable() +
-                      QStringLiteral(" set mark=") + QString::number(AnswerCode::NotAnswered));
+                      QStringLiteral(" set mark=") + QString::number(AnswerCode::NotAnswered) +
+                      QStringLiteral(" where mark is not ") +
+                      QString::number(AnswerCode::NotAnswered));
     DM->query1.execSql();
 }
 
@@ -90,7 +93,8 @@ void TmainFrm::ShowQuestion() {
     AdoQuery& query = DM->query1;
     query.close();
     query.setSql(QStringLiteral("select ANSWER,MARK,TP from ") + currentBankTable() +
-                 QStringLiteral(" where id=") + QString::number(CurId));
+                 QStringLiteral(" where id=?"));
+    query.bind(1, CurId);
     query.open();
     RightAnswer = query.fieldByName(QStringLiteral("ANSWER")).asInteger();
     CurMark = query.fieldByName(QStringLiteral("MARK")).asInteger();
@@ -113,7 +117,7 @@ void TmainFrm::ShowChoice(int answerCode) {
     if (answerCode == AnswerCode::NotAnswered)
         return;
     setBoxText(answerEdt, answerLine(answerCode, RightAnswer, ExamMode, ParamIfShow));
-    GroupBox2->repaint();
+    paintNow(GroupBox2);
     // The pause blocks on purpose: the learner reads the line, and keys typed meanwhile wait
     // in the queue and are handled afterwards, in order.
     QThread::msleep(static_cast<unsigned long>(answerPauseMs()));
@@ -124,9 +128,12 @@ void TmainFrm::SaveAnswer(int answerCode) {
         return;
     AdoQuery& query = DM->query1;
     query.close();
-    query.setSql(QStringLiteral("UPDATE ") + currentBankTable() + QStringLiteral(" SET MARK = '") +
-                 QString::number(answerCode) + QStringLiteral("' WHERE id = ") +
-                 QString::number(CurId));
+    // Bound, so every answer reuses one prepared statement; the code goes in as text, as the
+    // quoted literal always did.
+    query.setSql(QStringLiteral("UPDATE ") + currentBankTable() +
+                 QStringLiteral(" SET MARK = ? WHERE id = ?"));
+    query.bind(1, QString::number(answerCode));
+    query.bind(2, CurId);
     // What listens to the answer (the lasting record) writes in the same transaction, so the
     // answer and what it does to the record reach the disk together or not at all.
     Transaction transaction(DM->ADOConnection1);
@@ -160,5 +167,5 @@ void TmainFrm::ShowAnswerButtons() {
     waitEdt->hide();
     for (QPushButton* button : {A_btn, B_btn, periorBtn, nextbtn, endbtn})
         button->show();
-    repaint();
+    paintNow(this);
 }

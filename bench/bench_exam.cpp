@@ -1,51 +1,336 @@
-// How long the learner waits: drawing a paper, answering a question, opening the question
-// list, on a bank the size of the shipped one.
+// How long the learner waits, beside the floor: the same work as plain SQLCipher calls on a
+// copy of the same file with the same journal settings, measured in the same run.
+#include "bench/bench_process.h"
+#include "bench/bench_support.h"
+#include "data/ado_connection.h"
+#include "data/connection_string.h"
+#include "data/sqlite_database.h"
 #include "exam/answer_pause.h"
+#include "exam/bank_name.h"
+#include "exam/paper_draw.h"
+#include "forms/show_err_form.h"
+#include "forms/wrong_list_text.h"
 #include "tests/support/program_fixture.h"
 
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWidget>
+
+#include <sqlcipher/sqlite3.h>
 
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
 
 namespace {
 
-// 400 questions in four chapters, a paper of 42/26/22/10.
-BankSources shippedSizeBank() {
-    BankSources sources = sampleSources(4, 100, 0);
-    const int counts[] = {42, 26, 22, 10};
-    for (int chapter = 1; chapter <= 4; ++chapter)
-        sources.sysCfg.push_back({chapter, counts[chapter - 1], QString(), chapter});
-    return sources;
+bool quick() {
+    return qEnvironmentVariableIsSet("XUNDRAL_BENCH_QUICK");
 }
 
-void drawPaper(benchmark::State& state) {
-    ProgramFixture program(shippedSizeBank());
-    auto* mockExam = program.find<QPushButton>("BitBtn4");
-    for (auto _ : state)
-        mockExam->click();
-    state.counters["questions"] = program.main().totalNum();
+// A floor on its own copy, paying what the program's connection pays: the program's own open
+// chooses the settings, and the floor copies them once that connection is closed again.
+std::unique_ptr<FloorDb> floorOn(const ScratchFolder& folder) {
+    std::string settings;
+    {
+        AdoConnection program;
+        program.setConnectionString(examConnectionString(folder.path()));
+        program.open();
+        settings = readJournalSettings(program.database().handle());
+    }
+    auto floor = std::make_unique<FloorDb>(folder.databasePath());
+    floor->applySettings(settings);
+    return floor;
 }
-BENCHMARK(drawPaper)->Unit(benchmark::kMillisecond);
 
-void answerAndAdvance(benchmark::State& state) {
-    ProgramFixture program(shippedSizeBank());
-    program.find<QPushButton>("BitBtn1")->click();
-    int answered = 0;
+// The answer's floor keeps the whole bank in its page cache.
+void holdBankInCache(FloorDb& db) {
+    db.exec("PRAGMA cache_size = -131072;");
+}
+
+struct ProgramDraw {
+    explicit ProgramDraw(const QString& path) {
+        connection.setConnectionString(examConnectionString(path));
+        connection.open();
+    }
+    AdoConnection connection;
+    AdoQuery share{&connection}, temp{&connection}, mark{&connection}, exam{&connection};
+};
+
+void drawProgram(benchmark::State& state) {
+    const int size = int(state.range(0));
+    const auto pool = PoolState(state.range(1));
+    ScratchFolder folder(benchBankPath(size));
+    BankName = QStringLiteral("B2");
+    ProgramDraw program(folder.path());
+    FloorDb setup(folder.databasePath());
     for (auto _ : state) {
+        state.PauseTiming();
+        setPool(setup, pool);
+        state.ResumeTiming();
+        drawPaper(program.share, {program.temp, program.mark, program.exam});
+    }
+    state.counters["questions"] = program.exam.recordCount();
+}
+
+void drawFloor(benchmark::State& state) {
+    const int size = int(state.range(0));
+    const auto pool = PoolState(state.range(1));
+    ScratchFolder folder(benchBankPath(size));
+    auto floor = floorOn(folder);
+    int questions = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        setPool(*floor, pool);
+        state.ResumeTiming();
+        questions = floorDraw(*floor);
+    }
+    state.counters["questions"] = questions;
+}
+
+void drawArguments(benchmark::internal::Benchmark* bench) {
+    for (int pool = 0; pool < 3; ++pool)
+        bench->Args({kShippedBank, pool});
+    for (int size : kBenchBankSizes)
+        for (int pool = 0; pool < 3; ++pool)
+            bench->Args({size, pool});
+}
+
+// The answer key with the pause at 0: sequential practice (0) or mock exam (1).
+void answerProgram(benchmark::State& state) {
+    ProgramFixture program(benchBankPath(int(state.range(0))));
+    program.find<QPushButton>(state.range(1) == 0 ? "BitBtn1" : "BitBtn4")->click();
+    for (auto _ : state)
         program.key(Qt::Key_1);
-        if (++answered % 390 == 0)
-            program.find<QPushButton>("BitBtn1")->click();
+    program.boxes.clear();
+}
+
+void answerFloor(benchmark::State& state) {
+    const int size = int(state.range(0));
+    const bool paper = state.range(1) == 1;
+    ScratchFolder folder(benchBankPath(size));
+    auto floor = floorOn(folder);
+    holdBankInCache(*floor);
+    if (paper)
+        floorDraw(*floor);
+    std::vector<int> ids;
+    sqlite3_stmt* list =
+        floor->statement(paper ? "SELECT EXAMID FROM S_MARK ORDER BY EXAMID"
+                               : "SELECT ID FROM B2 ORDER BY STLB,STZLB1,STLX,STBH");
+    while (sqlite3_step(list) == SQLITE_ROW)
+        ids.push_back(sqlite3_column_int(list, 0));
+    sqlite3_reset(list);
+    std::size_t position = 0;
+    for (auto _ : state) {
+        const int id = ids[position];
+        position = std::min(position + 1, ids.size() - 1);
+        sqlite3_stmt* update = floor->statement("UPDATE B2 SET MARK = ? WHERE id = ?");
+        sqlite3_bind_text(update, 1, "1", 1, SQLITE_STATIC);
+        sqlite3_bind_int(update, 2, id);
+        sqlite3_step(update);
+        sqlite3_reset(update);
+        sqlite3_stmt* shown = floor->statement("select ANSWER,MARK,TP from B2 where id=?");
+        sqlite3_bind_int(shown, 1, ids[position]);
+        sqlite3_step(shown);
+        benchmark::DoNotOptimize(sqlite3_column_int(shown, 0));
+        sqlite3_reset(shown);
+        if (!paper) {
+            benchmark::DoNotOptimize(floor->scalar("select count(id) from B2 where answer=mark"));
+            benchmark::DoNotOptimize(floor->scalar("select count(id) from B2 where mark<>5"));
+        }
     }
 }
-BENCHMARK(answerAndAdvance)->Unit(benchmark::kMillisecond);
 
-void startSequentialPractice(benchmark::State& state) {
-    ProgramFixture program(shippedSizeBank());
-    auto* start = program.find<QPushButton>("BitBtn1");
-    for (auto _ : state)
-        start->click();
+void answerArguments(benchmark::internal::Benchmark* bench) {
+    for (int mode = 0; mode < 2; ++mode)
+        bench->Args({kShippedBank, mode});
+    for (int size : kBenchBankSizes)
+        for (int mode = 0; mode < 2; ++mode)
+            bench->Args({size, mode});
 }
-BENCHMARK(startSequentialPractice)->Unit(benchmark::kMillisecond);
+
+const char* const kModeButtons[] = {"BitBtn1", "BitBtn3", "BitBtn4"};
+
+// The start of sequential practice (0), mock practice (1) or mock exam (2), after an exercise
+// in which a hundred questions were answered.
+void startProgram(benchmark::State& state) {
+    ProgramFixture program(benchBankPath(int(state.range(0))));
+    FloorDb setup(program.folder.databasePath());
+    auto* button = program.find<QPushButton>(kModeButtons[state.range(1)]);
+    for (auto _ : state) {
+        state.PauseTiming();
+        setAnswered(setup, 100);
+        setPool(setup, PoolState::Empty);
+        program.boxes.clear();
+        state.ResumeTiming();
+        button->click();
+    }
+}
+
+void startFloor(benchmark::State& state) {
+    ScratchFolder folder(benchBankPath(int(state.range(0))));
+    auto floor = floorOn(folder);
+    const bool paper = state.range(1) != 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        setAnswered(*floor, 100);
+        setPool(*floor, PoolState::Empty);
+        state.ResumeTiming();
+        floor->exec("update B2 set mark=5");
+        int first = 0;
+        if (paper) {
+            floorDraw(*floor);
+            first = int(floor->scalar("SELECT MIN(EXAMID) FROM S_MARK"));
+        } else {
+            sqlite3_stmt* list = floor->statement(
+                "SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER FROM B2 order by STLB,STZLB1,STLX,STBH");
+            while (sqlite3_step(list) == SQLITE_ROW) {
+                if (!first)
+                    first = sqlite3_column_int(list, 0);
+                for (int column = 1; column < 8; ++column)
+                    sqlite3_column_text(list, column);
+            }
+            sqlite3_reset(list);
+            benchmark::DoNotOptimize(floor->scalar("select count(id) from B2 where answer=mark"));
+            benchmark::DoNotOptimize(floor->scalar("select count(id) from B2 where mark<>5"));
+        }
+        sqlite3_stmt* shown = floor->statement("select ANSWER,MARK,TP from B2 where id=?");
+        sqlite3_bind_int(shown, 1, first);
+        sqlite3_step(shown);
+        sqlite3_reset(shown);
+    }
+}
+
+void startArguments(benchmark::internal::Benchmark* bench) {
+    for (int size : kBenchBankSizes)
+        for (int mode = 0; mode < 3; ++mode)
+            bench->Args({size, mode});
+}
+
+// Handing a mock exam in, 60 of its answers right; the score box is answered No.
+void handInProgram(benchmark::State& state) {
+    ProgramFixture program(benchBankPath(int(state.range(0))));
+    program.find<QPushButton>("BitBtn4")->click();
+    program.folder.exec(QStringLiteral("update B2 set MARK=ANSWER where ID in (select EXAMID "
+                                       "from S_MARK order by EXAMID limit 60)"));
+    auto* end = program.find<QPushButton>("endbtn");
+    int boxes = 0;
+    for (auto _ : state) {
+        end->click();
+        boxes += int(program.boxes.asked.size());
+        program.boxes.clear();
+    }
+    // The confirmation and the score: two boxes each time, or the hand-in did not run.
+    state.counters["boxes"] = double(boxes) / double(state.iterations());
+}
+
+void handInFloor(benchmark::State& state) {
+    ScratchFolder folder(benchBankPath(int(state.range(0))));
+    auto floor = floorOn(folder);
+    floorDraw(*floor);
+    floor->exec("update B2 set MARK=ANSWER where ID in (select EXAMID from S_MARK order by "
+                "EXAMID limit 60)");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(floor->scalar("select count(a.examid) as rightnum from s_mark "
+                                               "a,B2 b where b.answer=b.mark and a.examid=b.id"));
+}
+
+// The wrong-answer list of a paper with 40 wrong answers.
+const char* const kWrongSetup = "update B2 set MARK=(ANSWER+1)%4 where ID in (select EXAMID "
+                                "from S_MARK order by EXAMID limit 40)";
+
+void wrongListProgram(benchmark::State& state) {
+    ProgramFixture program(benchBankPath(int(state.range(0))));
+    program.find<QPushButton>("BitBtn4")->click();
+    program.folder.exec(QString::fromLatin1(kWrongSetup));
+    for (auto _ : state)
+        program.windows->wrongAnswers.Button1Click();
+}
+
+void wrongListFloor(benchmark::State& state) {
+    ScratchFolder folder(benchBankPath(int(state.range(0))));
+    auto floor = floorOn(folder);
+    floorDraw(*floor);
+    floor->exec(kWrongSetup);
+    // The floor fills a plain text box with the same text, as the list window does.
+    QPlainTextEdit box;
+    for (auto _ : state) {
+        sqlite3_stmt* count = floor->statement(
+            "SELECT ID,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK FROM B2 WHERE answer<>mark and ID "
+            "IN(SELECT EXAMID FROM S_MARK) order by id");
+        int wrong = 0;
+        while (sqlite3_step(count) == SQLITE_ROW)
+            ++wrong;
+        sqlite3_reset(count);
+        QString text = wrongListHeader(wrong) + QLatin1Char('\n');
+        sqlite3_stmt* list = floor->statement("SELECT ID,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK FROM B2 "
+                                              "WHERE ID IN(SELECT EXAMID FROM S_MARK) order by id");
+        auto textAt = [list](int column) {
+            return QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(list, column)),
+                sqlite3_column_bytes(list, column));
+        };
+        for (int position = 1; sqlite3_step(list) == SQLITE_ROW; ++position) {
+            WrongQuestion question;
+            question.answer = sqlite3_column_int(list, 6);
+            question.mark = sqlite3_column_int(list, 7);
+            if (question.mark == question.answer)
+                continue;
+            question.position = position;
+            question.text = textAt(1);
+            for (int index = 0; index < 4; ++index)
+                question.choices[index] = textAt(2 + index);
+            for (const QString& entry : wrongQuestionEntries(question))
+                text += entry + QLatin1Char('\n');
+        }
+        sqlite3_reset(list);
+        box.clear();
+        box.setPlainText(text);
+    }
+}
+
+void sizeArguments(benchmark::internal::Benchmark* bench) {
+    for (int size : kBenchBankSizes)
+        bench->Args({size});
+}
+
+void registerAll() {
+    const int repetitions = quick() ? 1 : 3;
+    auto shape = [&](benchmark::internal::Benchmark* bench, int iterations,
+                     void (*arguments)(benchmark::internal::Benchmark*)) {
+        if (quick())
+            bench->Args({500, 0});
+        else
+            arguments(bench);
+        bench->Unit(benchmark::kMillisecond)
+            ->Iterations(quick() ? 1 : iterations)
+            ->Repetitions(repetitions)
+            ->ReportAggregatesOnly(!quick())
+            ->UseRealTime();
+    };
+    shape(benchmark::RegisterBenchmark("draw/program", drawProgram), 3, drawArguments);
+    shape(benchmark::RegisterBenchmark("draw/floor", drawFloor), 3, drawArguments);
+    shape(benchmark::RegisterBenchmark("answer/program", answerProgram), 40, answerArguments);
+    shape(benchmark::RegisterBenchmark("answer/floor", answerFloor), 40, answerArguments);
+    shape(benchmark::RegisterBenchmark("start/program", startProgram), 5, startArguments);
+    shape(benchmark::RegisterBenchmark("start/floor", startFloor), 5, startArguments);
+    auto sized = [&](benchmark::internal::Benchmark* bench, int iterations) {
+        if (quick())
+            bench->Args({500});
+        else
+            sizeArguments(bench);
+        bench->Unit(benchmark::kMillisecond)
+            ->Iterations(quick() ? 1 : iterations)
+            ->Repetitions(repetitions)
+            ->ReportAggregatesOnly(!quick())
+            ->UseRealTime();
+    };
+    sized(benchmark::RegisterBenchmark("handin/program", handInProgram), 20);
+    sized(benchmark::RegisterBenchmark("handin/floor", handInFloor), 20);
+    sized(benchmark::RegisterBenchmark("wronglist/program", wrongListProgram), 20);
+    sized(benchmark::RegisterBenchmark("wronglist/floor", wrongListFloor), 20);
+}
 
 } // namespace
 
@@ -53,6 +338,12 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     XundralApplication app(argc, argv);
     setAnswerPauseForTests(0);
+    // Whole-process figures, one per fresh process: --peak-memory=program|floor DB, --growth DB.
+    if (argc == 3 && std::strncmp(argv[1], "--peak-memory=", 14) == 0)
+        return runPeakMemory(QString::fromLatin1(argv[1] + 14), QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && std::strcmp(argv[1], "--growth") == 0)
+        return runFileGrowth(QString::fromLocal8Bit(argv[2]));
+    registerAll();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

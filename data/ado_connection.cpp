@@ -2,6 +2,7 @@
 
 #include "data/connection_string.h"
 #include "data/db_error.h"
+#include "data/schema.h"
 #include "data/sqlite_database.h"
 
 AdoConnection::AdoConnection() = default;
@@ -17,8 +18,11 @@ void AdoConnection::open() {
     if (connected())
         return;
     const ConnectionParams params = parseConnectionString(connectionString_);
-    database_ = std::make_unique<SqliteDatabase>(params.dataSource, params.password,
-                                                 SqliteDatabase::OpenMode::ExistingOnly);
+    auto database = std::make_unique<SqliteDatabase>(params.dataSource, params.password,
+                                                     SqliteDatabase::OpenMode::ExistingOnly);
+    database->useWriteAheadLog();
+    createLookupIndexes(*database);
+    database_ = std::move(database);
 }
 
 void AdoConnection::close() {

@@ -17,6 +17,24 @@ QString bankTable(const char* name) {
 
 } // namespace
 
+void createLookupIndexes(SqliteDatabase& database) {
+    // The draw counts, reads and trims the pool by category; the counters line and the reset
+    // of an exercise look only at MARK and ANSWER, which this index holds without the texts.
+    // A damaged or foreign file lacking a table or column gets no index: the statement that
+    // needs it reports what is missing, as it always did.
+    const char* const indexes[][4] = {{"EXAM_TEMP_CHAPTER", "EXAM_TEMP", "STZLB1", "EXAMID"},
+                                      {"B2_MARK", "B2", "MARK", "ANSWER"},
+                                      {"C_MARK", "C", "MARK", "ANSWER"}};
+    for (const auto& index : indexes) {
+        const QString table = QLatin1String(index[1]);
+        const QString first = QLatin1String(index[2]);
+        const QString second = QLatin1String(index[3]);
+        if (hasColumn(database, table, first) && hasColumn(database, table, second))
+            database.execScript(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3, %4);")
+                                    .arg(QLatin1String(index[0]), table, first, second));
+    }
+}
+
 void createExamSchema(SqliteDatabase& database) {
     database.execScript(bankTable("B2") + bankTable("C") +
                         QStringLiteral("CREATE TABLE SYS_CFG (STZLB1 INTEGER, STSL INTEGER);"
@@ -26,6 +44,7 @@ void createExamSchema(SqliteDatabase& database) {
                                        "CREATE TABLE sysparam (id INTEGER PRIMARY KEY, "
                                        "timer1 INTEGER, timer2 INTEGER, ifjump INTEGER, "
                                        "ifshow INTEGER);"));
+    createLookupIndexes(database);
     createRecordTables(database);
 }
 
@@ -48,5 +67,6 @@ void migrateExamSchema(SqliteDatabase& database) {
         if (!hasColumn(database, name, QStringLiteral("JX")))
             database.execScript(QStringLiteral("ALTER TABLE %1 ADD COLUMN JX TEXT;").arg(name));
     }
+    createLookupIndexes(database);
     createRecordTables(database);
 }

@@ -11,4 +11,8 @@ void createExamSchema(SqliteDatabase& database);
 // nothing to a current one. Safe to call on every open.
 void migrateExamSchema(SqliteDatabase& database);
 
+// The indexes the draw and the answer counts need; a file of an earlier version gets them at
+// open. Safe to call on every open.
+void createLookupIndexes(SqliteDatabase& database);
+
 bool hasColumn(SqliteDatabase& database, const QString& table, const QString& column);

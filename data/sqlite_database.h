@@ -22,18 +22,42 @@ public:
     sqlite3* handle() const { return db_; }
     QString path() const { return path_; }
 
+    // The program's own connection: writes through a write-ahead log while it is open, so
+    // readers beside it (the bank tool) neither wait nor make it wait, and the file goes back
+    // to its rollback journal when the connection closes.
+    void useWriteAheadLog();
+
     // Runs several statements separated by semicolons, for schema scripts and pragmas.
     void execScript(const QString& sql);
     QString lastError() const;
     // Rows changed by the most recent INSERT, UPDATE or DELETE on this handle.
     int changes() const;
+    // Transactions committed on this handle since it was opened, autocommits included.
+    int commitCount() const { return commits_; }
 
 private:
+    friend class SqliteStatement;
+    // A prepared statement for `sql`, from the cache when one is free; back with release().
+    sqlite3_stmt* acquire(const QByteArray& sql) const;
+    void release(sqlite3_stmt* statement) const;
+
+    struct CachedStatement {
+        QByteArray sql;
+        sqlite3_stmt* statement;
+        bool inUse;
+    };
+
     sqlite3* db_ = nullptr;
     QString path_;
+    int commits_ = 0;
+    bool writeAheadLog_ = false;
+    // The cache is not part of what the connection holds, so reading through a const handle
+    // may fill it.
+    mutable std::vector<CachedStatement> statements_;
 };
 
-// One prepared statement; finalised when it goes out of scope.
+// One prepared statement, taken from its connection's cache and given back, reset, when it goes
+// out of scope; a statement text the connection has not seen is prepared once.
 class SqliteStatement {
 public:
     SqliteStatement(const SqliteDatabase& db, const QString& sql);

@@ -1,16 +1,31 @@
 #include "exam/paper_draw.h"
 
+#include "data/ado_connection.h"
 #include "data/ado_query.h"
+#include "data/db_error.h"
+#include "exam/bank_name.h"
 #include "exam/paper_random.h"
+#include "exam/question_text.h"
 
 #include <algorithm>
+#include <unordered_set>
+
+namespace {
+
+// Misses in a row after which the draw stops guessing and takes the free ids in order. With
+// sound data a run this long is all but impossible (one chance in millions with a single free
+// id); it only ends draws that data broken in some unforeseen way would keep going for ever.
+int missesBeforeInOrder(int size) {
+    return 16 * size + 64;
+}
+
+} // namespace
 
 void drawCategory(const DrawQueries& queries, const QString& bankTable, int category, int wanted) {
-    const QString chapter = QString::number(category);
     AdoQuery& pool = queries.pool;
     pool.close();
-    pool.setSql(QStringLiteral("select count(*) as countnum from exam_temp where STZLB1=") +
-                chapter);
+    pool.setSql(QStringLiteral("select count(*) as countnum from exam_temp where STZLB1=?"));
+    pool.bind(1, category);
     pool.open();
     const int pooled = pool.fieldByName(QStringLiteral("countnum")).asInteger();
     pool.close();
@@ -18,39 +33,137 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, int cate
     AdoQuery& bank = queries.bank;
     bank.close();
     bank.setSql(QStringLiteral("SELECT MIN(ID) as BASEID,COUNT(ID) as RANDNUM FROM ") + bankTable +
-                QStringLiteral(" WHERE STZLB1=") + chapter);
+                QStringLiteral(" WHERE STZLB1=?"));
+    bank.bind(1, category);
     bank.open();
     const int baseId = bank.fieldByName(QStringLiteral("BASEID")).asInteger();
     const int size = bank.fieldByName(QStringLiteral("RANDNUM")).asInteger();
 
+    // The draw holds the write lock for its whole run, so nothing but its own inserts changes
+    // the pool meanwhile: the category's pool is read once and each candidate looked up here,
+    // which answers what one probe per candidate would.
+    AdoQuery& taken = queries.taken;
+    std::unordered_set<int> inPool;
+    auto readPool = [&] {
+        inPool.clear();
+        taken.close();
+        taken.setSql(QStringLiteral("SELECT EXAMID FROM EXAM_TEMP WHERE STZLB1=?"));
+        taken.bind(1, category);
+        taken.open();
+        for (; !taken.eof(); taken.next()) {
+            const AdoField id = taken.fieldByName(QStringLiteral("EXAMID"));
+            if (!id.isNull())
+                inPool.insert(id.asInteger());
+        }
+        taken.close();
+    };
+    readPool();
+
     // A category asking for more than it holds gets all it has, an empty one nothing, so the
     // loop below always ends.
     const int target = std::min(wanted, size);
-    PaperRandom random(chapter);
     int drawn = 0;
-    while (drawn < target) {
-        const int candidate = baseId + random.offset(size);
-        if (pooled + drawn >= size) {
+    bool poolCleared = false;
+    // One candidate: clear the pool once it is used up, reject the candidate if it is still
+    // in it, take it otherwise. Returns whether it was taken.
+    auto consider = [&](int candidate) {
+        // Once the pool is cleared it holds only this paper's ids, so repeating the deletion
+        // before later candidates would remove nothing.
+        if (!poolCleared && pooled + drawn >= size) {
             pool.close();
-            pool.setSql(QStringLiteral("delete from exam_temp where STZLB1=") + chapter +
-                        QStringLiteral(" AND EXAMID NOT IN(SELECT EXAMID FROM S_MARK)"));
+            pool.setSql(QStringLiteral("delete from exam_temp where STZLB1=? AND EXAMID NOT "
+                                       "IN(SELECT EXAMID FROM S_MARK)"));
+            pool.bind(1, category);
             pool.execSql();
+            poolCleared = true;
+            readPool();
         }
-        AdoQuery& taken = queries.taken;
-        taken.close();
-        taken.setSql(QStringLiteral("SELECT * FROM EXAM_TEMP WHERE EXAMID=") +
-                     QString::number(candidate) + QStringLiteral(" AND STZLB1=") + chapter);
-        taken.open();
-        if (!taken.eof())
-            continue;
+        if (inPool.count(candidate))
+            return false;
         pool.close();
-        pool.setSql(QStringLiteral("INSERT INTO S_MARK (EXAMID) VALUES (") +
-                    QString::number(candidate) + QStringLiteral(")"));
+        pool.setSql(QStringLiteral("INSERT INTO S_MARK (EXAMID) VALUES (?)"));
+        pool.bind(1, candidate);
         pool.execSql();
-        pool.setSql(QStringLiteral("INSERT INTO EXAM_TEMP(EXAMID,STZLB1) VALUES (") +
-                    QString::number(candidate) + QStringLiteral(",") + chapter +
-                    QStringLiteral(")"));
+        pool.setSql(QStringLiteral("INSERT INTO EXAM_TEMP(EXAMID,STZLB1) VALUES (?,?)"));
+        pool.bind(1, candidate);
+        pool.bind(2, category);
         pool.execSql();
+        inPool.insert(candidate);
         ++drawn;
+        return true;
+    };
+
+    PaperRandom random(QString::number(category));
+    const int missLimit = missesBeforeInOrder(size);
+    int misses = 0;
+    while (drawn < target && misses < missLimit) {
+        if (consider(baseId + random.offset(size)))
+            misses = 0;
+        else
+            ++misses;
+    }
+    // The clearing of the pool may free ids behind the first pass, hence a second one.
+    for (int pass = 0; pass < 2 && drawn < target; ++pass) {
+        for (int id = baseId; id < baseId + size && drawn < target; ++id)
+            consider(id);
+    }
+}
+
+namespace {
+
+PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries) {
+    settings.close();
+    settings.setSql(QStringLiteral("delete from s_mark"));
+    settings.execSql();
+    settings.close();
+    settings.clearSql();
+    settings.setSql(QStringLiteral("SELECT STZLB1,STSL FROM SYS_CFG WHERE STSL > 0 "));
+    settings.open();
+    if (settings.eof())
+        return PaperDraw::NotConfigured;
+    const QString bank = currentBankTable();
+    for (; !settings.eof(); settings.next()) {
+        const AdoField chapter = settings.fieldByName(QStringLiteral("STZLB1"));
+        // An empty category has no number to draw by; the draw fails as a whole.
+        if (chapter.isNull())
+            throw DbError(QStringLiteral("SYS_CFG holds a row without a category"));
+        const int category = chapter.asInteger();
+        const QString countText =
+            trimBlanks(settings.fieldByName(QStringLiteral("STSL")).asString());
+        bool isNumber = false;
+        const int wanted = countText.toInt(&isNumber);
+        if (!isNumber)
+            throw DbError(QStringLiteral("'%1' is not a valid integer value").arg(countText));
+        drawCategory(queries, bank, category, wanted);
+    }
+    AdoQuery& paper = queries.bank;
+    paper.close();
+    paper.setSql(QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER AS ZQDA FROM ") + bank +
+                 QStringLiteral(" where ID in (select EXAMID from S_MARK) order by id"));
+    paper.open();
+    return PaperDraw::Drawn;
+}
+
+} // namespace
+
+PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries) {
+    if (!settings.connection())
+        throw DbError(QStringLiteral("Missing Connection or ConnectionString"));
+    // One transaction for the whole paper: a killed process leaves the last paper or the new
+    // one, never part of one. It is committed however the draw ends, so a draw that fails
+    // half-way keeps what it drew up to there, as every statement on its own would have.
+    Transaction transaction(*settings.connection());
+    try {
+        const PaperDraw outcome = drawPaperRows(settings, queries);
+        transaction.commit();
+        return outcome;
+    } catch (...) {
+        try {
+            transaction.commit();
+        } catch (const DbError&) {
+            // The engine already rolled back (a full disk, say): the error that did it is the
+            // one to report.
+        }
+        throw;
     }
 }

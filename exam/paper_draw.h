@@ -16,3 +16,11 @@ struct DrawQueries {
 // none of them one that earlier papers of this run used, unless the pool of unused ones ran
 // dry, in which case the pool starts afresh except for this paper's questions.
 void drawCategory(const DrawQueries& queries, const QString& bankTable, int category, int wanted);
+
+enum class PaperDraw { Drawn, NotConfigured };
+
+// Draws a whole paper of the current bank into S_MARK by the SYS_CFG rows that `settings`
+// reads, and opens it in `queries.bank` in ascending id. NotConfigured: no row asks for
+// questions, and S_MARK is empty. Any database error, or a row without a category or with a
+// count that is no number, throws DbError.
+PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries);

@@ -89,22 +89,41 @@ void TShowErrFrm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TShowErrFrm::appendEntry(const QString& entry) {
-    QTextCursor cursor(Memo1->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(entry + QLatin1Char('\n'));
-}
+namespace {
+
+// Gathers the list's entries and puts them into the box in one insertion when it goes out of
+// scope, so the box lays its text out once instead of once per line; after an error the
+// entries gathered so far still show, as they would have line by line.
+class ListText {
+public:
+    explicit ListText(QPlainTextEdit* box) : box_(box) {}
+    ~ListText() {
+        QTextCursor cursor(box_->document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(text_);
+    }
+    ListText(const ListText&) = delete;
+    ListText& operator=(const ListText&) = delete;
+    void addEntry(const QString& entry) { text_ += entry + QLatin1Char('\n'); }
+
+private:
+    QPlainTextEdit* box_;
+    QString text_;
+};
+
+} // namespace
 
 void TShowErrFrm::Button1Click() {
     // Cleared first, so that a failing statement never leaves an earlier paper's list behind.
     Memo1->clear();
+    ListText list(Memo1);
     AdoQuery& query = DM->query1;
     query.close();
     query.setSql(
         kSelectColumns + currentBankTable() +
         QStringLiteral(" WHERE answer<>mark and ID IN(SELECT EXAMID FROM S_MARK) order by id"));
     query.open();
-    appendEntry(wrongListHeader(query.recordCount()));
+    list.addEntry(wrongListHeader(query.recordCount()));
     query.close();
 
     query.setSql(kSelectColumns + currentBankTable() +
@@ -122,7 +141,7 @@ void TShowErrFrm::Button1Click() {
             question.choices[index] =
                 query.fieldByName(QStringLiteral("DA%1").arg(index + 1)).asString();
         for (const QString& entry : wrongQuestionEntries(question))
-            appendEntry(entry);
+            list.addEntry(entry);
     }
     query.close();
 }

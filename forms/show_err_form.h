@@ -26,8 +26,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void appendEntry(const QString& entry);
-
     QWidget* Panel1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* Button2 = nullptr;

@@ -2,9 +2,16 @@
 
 #include "forms/font_faces.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
+
+#ifdef XUNDRAL_HAS_XCB
+#include <cstdlib>
+#include <xcb/xcb.h>
+#endif
 
 QLabel* makeLabel(QWidget* parent, const char* name, QPoint at, const QFont& font,
                   const QColor& color, const QString& text) {
@@ -85,4 +92,21 @@ void setBoxText(QTextEdit* box, const QString& text) {
         format.setTextOutline(QPen(box->palette().color(QPalette::Text), spread));
         cursor.mergeCharFormat(format);
     }
+}
+
+void paintNow(QWidget* widget) {
+    widget->repaint();
+    // The window system still owes the window what the closed confirmation box covered, and
+    // Qt paints newly shown panels only when their events arrive: deliver those events now,
+    // but no key, click or timer tick, so no other handler runs before the work goes on.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                    QEventLoop::ExcludeSocketNotifiers |
+                                    QEventLoop::X11ExcludeTimers);
+#ifdef XUNDRAL_HAS_XCB
+    // Round trip to the X server, so the picture is on screen, not queued, when we return.
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    // The offscreen platform answers as X11 too, but without a connection.
+    if (xcb_connection_t* connection = x11 ? x11->connection() : nullptr)
+        std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+#endif
 }

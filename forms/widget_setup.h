@@ -27,3 +27,8 @@ void fillBackground(QWidget* widget, const QColor& color);
 void setAutoCaption(QLabel* label, const QString& text);
 // Replaces a text box's text, keeping its alignment.
 void setBoxText(QTextEdit* box, const QString& text);
+
+// Paints `widget` at once and hands the picture to the window system before returning, so it
+// is on screen while the handler that asked goes on working (a draw, the answer pause) without
+// returning to the event loop.
+void paintNow(QWidget* widget);

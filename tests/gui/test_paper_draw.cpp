@@ -1,5 +1,7 @@
 // Drawing papers through the mock exam button: the rotation pool, the order, the counts and
 // the data that break the draw's assumptions.
+#include "data/data_module.h"
+#include "data/sqlite_database.h"
 #include "exam/answer_pause.h"
 #include "exam/bank_name.h"
 #include "tests/support/program_fixture.h"
@@ -156,6 +158,19 @@ private slots:
             chiSquare += (count - draws / 5.0) * (count - draws / 5.0) / (draws / 5.0);
         // 4 degrees of freedom: 18.47 is exceeded by chance once in a thousand runs.
         QVERIFY2(chiSquare < 18.47, qPrintable(QString::number(chiSquare)));
+    }
+
+    void oneCommitPerAnswer() {
+        ProgramFixture program(sampleSources(2, 8, 4));
+        const SqliteDatabase& database = DM->ADOConnection1.database();
+        for (const char* mode : {"BitBtn1", "BitBtn4"}) {
+            program.find<QPushButton>(mode)->click();
+            for (Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_6, Qt::Key_3}) {
+                const int before = database.commitCount();
+                program.key(key);
+                QCOMPARE(database.commitCount() - before, key == Qt::Key_6 ? 0 : 1);
+            }
+        }
     }
 };
 

@@ -6,7 +6,9 @@
 #include "data/connection_string.h"
 #include "data/db_error.h"
 #include "data/question_rows.h"
+#include "data/sqlite_database.h"
 #include "exam/answer_line.h"
+#include "exam/bank_name.h"
 #include "exam/countdown_clock.h"
 #include "exam/exercise_kind.h"
 #include "exam/paper_draw.h"
@@ -120,6 +122,44 @@ private slots:
         QCOMPARE(folder.scalar(QStringLiteral("select count(*) from S_MARK")), 6);
         drawCategory(queries, QStringLiteral("C"), 9, 3);
         QCOMPARE(folder.scalar(QStringLiteral("select count(*) from S_MARK")), 6);
+    }
+
+    void paperDrawIsOneCommitEvenWhenItFails() {
+        TestProgramFolder folder(sampleSources(3, 6, 4));
+        AdoConnection connection;
+        connection.setConnectionString(examConnectionString(folder.path()));
+        connection.open();
+        AdoQuery settings(&connection), pool(&connection), taken(&connection), bank(&connection);
+        const DrawQueries queries{pool, taken, bank};
+        BankName = QStringLiteral("C");
+        const SqliteDatabase& database = connection.database();
+
+        // A fresh pool, then one in which each category has a single unused question left, so
+        // the pool is cleared half-way through.
+        for (int paper = 0; paper < 2; ++paper) {
+            if (paper == 1)
+                folder.exec(QStringLiteral("delete from EXAM_TEMP; insert into EXAM_TEMP select "
+                                           "ID, STZLB1 from C where ID % 6 <> 0"));
+            const int before = database.commitCount();
+            QCOMPARE(drawPaper(settings, queries), PaperDraw::Drawn);
+            QVERIFY(database.commitCount() - before <= 2);
+            QCOMPARE(bank.recordCount(), 12);
+            QCOMPARE(folder.scalar(QStringLiteral("select count(distinct EXAMID) from S_MARK")),
+                     12);
+        }
+
+        // A count that is no number stops the draw at its row; what came before it stays, in
+        // one commit.
+        folder.exec(QStringLiteral("update SYS_CFG set STSL='many' where STZLB1=3"));
+        const int before = database.commitCount();
+        QVERIFY_THROWS_EXCEPTION(DbError, drawPaper(settings, queries));
+        QCOMPARE(database.commitCount() - before, 1);
+        QCOMPARE(folder.scalar(QStringLiteral("select count(*) from S_MARK")), 8);
+
+        // A chapter that is text, once spliced into five statements, is refused, not run.
+        folder.exec(QStringLiteral("update SYS_CFG set STSL=4;"
+                                   "update SYS_CFG set STZLB1='1 OR 1=1' where STZLB1=1"));
+        QVERIFY_THROWS_EXCEPTION(DbError, drawPaper(settings, queries));
     }
 };
 
