@@ -18,14 +18,33 @@ QString checkedBank(const QString& bankTable) {
     return bankTable;
 }
 
-// Times are stored as local ISO text so that a driving school reading the file sees them as
-// the learner did.
+// Paper times are stored as local ISO text, so that a driving school reading the file sees them
+// as the learner did.
 QString timeText(const QDateTime& time) {
     return time.toString(Qt::ISODate);
 }
 
 QDateTime timeFrom(const QVariant& value) {
     return QDateTime::fromString(value.toString(), Qt::ISODate);
+}
+
+// The book can hold every question of both banks; its times are seconds since the epoch, a few
+// bytes a row instead of twenty.
+QVariant bookTime(const QDateTime& time) {
+    return time.isValid() ? QVariant(time.toSecsSinceEpoch()) : QVariant();
+}
+
+QDateTime bookTimeFrom(const QVariant& value) {
+    return value.isNull() ? QDateTime() : QDateTime::fromSecsSinceEpoch(value.toLongLong());
+}
+
+// A digest's sixteen hex digits as the integer the book stores, and back.
+QVariant bookKey(const QString& digest) {
+    return QVariant(qint64(digest.toULongLong(nullptr, 16)));
+}
+
+QString bookKeyFrom(const QVariant& value) {
+    return QStringLiteral("%1").arg(quint64(value.toLongLong()), 16, 16, QLatin1Char('0'));
 }
 
 } // namespace
@@ -35,12 +54,13 @@ void createRecordTables(SqliteDatabase& database) {
         "CREATE TABLE IF NOT EXISTS PAPER_RECORD (ID INTEGER PRIMARY KEY, STARTED TEXT, "
         "HANDED_IN TEXT, BANK TEXT, EXAM_MODE INTEGER, MINUTES INTEGER, SECONDS_USED INTEGER, "
         "QUESTIONS INTEGER, RIGHT_ANSWERS INTEGER, SCORE INTEGER, PASSED INTEGER);"
+        // Keyed tables without a rowid keep each row once instead of in a table and an index.
         "CREATE TABLE IF NOT EXISTS PAPER_CHAPTER (PAPER_ID INTEGER NOT NULL, "
         "STZLB1 INTEGER NOT NULL, QUESTIONS INTEGER, RIGHT_ANSWERS INTEGER, "
-        "PRIMARY KEY (PAPER_ID, STZLB1));"
-        "CREATE TABLE IF NOT EXISTS WRONG_BOOK (BANK TEXT NOT NULL, DIGEST TEXT NOT NULL, "
-        "WRONG_COUNT INTEGER, LAST_WRONG TEXT, RIGHT_STREAK INTEGER, "
-        "PRIMARY KEY (BANK, DIGEST));"));
+        "PRIMARY KEY (PAPER_ID, STZLB1)) WITHOUT ROWID;"
+        "CREATE TABLE IF NOT EXISTS WRONG_BOOK (BANK TEXT NOT NULL, DIGEST INTEGER NOT NULL, "
+        "WRONG_COUNT INTEGER, LAST_WRONG INTEGER, RIGHT_STREAK INTEGER, "
+        "PRIMARY KEY (BANK, DIGEST)) WITHOUT ROWID;"));
 }
 
 QString questionDigest(const QString& stnr, const QString (&choices)[4], const QString& tp) {
@@ -54,7 +74,9 @@ QString questionDigest(const QString& stnr, const QString (&choices)[4], const Q
     }
     hash.addData(QString(separator).toUtf8());
     hash.addData(tp.toUtf8());
-    return QString::fromLatin1(hash.result().toHex());
+    // 64 bits tell thousands of questions apart with room to spare (the chance that two of
+    // 3,000 share one is below 1e-12), and the book keeps them as one integer a row.
+    return QString::fromLatin1(hash.result().left(8).toHex());
 }
 
 qint64 insertPaperRecord(SqliteDatabase& database, const PaperRecord& paper) {
@@ -150,10 +172,10 @@ std::optional<BookEntry> readBookEntry(SqliteDatabase& database, const QString& 
                            QStringLiteral("SELECT WRONG_COUNT, LAST_WRONG, RIGHT_STREAK "
                                           "FROM WRONG_BOOK WHERE BANK = ? AND DIGEST = ?"));
     select.bind(1, bank);
-    select.bind(2, digest);
+    select.bind(2, bookKey(digest));
     if (!select.step())
         return std::nullopt;
-    return BookEntry{bank, digest, select.value(0).toInt(), timeFrom(select.value(1)),
+    return BookEntry{bank, digest, select.value(0).toInt(), bookTimeFrom(select.value(1)),
                      select.value(2).toInt()};
 }
 
@@ -162,9 +184,9 @@ void writeBookEntry(SqliteDatabase& database, const BookEntry& entry) {
                                                     "DIGEST, WRONG_COUNT, LAST_WRONG, "
                                                     "RIGHT_STREAK) VALUES (?, ?, ?, ?, ?)"));
     upsert.bind(1, entry.bank);
-    upsert.bind(2, entry.digest);
+    upsert.bind(2, bookKey(entry.digest));
     upsert.bind(3, entry.wrongCount);
-    upsert.bind(4, timeText(entry.lastWrong));
+    upsert.bind(4, bookTime(entry.lastWrong));
     upsert.bind(5, entry.rightStreak);
     upsert.step();
 }
@@ -173,7 +195,7 @@ void removeBookEntry(SqliteDatabase& database, const QString& bank, const QStrin
     SqliteStatement remove(database,
                            QStringLiteral("DELETE FROM WRONG_BOOK WHERE BANK = ? AND DIGEST = ?"));
     remove.bind(1, bank);
-    remove.bind(2, digest);
+    remove.bind(2, bookKey(digest));
     remove.step();
 }
 
@@ -185,8 +207,8 @@ std::vector<BookEntry> readBook(SqliteDatabase& database, const QString& bank) {
     select.bind(1, bank);
     std::vector<BookEntry> book;
     while (select.step())
-        book.push_back({bank, select.value(0).toString(), select.value(1).toInt(),
-                        timeFrom(select.value(2)), select.value(3).toInt()});
+        book.push_back({bank, bookKeyFrom(select.value(0)), select.value(1).toInt(),
+                        bookTimeFrom(select.value(2)), select.value(3).toInt()});
     return book;
 }
 

@@ -32,8 +32,8 @@ for day in 0 1 2 3 4 5 6; do
     "$query" "$db" "INSERT INTO PAPER_CHAPTER VALUES ($id, 3, 22, $((22 * score / 100)))"
     "$query" "$db" "INSERT INTO PAPER_CHAPTER VALUES ($id, 4, 10, $((10 * score / 100 + 1)))"
 done
-for digest in a b c d e f g h i j k l; do
-    "$query" "$db" "INSERT INTO WRONG_BOOK VALUES ('C', '$digest', 1, '2026-12-07T19:00:00', 0)"
+for digest in 1 2 3 4 5 6 7 8 9 10 11 12; do
+    "$query" "$db" "INSERT INTO WRONG_BOOK VALUES ('C', $digest, 1, 1796670000, 0)"
 done
 
 start_x 1024x768
