@@ -43,16 +43,20 @@ ToolRun runToolProcess(const QStringList& arguments, int timeoutMs, const QStrin
 QString dumpDatabase(const QString& path) {
     SqliteDatabase database(path, QString::fromLatin1(kExamDatabasePassword),
                             SqliteDatabase::OpenMode::ExistingOnly);
-    QStringList tables;
-    SqliteStatement list(database, QStringLiteral("SELECT name FROM sqlite_master WHERE type = "
-                                                  "'table' ORDER BY name"));
+    // A table without a rowid is stored in its key's order, which a plain SELECT follows.
+    QList<std::pair<QString, bool>> tables;
+    SqliteStatement list(database, QStringLiteral("SELECT name, sql LIKE '%WITHOUT ROWID%' FROM "
+                                                  "sqlite_master WHERE type = 'table' "
+                                                  "ORDER BY name"));
     while (list.step())
-        tables.append(list.value(0).toString());
+        tables.append({list.value(0).toString(), list.value(1).toInt() != 0});
     QString dump;
-    for (const QString& table : tables) {
+    for (const auto& [table, withoutRowid] : tables) {
         dump += QStringLiteral("[%1]\n").arg(table);
-        SqliteStatement rows(database,
-                             QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table));
+        SqliteStatement rows(
+            database,
+            QStringLiteral("SELECT * FROM %1%2")
+                .arg(table, withoutRowid ? QString() : QStringLiteral(" ORDER BY rowid")));
         while (rows.step()) {
             for (int column = 0; column < rows.columnCount(); ++column)
                 dump += QStringLiteral("%1:%2|").arg(QLatin1String(rows.value(column).typeName()),
