@@ -213,5 +213,6 @@ private:
     // Counts the papers scored, so that an early hand-in whose confirmation was still open
     // when the countdown ran out does not score the paper a second time.
     int handInCount_ = 0;
+    int handInsAtStart_ = 0;
     QDateTime startedAt_;
 };

@@ -15,8 +15,10 @@
 void TmainFrm::Timer1Timer() {
     if (ExamMode == ExamMode::SequentialPractice)
         return;
-    // A tick still queued after the time ran out must not hand the paper in again.
-    if (examtime->text() == kCountdownZero) {
+    // A tick still queued after this paper was scored must not hand it in again. The text of
+    // the label is no guide: a paper set to less than a minute starts at zero and is handed
+    // in at its first tick.
+    if (handInCount_ != handInsAtStart_) {
         Timer1->stop();
         return;
     }

@@ -37,5 +37,6 @@ void TmainFrm::startPaper(const PaperExercise& exercise) {
 
 void TmainFrm::beginExercise() {
     startedAt_ = QDateTime::currentDateTime();
+    handInsAtStart_ = handInCount_;
     emit exerciseStarted(ExamMode);
 }

@@ -5,6 +5,7 @@
 #include "forms/message_box.h"
 #include "forms/radio_group.h"
 #include "forms/system_set_form.h"
+#include "forms/up_down.h"
 
 #include <QLineEdit>
 
@@ -57,6 +58,10 @@ bool TSystemSetFrm::writeParams() const {
     const std::optional<int> seconds = parseWholeNumber(timer1->text());
     const std::optional<int> minutes = parseWholeNumber(timer2->text());
     if (!seconds || !minutes)
+        return false;
+    // The countdown is only meant for what its spinner offers; a typed 2000000 or -5 would
+    // give a paper that never ends or ends at once.
+    if (*minutes < UpDown2->minimum() || *minutes > UpDown2->maximum())
         return false;
     try {
         AdoQuery& query = DM->query1;

@@ -15,6 +15,8 @@ public:
            int position, int minimum = 0, int maximum = 100);
 
     int position() const { return position_; }
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
     void stepBy(int steps);
 
 protected:

@@ -117,11 +117,11 @@ private slots:
         QVERIFY(SystemSetFrm->isVisible());
 
         settings.type("timer1", QStringLiteral("12"));
-        settings.type("timer2", QStringLiteral("120"));
+        settings.type("timer2", QStringLiteral("100"));
         settings.item("ifjump", 0)->click();
         settings.item("ifshow", 1)->click();
         settings.save();
-        QCOMPARE(settings.rows(), QStringLiteral("1,12,120,0,1"));
+        QCOMPARE(settings.rows(), QStringLiteral("1,12,100,0,1"));
         QVERIFY(SystemSetFrm->isVisible());
         QCOMPARE(settings.program.boxes.texts(), (QStringList{kSaved, kSaved}));
 
@@ -130,9 +130,9 @@ private slots:
         settings.item("ifshow", 0)->click();
         settings.find<QPushButton>("Button2")->click();
         QVERIFY(SystemSetFrm->isHidden());
-        QCOMPARE(settings.rows(), QStringLiteral("1,12,120,0,1"));
+        QCOMPARE(settings.rows(), QStringLiteral("1,12,100,0,1"));
         SystemSetFrm->show();
-        QCOMPARE(settings.edit("timer2")->text(), QStringLiteral("120"));
+        QCOMPARE(settings.edit("timer2")->text(), QStringLiteral("100"));
         QCOMPARE(settings.selected("ifshow"), 1);
         // ...and so does the close box.
         settings.type("timer1", QStringLiteral("99"));
@@ -140,7 +140,7 @@ private slots:
         QVERIFY(SystemSetFrm->isHidden());
         SystemSetFrm->show();
         QCOMPARE(settings.edit("timer1")->text(), QStringLiteral("12"));
-        QCOMPARE(settings.rows(), QStringLiteral("1,12,120,0,1"));
+        QCOMPARE(settings.rows(), QStringLiteral("1,12,100,0,1"));
         QCOMPARE(settings.program.boxes.asked.size(), 2);
     }
 
@@ -155,8 +155,8 @@ private slots:
     void wholeNumbersAreSavedAsTyped_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("above 100") << QStringLiteral("120") << QStringLiteral("120");
-        QTest::newRow("negative") << QStringLiteral("-5") << QStringLiteral("-5");
+        QTest::newRow("top of the spinner") << QStringLiteral("100") << QStringLiteral("100");
+        QTest::newRow("zero") << QStringLiteral("0") << QStringLiteral("0");
         QTest::newRow("blanks around") << QStringLiteral("  60 ") << QStringLiteral("60");
     }
     void wholeNumbersAreSavedAsTyped() {
@@ -192,6 +192,11 @@ private slots:
         QTest::newRow("sign alone") << QStringLiteral("-") << sixty;
         QTest::newRow("blank after sign") << eight << QStringLiteral("- 60");
         QTest::newRow("full-width digits") << QStringLiteral("８") << sixty;
+        // Minutes the spinner cannot reach: the countdown would never end or end at once.
+        QTest::newRow("minutes negative") << eight << QStringLiteral("-5");
+        QTest::newRow("minutes above 100") << eight << QStringLiteral("101");
+        QTest::newRow("minutes 2000000") << eight << QStringLiteral("2000000");
+        QTest::newRow("minutes int max") << eight << QStringLiteral("2147483647");
     }
     void badInputChangesNothing() {
         QFETCH(QString, seconds);

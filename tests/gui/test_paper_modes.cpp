@@ -1,5 +1,6 @@
 // Mock practice and mock exam: the countdown, the hand-in, the score and the verdicts.
 #include "exam/answer_pause.h"
+#include "exam/countdown_clock.h"
 #include "tests/support/program_fixture.h"
 
 #include <QPushButton>
@@ -82,6 +83,39 @@ private slots:
         QCOMPARE(program.label("examtime"), QStringLiteral("0:00:00"));
         QCOMPARE(program.boxes.asked.size(), 1);
         QCOMPARE(program.boxes.asked[0].caption, QStringLiteral("考试成绩"));
+    }
+
+    // Minutes written straight into the file, past the dialog's check.
+    void examinationMinutesFromTheFile_data() {
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<bool>("handedInAtOnce");
+        QTest::newRow("-5") << -5 << true;
+        QTest::newRow("0") << 0 << true;
+        QTest::newRow("2000000") << 2000000 << false;
+        QTest::newRow("2147483647") << 2147483647 << false;
+        QTest::newRow("10^9") << 1000000000 << false;
+    }
+    void examinationMinutesFromTheFile() {
+        QFETCH(int, minutes);
+        QFETCH(bool, handedInAtOnce);
+        ProgramFixture program(sampleSources(1, 6, 3));
+        program.folder.exec(QStringLiteral("update sysparam set timer2=%1").arg(minutes));
+        program.find<QPushButton>("BitBtn4")->click();
+        program.boxes.clear();
+        program.boxes.setDefaultAnswer(MessageBox::Result::No);
+        auto* timer = program.main().findChild<QTimer*>(QStringLiteral("Timer1"));
+        for (int tick = 0; tick < 3; ++tick)
+            program.main().Timer1Timer();
+        if (handedInAtOnce) {
+            QCOMPARE(program.boxes.texts(), QStringList{expectedScore(3, 0)});
+            QVERIFY(!timer->isActive());
+            QVERIFY(!program.shown("GroupBox2"));
+        } else {
+            QVERIFY(program.boxes.asked.isEmpty());
+            QVERIFY(timer->isActive());
+            const qint64 left = countdownSeconds(program.label("examtime"));
+            QCOMPARE(left, qint64(minutes) * 60 - 3);
+        }
     }
 
     void scoreAtThePassMark() {

@@ -184,6 +184,43 @@ private slots:
         QCOMPARE(text, QStringLiteral("0:59:59"));
     }
 
+    // Whatever minutes the settings row holds: below one the first tick ends the paper, and a
+    // large value counts down a second a tick without wrapping round.
+    void countdownFromAnyMinutes_data() {
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("afterOneTick");
+        QTest::addColumn<int>("secondsUsed");
+        QTest::newRow("-5") << -5 << "0:00:00"
+                            << "0:00:00" << 0;
+        QTest::newRow("0") << 0 << "0:0:00"
+                           << "0:00:00" << 0;
+        QTest::newRow("2000000") << 2000000 << "33333:20:00"
+                                 << "33333:19:59" << 1;
+        QTest::newRow("10^9") << 1000000000 << "16666666:40:00"
+                              << "16666666:39:59" << 1;
+        QTest::newRow("int max") << 2147483647 << "35791394:07:00"
+                                 << "35791394:06:59" << 1;
+    }
+    void countdownFromAnyMinutes() {
+        QFETCH(int, minutes);
+        QFETCH(QString, start);
+        QFETCH(QString, afterOneTick);
+        QFETCH(int, secondsUsed);
+        QCOMPARE(countdownStartText(minutes), start);
+        QCOMPARE(countdownAfterTick(start), afterOneTick);
+        QCOMPARE(countdownSecondsUsed(minutes, afterOneTick), secondsUsed);
+        // An unreadable label counts as all the time used, which must still fit an int.
+        QVERIFY(countdownSecondsUsed(minutes, QStringLiteral("?")) >= 0);
+    }
+
+    void countdownLabelsTooLongToRead() {
+        QCOMPARE(countdownSeconds(QStringLiteral("999999999999:59:59")),
+                 999999999999LL * 3600 + 59 * 60 + 59);
+        QCOMPARE(countdownSeconds(QStringLiteral("9999999999999:00:00")), -1);
+        QCOMPARE(countdownAfterTick(QStringLiteral("0:0:9999999999999")), kCountdownZero);
+    }
+
     void paperRandomIsUniformAndFreshlySeeded() {
         PaperRandom random(QStringLiteral("1"));
         int counts[10] = {};
