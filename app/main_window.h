@@ -121,8 +121,13 @@ private:
     void ShowCounters();
     void ShowAnswerButtons();
     void answerWith(int answerCode);
+    // After an answer could not be stored: the indicators and the answer line as stored.
+    void showStoredChoice();
+    QRadioButton* indicatorFor(int answerCode) const;
     void clearIndicators();
     void showQuestionPicture(const QString& tp);
+    // False when no category asks for questions, after saying so; a database error is thrown
+    // on to the error report. Either way the caller starts no exercise.
     bool DrawPaper();
     bool HandInPaper();
     void startPaper(const PaperExercise& exercise);

@@ -1,12 +1,26 @@
 // Answer keys and moving between questions.
 #include "app/main_window.h"
 #include "data/answer_code.h"
+#include "data/data_module.h"
+#include "exam/answer_line.h"
+#include "exam/bank_name.h"
+#include "forms/widget_setup.h"
 
 #include <QRadioButton>
+#include <QTextEdit>
+
+#include <exception>
 
 void TmainFrm::answerWith(int answerCode) {
+    // Stored before it is shown, so that what the screen says was chosen is what the database
+    // holds, whether the write fails (a full disk) or the program dies in the answer pause.
+    try {
+        SaveAnswer(answerCode);
+    } catch (...) {
+        showStoredChoice();
+        throw;
+    }
     ShowChoice(answerCode);
-    SaveAnswer(answerCode);
     if (answerCode == AnswerCode::D)
         RadioButton4->setChecked(true);
     if (ParamIfJump == 1)
@@ -73,5 +87,46 @@ void TmainFrm::clearIndicators() {
         indicator->setAutoExclusive(false);
         indicator->setChecked(false);
         indicator->setAutoExclusive(true);
+    }
+}
+
+QRadioButton* TmainFrm::indicatorFor(int answerCode) const {
+    switch (answerCode) {
+    case AnswerCode::A:
+        return RadioButton1;
+    case AnswerCode::B:
+        return RadioButton3;
+    case AnswerCode::C:
+        return RadioButton2;
+    case AnswerCode::D:
+        return RadioButton4;
+    default:
+        return nullptr;
+    }
+}
+
+void TmainFrm::showStoredChoice() {
+    // The key already ticked its indicator; take that back first, so that if even the
+    // reading fails the screen claims no answer rather than the one that was not stored.
+    clearIndicators();
+    setBoxText(answerEdt, kAnswerLinePrefix);
+    try {
+        AdoQuery& query = DM->query1;
+        query.close();
+        query.setSql(QStringLiteral("select MARK from ") + currentBankTable() +
+                     QStringLiteral(" where id=?"));
+        query.bind(1, CurId);
+        query.open();
+        const int stored = query.eof() ? AnswerCode::NotAnswered
+                                       : query.fieldByName(QStringLiteral("MARK")).asInteger();
+        query.close();
+        CurMark = stored;
+        if (QRadioButton* indicator = indicatorFor(stored)) {
+            indicator->setChecked(true);
+            setBoxText(answerEdt, answerLine(stored, RightAnswer, ExamMode, ParamIfShow));
+        }
+    } catch (const std::exception&) {
+        // The failed write is being reported already; a second box about the same database
+        // would tell the learner nothing more, and the screen is blank, which is true enough.
     }
 }

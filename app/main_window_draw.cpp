@@ -4,19 +4,12 @@
 #include "exam/paper_draw.h"
 #include "forms/message_box.h"
 
-#include <exception>
-
 bool TmainFrm::DrawPaper() {
-    try {
-        if (drawPaper(QryShare, {QryTemp, QryMark, QryExam}) == PaperDraw::NotConfigured) {
-            MessageBox::show(this, {QStringLiteral("错误"), QStringLiteral("试题提取数尚未设置!"),
-                                    MessageBox::Buttons::Ok, MessageBox::Icon::Error});
-            return false;
-        }
-        TotalNum = QryExam.recordCount();
-        return true;
-    } catch (const std::exception&) {
-        // A failed draw only means no exercise starts; the learner can try again.
+    if (drawPaper(QryShare, {QryTemp, QryMark, QryExam}) == PaperDraw::NotConfigured) {
+        MessageBox::show(this, {QStringLiteral("错误"), QStringLiteral("试题提取数尚未设置!"),
+                                MessageBox::Buttons::Ok, MessageBox::Icon::Error});
         return false;
     }
+    TotalNum = QryExam.recordCount();
+    return true;
 }

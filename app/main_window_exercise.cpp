@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "data/answer_code.h"
 #include "data/data_module.h"
+#include "data/db_error.h"
 #include "exam/answer_line.h"
 #include "exam/answer_pause.h"
 #include "exam/bank_name.h"
@@ -137,7 +138,9 @@ void TmainFrm::SaveAnswer(int answerCode) {
     // What listens to the answer (the lasting record) writes in the same transaction, so the
     // answer and what it does to the record reach the disk together or not at all.
     Transaction transaction(DM->ADOConnection1);
-    query.execSql();
+    // No row changed means the question is gone from the bank, and the answer with it.
+    if (query.execSql() == 0)
+        throw DbError(QStringLiteral("答案未能保存：题库中已没有这道题（ID %1）").arg(CurId));
     emit answerSaved(CurId, answerCode, answerCode == RightAnswer);
     transaction.commit();
 }

@@ -6,6 +6,7 @@
 #include "forms/widget_setup.h"
 
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTimer>
 
 void TmainFrm::BitBtn3Click() {
@@ -22,7 +23,17 @@ void TmainFrm::startPaper(const PaperExercise& exercise) {
     ExamMode = exercise.examMode;
     PaperMode = PaperMode::DrawnPaper;
     ResetExercise();
-    if (!DrawPaper())
+    // Until the paper is drawn the question panel shows only the waiting line, and the
+    // question list is still the previous exercise's: a draw that fails, by its own message
+    // or by a database error on its way to the error report, must leave nothing there that a
+    // key could answer or score.
+    bool drawn = false;
+    const auto backToStart = qScopeGuard([&] {
+        if (!drawn)
+            ReturnToStartPanel();
+    });
+    drawn = DrawPaper();
+    if (!drawn)
         return;
     beginExercise();
     CurNum = 1;
