@@ -1,0 +1,8 @@
+#pragma once
+
+class SqliteDatabase;
+
+// Looks an exam database over before the program works with it: every page readable and
+// consistent, the tables and columns the program reads present, and whole numbers wherever
+// it reads one. Reads only. Throws DbError with a text that names the file and what is wrong.
+void checkExamDatabase(SqliteDatabase& database);
