@@ -1,0 +1,10 @@
+#pragma once
+
+class TmainFrm;
+
+// For the crash test only: when the environment names a seed in XUNDRAL_TEST_DRIVE_SEED, the
+// program drives itself with random number keys and mode buttons, answers every message box
+// and writes one line to standard output for each thing that happened (a box, a start, a
+// stored answer, a hand-in), flushed at once, so the test that kills it knows what the
+// learner saw up to the moment of the kill. Without the variable this does nothing.
+void startTestDriverIfAsked(TmainFrm& window);
