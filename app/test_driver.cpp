@@ -57,14 +57,21 @@ void act(TmainFrm& window, QRandomGenerator& random) {
         pressKey(window, Qt::Key_8);
 }
 
-} // namespace
-
-void startTestDriverIfAsked(TmainFrm& window) {
+QRandomGenerator* driverRandom() {
     bool ok = false;
     const quint32 seed = qEnvironmentVariable("XUNDRAL_TEST_DRIVE_SEED").toUInt(&ok);
     if (!ok)
+        return nullptr;
+    static QRandomGenerator random(seed);
+    return &random;
+}
+
+} // namespace
+
+void answerBoxesForTestsIfAsked() {
+    QRandomGenerator* random = driverRandom();
+    if (!random)
         return;
-    auto* random = new QRandomGenerator(seed);
     MessageBox::setHandler([random](const MessageBox::Request& request) {
         MessageBox::Result result = MessageBox::Result::Ok;
         if (request.buttons == MessageBox::Buttons::OkCancel && random->bounded(10) == 0)
@@ -79,6 +86,12 @@ void startTestDriverIfAsked(TmainFrm& window) {
                      oneLine(request.text)));
         return result;
     });
+}
+
+void startTestDriverIfAsked(TmainFrm& window) {
+    QRandomGenerator* random = driverRandom();
+    if (!random)
+        return;
     QObject::connect(&window, &TmainFrm::exerciseStarted, &window,
                      [](int mode) { say(QStringLiteral("started\t%1").arg(mode)); });
     QObject::connect(&window, &TmainFrm::answerSaved, &window, [](int id, int code, bool) {
@@ -87,12 +100,15 @@ void startTestDriverIfAsked(TmainFrm& window) {
     QObject::connect(&window, &TmainFrm::paperHandedIn, &window, [](const PaperResult& result) {
         say(QStringLiteral("handedin\t%1").arg(result.score));
     });
-    auto* timer = new QTimer(&window);
-    timer->setSingleShot(true);
-    QObject::connect(timer, &QTimer::timeout, &window, [&window, random, timer] {
-        runHandler([&] { act(window, *random); });
-        timer->start(int(random->bounded(30)));
-    });
-    timer->start(0);
+    // Seed 0 only answers and reports: a program that sits still holding its database.
+    if (qEnvironmentVariable("XUNDRAL_TEST_DRIVE_SEED") != QLatin1String("0")) {
+        auto* timer = new QTimer(&window);
+        timer->setSingleShot(true);
+        QObject::connect(timer, &QTimer::timeout, &window, [&window, random, timer] {
+            runHandler([&] { act(window, *random); });
+            timer->start(int(random->bounded(30)));
+        });
+        timer->start(0);
+    }
     say(QStringLiteral("ready"));
 }
