@@ -47,11 +47,11 @@ void act(TmainFrm& window, QRandomGenerator& random) {
         return;
     }
     static const Qt::Key answers[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_0};
-    if (roll < 60)
+    if (roll < 55)
         pressKey(window, answers[random.bounded(4)]);
-    else if (roll < 85)
+    else if (roll < 78)
         pressKey(window, Qt::Key_6);
-    else if (roll < 95)
+    else if (roll < 88)
         pressKey(window, Qt::Key_4);
     else
         pressKey(window, Qt::Key_8);
