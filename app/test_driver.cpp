@@ -1,6 +1,8 @@
 #include "app/test_driver.h"
 
 #include "app/main_window.h"
+#include "data/answer_code.h"
+#include "exam/answer_line.h"
 #include "forms/error_report.h"
 #include "forms/message_box.h"
 
@@ -8,6 +10,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <cstdio>
@@ -94,8 +97,15 @@ void startTestDriverIfAsked(TmainFrm& window) {
         return;
     QObject::connect(&window, &TmainFrm::exerciseStarted, &window,
                      [](int mode) { say(QStringLiteral("started\t%1").arg(mode)); });
-    QObject::connect(&window, &TmainFrm::answerSaved, &window, [](int id, int code, bool) {
-        say(QStringLiteral("answer\t%1\t%2").arg(id).arg(code));
+    // What the answer line says is what the learner sees; it is read off the screen rather
+    // than taken from the answer's signal, which comes before the answer is committed.
+    auto* answerLineBox = window.findChild<QTextEdit*>(QStringLiteral("answerEdt"));
+    QObject::connect(answerLineBox, &QTextEdit::textChanged, &window, [&window, answerLineBox] {
+        const QString shown = answerLineBox->toPlainText();
+        for (int code : {AnswerCode::A, AnswerCode::B, AnswerCode::C, AnswerCode::D}) {
+            if (shown.startsWith(kAnswerLinePrefix + answerName(code)))
+                say(QStringLiteral("answer\t%1\t%2").arg(window.curId()).arg(code));
+        }
     });
     QObject::connect(&window, &TmainFrm::paperHandedIn, &window, [](const PaperResult& result) {
         say(QStringLiteral("handedin\t%1").arg(result.score));
