@@ -1,4 +1,3 @@
-#include "app/program_directory.h"
 #include "app/program_lock.h"
 #include "app/program_windows.h"
 #include "app/test_driver.h"
@@ -9,7 +8,7 @@ int main(int argc, char* argv[]) {
     answerBoxesForTestsIfAsked();
     // Held until the program ends, so that no second program and no bank tool writes to the
     // database under this one.
-    const auto lock = lockExamDatabase(programDirectory());
+    const auto lock = lockExamDatabase();
     if (!lock)
         return 1;
     ProgramWindows windows;

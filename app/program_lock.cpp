@@ -1,10 +1,14 @@
 #include "app/program_lock.h"
 
+#include "app/database_place.h"
+#include "app/program_directory.h"
 #include "data/connection_string.h"
 #include "forms/error_report.h"
 #include "forms/message_box.h"
 
 #include <QDir>
+
+#include <exception>
 
 QString databaseInUseText(const DatabaseLock& lock, const QString& databasePath) {
     const QString holder = lock.holderPid() > 0
@@ -19,8 +23,15 @@ QString databaseInUseText(const DatabaseLock& lock, const QString& databasePath)
         .arg(QDir::toNativeSeparators(databasePath), holder);
 }
 
-std::unique_ptr<DatabaseLock> lockExamDatabase(const QString& programDir) {
-    const QString databasePath = parseConnectionString(examConnectionString(programDir)).dataSource;
+std::unique_ptr<DatabaseLock> lockExamDatabase() {
+    QString folder;
+    try {
+        folder = examDatabaseFolder();
+    } catch (const std::exception&) {
+        // No database to work on (its first copy failed): opening the connection reports why.
+        folder = programDirectory();
+    }
+    const QString databasePath = parseConnectionString(examConnectionString(folder)).dataSource;
     auto lock = std::make_unique<DatabaseLock>(databasePath);
     if (lock->status() != DatabaseLock::Status::HeldByProgram)
         // Also when no lock file can be made (a read-only folder, a full disk, no database
