@@ -5,7 +5,6 @@
 #include "app/main_window.h"
 #include "data/connection_string.h"
 #include "data/data_module.h"
-#include "data/database_check.h"
 #include "data/schema.h"
 #include "exam/bank_name.h"
 #include "forms/error_report.h"
@@ -141,15 +140,9 @@ void TmainFrm::FormShow() {
     if (connection.connected())
         connection.close();
     connection.setConnectionString(examConnectionString(examDatabaseFolder()));
+    // The open refuses a damaged or foreign file before anything writes to it; with the
+    // connection closed, every later command says so instead of working on half a database.
     connection.open();
-    // A damaged or foreign file is refused before anything writes to it; with the connection
-    // closed, every later command says so instead of working on half a database.
-    try {
-        checkExamDatabase(connection.database());
-    } catch (...) {
-        connection.close();
-        throw;
-    }
     // A file of an earlier version gains the columns and tables added since, keeping its rows.
     migrateExamSchema(connection.database());
     DM->query1.close();

@@ -1,6 +1,7 @@
 #include "data/ado_connection.h"
 
 #include "data/connection_string.h"
+#include "data/database_check.h"
 #include "data/db_error.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
@@ -20,6 +21,8 @@ void AdoConnection::open() {
     const ConnectionParams params = parseConnectionString(connectionString_);
     auto database = std::make_unique<SqliteDatabase>(params.dataSource, params.password,
                                                      SqliteDatabase::OpenMode::ExistingOnly);
+    // A damaged or foreign file is refused before anything below writes to it.
+    checkExamDatabase(*database);
     database->useWriteAheadLog();
     createLookupIndexes(*database);
     database_ = std::move(database);
