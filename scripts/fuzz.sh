@@ -9,20 +9,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 packages=(clang libclang-rt-dev cmake pkg-config qt6-base-dev libsqlcipher-dev)
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    as_root=()
-    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-    export DEBIAN_FRONTEND=noninteractive
-    "${as_root[@]}" apt-get update -qq
-    "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# shellcheck source=install_packages.sh
+. "$root/scripts/install_packages.sh"
+install_packages "${packages[@]}"
 
 build=build-fuzz
 launcher=()

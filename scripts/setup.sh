@@ -28,20 +28,9 @@ if [ "$mode" = test ]; then
     packages+=(xvfb openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev file)
 fi
 
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    as_root=()
-    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-    export DEBIAN_FRONTEND=noninteractive
-    "${as_root[@]}" apt-get update -qq
-    "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# shellcheck source=install_packages.sh
+. "$root/scripts/install_packages.sh"
+install_packages "${packages[@]}"
 
 jobs=$(nproc 2>/dev/null || echo 2)
 build=build
