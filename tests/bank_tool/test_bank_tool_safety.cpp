@@ -22,17 +22,6 @@
 
 namespace {
 
-std::vector<QStringList> csvTexts(const QByteArray& bytes) {
-    std::vector<QStringList> records;
-    for (const CsvRecord& record : parseCsv(bytes)) {
-        QStringList fields;
-        for (const CsvField& field : record)
-            fields.append(field.text);
-        records.push_back(fields);
-    }
-    return records;
-}
-
 // The tables as the version before explanations made them: no JX column.
 void dropExplanationColumns(const TestProgramFolder& folder) {
     for (const char* table : {"B2", "C"})

@@ -9,17 +9,6 @@ namespace {
 const char* const kHeader =
     "\xEF\xBB\xBFID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK,STLB,STZLB1,STLX,STBH,JX\r\n";
 
-std::vector<QStringList> csvTexts(const QByteArray& bytes) {
-    std::vector<QStringList> records;
-    for (const CsvRecord& record : parseCsv(bytes)) {
-        QStringList fields;
-        for (const CsvField& field : record)
-            fields.append(field.text);
-        records.push_back(fields);
-    }
-    return records;
-}
-
 } // namespace
 
 class TestBankTransfer : public QObject {

@@ -90,8 +90,8 @@ private slots:
         if (car.size() < 1000)
             failures << QStringLiteral("C holds %1 questions, want at least 1000").arg(car.size());
         if (truck.size() < 1150)
-            failures << QStringLiteral("B2 holds %1 questions, want at least 1150")
-                            .arg(truck.size());
+            failures
+                << QStringLiteral("B2 holds %1 questions, want at least 1150").arg(truck.size());
         QSet<QString> truckKeys;
         for (const QuestionRow& row : truck)
             truckKeys.insert(questionKey(row));

@@ -4,6 +4,7 @@
 #include "data/sqlite_database.h"
 #include "tests/support/test_data.h"
 #include "tools/bank_tool/bank_tool.h"
+#include "tools/bank_tool/csv.h"
 
 #include <QDir>
 #include <QFile>
@@ -98,4 +99,15 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
+}
+
+std::vector<QStringList> csvTexts(const QByteArray& bytes) {
+    std::vector<QStringList> records;
+    for (const CsvRecord& record : parseCsv(bytes)) {
+        QStringList fields;
+        for (const CsvField& field : record)
+            fields.append(field.text);
+        records.push_back(fields);
+    }
+    return records;
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 struct ToolRun {
     int code = -1;
     QString out;
@@ -32,4 +34,6 @@ BankSources toolFixtureSources();
 void addFixturePictures(const QString& programDir);
 
 QByteArray readFile(const QString& path);
+// The texts of a CSV file's records, field by field.
+std::vector<QStringList> csvTexts(const QByteArray& bytes);
 void writeFile(const QString& path, const QByteArray& bytes);
