@@ -88,7 +88,7 @@ std::vector<BankQuestion> parseBankText(const QString& text, const QString& file
         if (colon != 1 || line.size() < 3 || line.at(2) != QLatin1Char(' '))
             throw BankSourceError(
                 fileName, lineNumber, 1,
-                QStringLiteral("expected 'KEY: text' with KEY one of Q P A B C D K E"));
+                QStringLiteral("expected 'KEY: text' with KEY one of Q P A B C D K E F V S T"));
         const QChar key = line.at(0);
         const QString value = line.mid(3).trimmed();
         if (!record.open) {
@@ -128,6 +128,21 @@ std::vector<BankQuestion> parseBankText(const QString& text, const QString& file
         case 'E':
             once(!record.question.explanation.isEmpty());
             record.question.explanation = value;
+            break;
+        case 'F':
+            once(!record.question.factKey.isEmpty());
+            record.question.factKey = value;
+            break;
+        case 'V':
+            once(!record.question.variantNote.isEmpty());
+            record.question.variantNote = value;
+            break;
+        case 'S':
+            record.question.settledNotes.append(value);
+            break;
+        case 'T':
+            once(!record.question.topics.isEmpty());
+            record.question.topics = value.split(QLatin1Char(' '), Qt::SkipEmptyParts);
             break;
         case 'K':
             once(!record.answerLetter.isEmpty());

@@ -25,6 +25,10 @@ struct BankQuestion {
     QString picture;     // file name in the picture folder; empty for none
     QString explanation; // why the right answer is right; empty for none
     QStringList choices; // two (true/false) or four (single choice)
+    QString factKey;     // the rule the question tests; two questions share one only as variants
+    QString variantNote; // why this question is a deliberate second side of its fact
+    QStringList settledNotes; // a reader's verdict on pairs the content check lists for reading
+    QStringList topics;       // one to three of the fixed topic vocabulary
     int answerCode = AnswerCode::NotAnswered;
     int chapter = 0;
     QString file;
