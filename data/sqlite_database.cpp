@@ -169,6 +169,8 @@ void SqliteStatement::bind(int index, const QVariant& value) {
         rc = sqlite3_bind_null(stmt_, index);
     } else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong) {
         rc = sqlite3_bind_int64(stmt_, index, value.toLongLong());
+    } else if (value.typeId() == QMetaType::Double) {
+        rc = sqlite3_bind_double(stmt_, index, value.toDouble());
     } else {
         const QByteArray text = value.toString().toUtf8();
         rc = sqlite3_bind_text(stmt_, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);

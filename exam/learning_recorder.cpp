@@ -3,6 +3,7 @@
 #include "data/ado_query.h"
 #include "data/learning_record.h"
 #include "exam/exercise_kind.h"
+#include "exam/memory_recorder.h"
 #include "exam/wrong_book.h"
 
 void recordAnswer(SqliteDatabase& database, const QString& bankTable, int examMode, int id,
@@ -10,6 +11,8 @@ void recordAnswer(SqliteDatabase& database, const QString& bankTable, int examMo
     if (examMode == ExamMode::MockExam)
         return;
     recordAnswerInBook(database, bankTable, id, right, now);
+    recordAnswerInMemory(database, bankTable, digestOfQuestion(database, bankTable, id), right,
+                         now);
 }
 
 void recordHandIn(SqliteDatabase& database, const PaperResult& result) {
@@ -27,7 +30,11 @@ void recordHandIn(SqliteDatabase& database, const PaperResult& result) {
     Transaction transaction(database);
     paper.chapters = tallyPaperChapters(database, result.bank);
     insertPaperRecord(database, paper);
-    if (result.examMode == ExamMode::MockExam)
+    if (result.examMode == ExamMode::MockExam) {
         recordPaperInBook(database, result.bank, result.handedInAt);
+        for (const JudgedQuestion& question : judgedPaperQuestions(database, result.bank))
+            recordAnswerInMemory(database, result.bank, question.digest, question.right,
+                                 result.handedInAt);
+    }
     transaction.commit();
 }

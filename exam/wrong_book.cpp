@@ -54,29 +54,28 @@ void recordAnswerInBook(SqliteDatabase& database, const QString& bankTable, int 
     recordDigest(database, bankTable, digestOfQuestion(database, bankTable, id), right, now);
 }
 
-void recordPaperInBook(SqliteDatabase& database, const QString& bankTable, const QDateTime& now) {
+std::vector<JudgedQuestion> judgedPaperQuestions(SqliteDatabase& database,
+                                                 const QString& bankTable) {
+    std::vector<JudgedQuestion> judged;
     if (!isBankTable(bankTable))
-        return;
-    struct Judged {
-        QString digest;
-        bool right;
-    };
-    std::vector<Judged> judged;
-    {
-        SqliteStatement select(
-            database, QStringLiteral("SELECT b.STNR, b.DA1, b.DA2, b.DA3, b.DA4, b.TP, "
-                                     "b.ANSWER = b.MARK FROM S_MARK a, %1 b "
-                                     "WHERE a.EXAMID = b.ID AND b.MARK <> %2 ORDER BY b.ID")
-                          .arg(bankTable)
-                          .arg(AnswerCode::NotAnswered));
-        while (select.step()) {
-            const QString choices[4] = {select.value(1).toString(), select.value(2).toString(),
-                                        select.value(3).toString(), select.value(4).toString()};
-            judged.push_back(
-                {questionDigest(select.value(0).toString(), choices, select.value(5).toString()),
-                 select.value(6).toInt() != 0});
-        }
+        return judged;
+    SqliteStatement select(database, QStringLiteral("SELECT b.STNR, b.DA1, b.DA2, b.DA3, b.DA4, "
+                                                    "b.TP, b.ANSWER = b.MARK FROM S_MARK a, %1 b "
+                                                    "WHERE a.EXAMID = b.ID AND b.MARK <> %2 "
+                                                    "ORDER BY b.ID")
+                                         .arg(bankTable)
+                                         .arg(AnswerCode::NotAnswered));
+    while (select.step()) {
+        const QString choices[4] = {select.value(1).toString(), select.value(2).toString(),
+                                    select.value(3).toString(), select.value(4).toString()};
+        judged.push_back(
+            {questionDigest(select.value(0).toString(), choices, select.value(5).toString()),
+             select.value(6).toInt() != 0});
     }
-    for (const Judged& question : judged)
+    return judged;
+}
+
+void recordPaperInBook(SqliteDatabase& database, const QString& bankTable, const QDateTime& now) {
+    for (const JudgedQuestion& question : judgedPaperQuestions(database, bankTable))
         recordDigest(database, bankTable, question.digest, question.right, now);
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class SqliteDatabase;
 
@@ -30,6 +31,14 @@ BookChange bookChangeForAnswer(const std::optional<BookEntry>& current, bool rig
 // transaction that also stores the answer.
 void recordAnswerInBook(SqliteDatabase& database, const QString& bankTable, int id, bool right,
                         const QDateTime& now);
+
+// The answered questions of a handed-in paper (ids in S_MARK) and whether each was right.
+struct JudgedQuestion {
+    QString digest;
+    bool right = false;
+};
+std::vector<JudgedQuestion> judgedPaperQuestions(SqliteDatabase& database,
+                                                 const QString& bankTable);
 
 // Judges a handed-in paper question by question (ids in S_MARK): answered and wrong enters the
 // book, answered and right counts towards leaving it, unanswered changes nothing.

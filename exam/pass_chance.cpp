@@ -1,0 +1,121 @@
+#include "exam/pass_chance.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+namespace {
+
+// Binomial(n, p) as a vector of n + 1 probabilities.
+std::vector<double> binomial(int n, double p) {
+    std::vector<double> pmf(std::size_t(n) + 1, 0.0);
+    pmf[0] = 1.0;
+    for (int trial = 0; trial < n; ++trial) {
+        for (int k = trial + 1; k > 0; --k)
+            pmf[std::size_t(k)] = pmf[std::size_t(k)] * (1.0 - p) + pmf[std::size_t(k - 1)] * p;
+        pmf[0] *= 1.0 - p;
+    }
+    return pmf;
+}
+
+std::vector<double> convolve(const std::vector<double>& a, const std::vector<double>& b) {
+    std::vector<double> sum(a.size() + b.size() - 1, 0.0);
+    for (std::size_t i = 0; i < a.size(); ++i)
+        for (std::size_t j = 0; j < b.size(); ++j)
+            sum[i + j] += a[i] * b[j];
+    return sum;
+}
+
+double betaMean(const ChapterOutlook& chapter) {
+    return (chapter.right + 1.0) / (chapter.right + chapter.wrong + 2.0);
+}
+
+double drawBeta(std::mt19937_64& random, double alpha, double beta) {
+    std::gamma_distribution<double> first(alpha, 1.0);
+    std::gamma_distribution<double> second(beta, 1.0);
+    const double x = first(random);
+    const double y = second(random);
+    return x / (x + y);
+}
+
+QString percent(double value) {
+    return QStringLiteral("%1%").arg(std::lround(100.0 * value));
+}
+
+} // namespace
+
+double passProbability(const std::vector<int>& drawn, const std::vector<double>& meanChance,
+                       int passMark) {
+    std::vector<double> total{1.0};
+    for (std::size_t chapter = 0; chapter < drawn.size(); ++chapter)
+        total =
+            convolve(total, binomial(drawn[chapter], std::clamp(meanChance[chapter], 0.0, 1.0)));
+    double pass = 0.0;
+    for (std::size_t score = std::size_t(std::max(passMark, 0)); score < total.size(); ++score)
+        pass += total[score];
+    return std::clamp(pass, 0.0, 1.0);
+}
+
+double chapterMeanChance(const ChapterOutlook& chapter, double prior) {
+    const std::size_t questions = chapter.seenChance.size() + std::size_t(chapter.unseen);
+    if (questions == 0)
+        return prior;
+    double sum = prior * chapter.unseen;
+    for (const double chance : chapter.seenChance)
+        sum += chance;
+    return sum / double(questions);
+}
+
+PassChance passChance(const std::vector<ChapterOutlook>& chapters, int passMark, int draws) {
+    std::vector<int> drawn;
+    std::vector<double> mean;
+    for (const ChapterOutlook& chapter : chapters) {
+        drawn.push_back(chapter.drawn);
+        mean.push_back(chapterMeanChance(chapter, betaMean(chapter)));
+    }
+    PassChance result;
+    result.chance = passProbability(drawn, mean, passMark);
+    // A fixed seed: the same record always shows the same interval.
+    std::mt19937_64 random(20261207);
+    std::vector<double> samples;
+    samples.reserve(std::size_t(std::max(draws, 0)));
+    for (int draw = 0; draw < draws; ++draw) {
+        std::vector<double> moved(chapters.size());
+        for (std::size_t c = 0; c < chapters.size(); ++c) {
+            const ChapterOutlook& chapter = chapters[c];
+            const double shift =
+                drawBeta(random, chapter.right + 1.0, chapter.wrong + 1.0) - betaMean(chapter);
+            moved[c] = mean[c] + shift;
+        }
+        samples.push_back(passProbability(drawn, moved, passMark));
+    }
+    if (samples.empty()) {
+        result.low = result.high = result.chance;
+        return result;
+    }
+    std::sort(samples.begin(), samples.end());
+    const auto at = [&samples](double quantile) {
+        return samples[std::size_t(quantile * double(samples.size() - 1) + 0.5)];
+    };
+    result.low = std::min(at(0.05), result.chance);
+    result.high = std::max(at(0.95), result.chance);
+    return result;
+}
+
+QString missingEvidence(int answers, int mockExams) {
+    QStringList missing;
+    if (answers < kMinimumAnswers)
+        missing << QStringLiteral("还需答题 %1 道").arg(kMinimumAnswers - answers);
+    if (mockExams < kMinimumMockExams)
+        missing << QStringLiteral("还需完成 %1 次模拟考试").arg(kMinimumMockExams - mockExams);
+    return missing.join(QStringLiteral("，"));
+}
+
+QString passChanceLine(const PassChance& chance, const QString& missing) {
+    if (!missing.isEmpty())
+        return QStringLiteral("通过概率：数据不足（%1）").arg(missing);
+    return QStringLiteral("通过概率约 %1（90%区间 %2–%3）")
+        .arg(percent(chance.chance), percent(chance.low), percent(chance.high));
+}

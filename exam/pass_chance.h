@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+// The chance of scoring at least the pass mark on a paper drawn by the SYS_CFG counts, from
+// the chance of answering each question of the bank right on the day of the paper.
+
+struct ChapterOutlook {
+    int drawn = 0;                  // questions a paper draws from the chapter
+    std::vector<double> seenChance; // per question answered before: chance of a right answer
+    int unseen = 0;                 // questions never answered
+    int right = 0;                  // answers given in the chapter, right and wrong: the
+    int wrong = 0;                  // chapter average a never-seen question takes as its prior
+};
+
+struct PassChance {
+    double chance = 0.0; // P(score >= pass mark)
+    double low = 0.0;    // the interval from the uncertainty of the chapter averages
+    double high = 0.0;
+};
+
+// The chance that a sum of independent chapter counts, each Binomial(drawn, mean chance of
+// the chapter's questions), reaches `passMark`. A paper draws without replacement, so each
+// drawn question is right with the chapter's mean chance.
+double passProbability(const std::vector<int>& drawn, const std::vector<double>& meanChance,
+                       int passMark);
+
+// The mean chance of a chapter's questions with the never-seen ones at `prior`.
+double chapterMeanChance(const ChapterOutlook& chapter, double prior);
+
+// The estimate and its 90 % interval: the chapter averages, Beta posteriors given the answers
+// seen, are drawn `draws` times with a fixed seed; each draw moves the whole chapter by how far
+// the drawn average lies from the posterior mean.
+PassChance passChance(const std::vector<ChapterOutlook>& chapters, int passMark, int draws = 200);
+
+// Below this the estimate would rest on too little to be worth a number.
+inline constexpr int kMinimumAnswers = 200;
+inline constexpr int kMinimumMockExams = 1;
+
+// What is missing before an estimate is shown, as the learner reads it; empty when enough.
+QString missingEvidence(int answers, int mockExams);
+
+// "通过概率约 72%（90%区间 61%–81%）", or "通过概率：数据不足（还需答题 120 道，还需完成 1
+// 次模拟考试）".
+QString passChanceLine(const PassChance& chance, const QString& missing);

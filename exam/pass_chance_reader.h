@@ -1,0 +1,24 @@
+#pragma once
+
+#include "exam/pass_chance.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+class SqliteDatabase;
+
+// What the database holds towards the chance of passing with one bank: per SYS_CFG chapter the
+// chance of each question on `day`, and how much the learner has done.
+struct PassEvidence {
+    std::vector<ChapterOutlook> chapters;
+    int answers = 0;
+    int mockExams = 0;
+};
+
+PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable,
+                              const QDateTime& day);
+
+// The line the record window, the side panel and the bank tool show for the bank.
+QString passChanceLineFor(SqliteDatabase& database, const QString& bankTable, const QDateTime& day);

@@ -1,0 +1,148 @@
+// The memory model of each question, its table, and the chance of passing built on it.
+#include "data/question_rows.h"
+#include "data/schema.h"
+#include "data/sqlite_database.h"
+#include "exam/exercise_kind.h"
+#include "exam/learning_recorder.h"
+#include "exam/memory_model.h"
+#include "exam/pass_chance.h"
+#include "exam/pass_chance_reader.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QDateTime kMonday(QDate(2026, 11, 30), QTime(9, 0));
+
+MemoryState afterAnswers(std::initializer_list<std::pair<double, bool>> answers) {
+    MemoryState state;
+    for (const auto& [day, right] : answers)
+        state = reviewed(state, right, kMonday.addSecs(qint64(day * 86400)));
+    return state;
+}
+
+} // namespace
+
+class TestMemoryModel : public QObject {
+    Q_OBJECT
+private slots:
+    void firstAnswersAndTheCurve() {
+        // First stabilities and difficulties are the published weights for "good" and "again".
+        const MemoryState good = afterAnswers({{0, true}});
+        QVERIFY(qAbs(good.stability - 3.7145) < 1e-9);
+        QVERIFY(qAbs(good.difficulty - 5.1618) < 1e-9);
+        const MemoryState again = afterAnswers({{0, false}});
+        QVERIFY(qAbs(again.stability - 0.4872) < 1e-9);
+        QVERIFY(qAbs(again.difficulty - (5.1618 + 2 * 1.2298)) < 1e-9);
+        QCOMPARE(again.lapses, 1);
+
+        QCOMPARE(recallAt(MemoryState{}, kMonday), 0.0);
+        QCOMPARE(recallAt(good, kMonday), 1.0);
+        const QDateTime atStability = kMonday.addSecs(qint64(good.stability * 86400));
+        QVERIFY(qAbs(recallAt(good, atStability) - 0.9) < 1e-4);
+        QVERIFY(qAbs(daysUntilRecall(good, 0.9) - good.stability) < 1e-9);
+        QVERIFY(recallAt(good, kMonday.addDays(30)) < recallAt(good, kMonday.addDays(10)));
+        QCOMPARE(chanceRight(0.0, true), 0.5);
+        QCOMPARE(chanceRight(0.0, false), 0.25);
+        QCOMPARE(chanceRight(1.0, false), 1.0);
+    }
+
+    void spacingAndLapses() {
+        // A right answer after a long gap counts more than one just after the last.
+        const MemoryState soon = afterAnswers({{0, true}, {0.01, true}});
+        const MemoryState late = afterAnswers({{0, true}, {6, true}});
+        QVERIFY(late.stability > 2 * soon.stability);
+        QVERIFY(soon.stability >= 3.7145);
+        // A right answer just after a miss counts less than one after a right answer.
+        const MemoryState afterMiss = afterAnswers({{0, false}, {0.01, true}});
+        QVERIFY(afterMiss.stability < soon.stability);
+        // A wrong answer never lengthens stability and makes the question harder.
+        const MemoryState lapse = afterAnswers({{0, true}, {6, true}, {30, false}});
+        QVERIFY(lapse.stability < late.stability);
+        QVERIFY(lapse.difficulty > late.difficulty);
+        QCOMPARE(lapse.reps, 3);
+        QCOMPARE(lapse.lapses, 1);
+    }
+
+    void passProbabilityIsExact() {
+        // P(Binomial(100, 0.9) >= 90) = 0.58316...
+        QVERIFY(qAbs(passProbability({100}, {0.9}, 90) - 0.583155) < 1e-5);
+        // Two chapters of 50 at 0.9 are the same sum.
+        QVERIFY(qAbs(passProbability({50, 50}, {0.9, 0.9}, 90) - 0.583155) < 1e-5);
+        QCOMPARE(passProbability({42, 26, 22, 10}, {1, 1, 1, 1}, 90), 1.0);
+        QVERIFY(passProbability({42, 26, 22, 10}, {1, 1, 1, 0}, 90) > 0.999);
+        QCOMPARE(passProbability({42, 26, 22, 10}, {1, 1, 0, 1}, 90), 0.0);
+    }
+
+    void intervalNarrowsWithEvidence() {
+        const auto outlook = [](int answers) {
+            ChapterOutlook chapter{100, std::vector<double>(50, 0.92), 50, 0, 0};
+            chapter.right = answers * 9 / 10;
+            chapter.wrong = answers - chapter.right;
+            return std::vector<ChapterOutlook>{chapter};
+        };
+        const PassChance little = passChance(outlook(20), 90);
+        const PassChance much = passChance(outlook(2000), 90);
+        QVERIFY(little.low <= little.chance && little.chance <= little.high);
+        QVERIFY(much.high - much.low < little.high - little.low);
+        // Never-seen questions take the chapter average.
+        QVERIFY(qAbs(chapterMeanChance(outlook(2000)[0], 0.5) - 0.71) < 1e-9);
+    }
+
+    void texts() {
+        QCOMPARE(missingEvidence(200, 1), QString());
+        QCOMPARE(passChanceLine({}, missingEvidence(80, 0)),
+                 QStringLiteral("通过概率：数据不足（还需答题 120 道，还需完成 1 次模拟考试）"));
+        QCOMPARE(passChanceLine({0.724, 0.61, 0.806}, QString()),
+                 QStringLiteral("通过概率约 72%（90%区间 61%–81%）"));
+    }
+
+    void storedWithEveryAnswer() {
+        QTemporaryDir dir;
+        SqliteDatabase database(dir.filePath(QStringLiteral("exam.mdb")), QStringLiteral("k"),
+                                SqliteDatabase::OpenMode::CreateIfMissing);
+        createExamSchema(database);
+        migrateExamSchema(database); // idempotent on a file that has the table
+        std::vector<QuestionRow> rows;
+        for (int id = 1; id <= 4; ++id) {
+            QuestionRow row;
+            row.id = id;
+            row.stnr = QStringLiteral("题%1").arg(id);
+            row.da[0] = QStringLiteral("正确");
+            row.da[1] = QStringLiteral("错误");
+            row.answer = 1;
+            row.stzlb1 = id <= 2 ? 1 : 2;
+            row.stlx = 1;
+            rows.push_back(row);
+        }
+        insertQuestions(database, QStringLiteral("C"), rows);
+        database.execScript(QStringLiteral("INSERT INTO SYS_CFG VALUES (1, 2);"
+                                           "INSERT INTO SYS_CFG VALUES (2, 1);"));
+        const QString bank = QStringLiteral("C");
+        recordAnswer(database, bank, ExamMode::SequentialPractice, 1, true, kMonday);
+        recordAnswer(database, bank, ExamMode::SequentialPractice, 1, false, kMonday.addDays(2));
+        recordAnswer(database, bank, ExamMode::SequentialPractice, 3, true, kMonday);
+        // A mock exam's answers count at hand-in, not one by one.
+        recordAnswer(database, bank, ExamMode::MockExam, 4, true, kMonday);
+
+        // The state follows the question when a re-import renumbers it.
+        database.execScript(QStringLiteral("UPDATE C SET ID = ID + 10;"));
+        const PassEvidence evidence = readPassEvidence(database, bank, kMonday.addDays(3));
+        QCOMPARE(evidence.answers, 3);
+        QCOMPARE(evidence.mockExams, 0);
+        QCOMPARE(int(evidence.chapters.size()), 2);
+        const ChapterOutlook& first = evidence.chapters[0];
+        QCOMPARE(first.drawn, 2);
+        QCOMPARE(first.unseen, 1);
+        QCOMPARE(first.right, 1);
+        QCOMPARE(first.wrong, 1);
+        QCOMPARE(int(first.seenChance.size()), 1);
+        QVERIFY(first.seenChance[0] > 0.5 && first.seenChance[0] < 1.0);
+        QCOMPARE(evidence.chapters[1].unseen, 1);
+        QVERIFY(passChanceLineFor(database, bank, kMonday).contains(QStringLiteral("数据不足")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMemoryModel)
+#include "test_memory_model.moc"
