@@ -6,6 +6,7 @@
 #include "data/answer_code.h"
 #include "exam/bank_name.h"
 #include "exam/exercise_kind.h"
+#include "exam/pass_chance_reader.h"
 #include "forms/font_faces.h"
 
 #include <QLabel>
@@ -179,8 +180,10 @@ void StudyPane::showBank() {
     if (running_)
         return;
     try {
-        heading_->setText(
-            bankSummary(BankName, readChapterSizes(connection_.database(), BankName)));
+        SqliteDatabase& database = connection_.database();
+        heading_->setText(bankSummary(BankName, readChapterSizes(database, BankName)) +
+                          QLatin1Char('\n') +
+                          passChanceLineFor(database, BankName, QDateTime::currentDateTime()));
     } catch (const std::exception&) {
         // Before the window has opened its connection there is no bank to describe yet.
         heading_->clear();

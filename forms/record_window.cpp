@@ -1,6 +1,8 @@
 #include "forms/record_window.h"
 
 #include "data/sqlite_database.h"
+#include "exam/bank_name.h"
+#include "exam/pass_chance_reader.h"
 #include "exam/record_summary.h"
 #include "forms/message_box.h"
 
@@ -61,6 +63,8 @@ RecordWindow::RecordWindow(std::function<SqliteDatabase&()> database, QWidget* p
     bold.setBold(true);
     readiness_->setFont(bold);
     readiness_->setWordWrap(true);
+    passChance_ = new QLabel(this);
+    passChance_->setObjectName(QStringLiteral("passChanceLabel"));
     books_ = new QLabel(this);
     books_->setObjectName(QStringLiteral("bookSizesLabel"));
 
@@ -93,6 +97,7 @@ RecordWindow::RecordWindow(std::function<SqliteDatabase&()> database, QWidget* p
     buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(readiness_);
+    layout->addWidget(passChance_);
     layout->addLayout(charts, 3);
     layout->addWidget(table_, 2);
     layout->addLayout(buttons);
@@ -102,6 +107,8 @@ void RecordWindow::refresh() {
     SqliteDatabase& database = database_();
     papers_ = readPaperRecords(database);
     readiness_->setText(readinessLine(papers_));
+    passChance_->setText(bankDisplayName(BankName) + QStringLiteral("：") +
+                         passChanceLineFor(database, BankName, QDateTime::currentDateTime()));
     books_->setText(QStringLiteral("错题本：小型汽车 %1 题，大型货车 %2 题")
                         .arg(readBook(database, QStringLiteral("C")).size())
                         .arg(readBook(database, QStringLiteral("B2")).size()));

@@ -44,6 +44,7 @@ private:
     std::function<SqliteDatabase&()> database_;
     std::vector<PaperRecord> papers_;
     QLabel* readiness_ = nullptr;
+    QLabel* passChance_ = nullptr;
     QLabel* books_ = nullptr;
     QTableWidget* table_ = nullptr;
     QChartView* scoreChart_ = nullptr;

@@ -1,6 +1,7 @@
 // stats: the learner's record as text, for a driving school that reads a copied database.
 #include "data/learning_record.h"
 #include "data/sqlite_database.h"
+#include "exam/pass_chance_reader.h"
 #include "exam/record_summary.h"
 #include "tools/bank_tool/bank_tool.h"
 #include "tools/bank_tool/commands.h"
@@ -16,6 +17,13 @@ bool hasRecordTables(SqliteDatabase& database) {
                                                     "'WRONG_BOOK')"));
     select.step();
     return select.value(0).toInt() == 3;
+}
+
+bool hasMemoryTable(SqliteDatabase& database) {
+    SqliteStatement select(database, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE "
+                                                    "type = 'table' AND name = 'MEMORY_STATE'"));
+    select.step();
+    return select.value(0).toInt() == 1;
 }
 
 } // namespace
@@ -42,6 +50,12 @@ int statsCommand(const QString& databasePath, ToolStreams streams) {
         if (tally.questions > 0)
             out << " (" << QString::number(100.0 * tally.right / tally.questions, 'f', 1) << " %)";
         out << '\n';
+    }
+    if (hasMemoryTable(*database)) {
+        const QDateTime now = QDateTime::currentDateTime();
+        for (const char* bank : {"C", "B2"})
+            out << "chance of passing, " << bank << ": "
+                << passChanceLineFor(*database, QLatin1String(bank), now) << '\n';
     }
     out << "wrong-question book: C " << readBook(*database, QStringLiteral("C")).size() << ", B2 "
         << readBook(*database, QStringLiteral("B2")).size() << '\n';
