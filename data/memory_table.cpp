@@ -67,3 +67,42 @@ QHash<QString, MemoryState> readMemoryStates(SqliteDatabase& database, const QSt
         states.insert(digestFromKey(select.value(0)), stateFrom(select, 1));
     return states;
 }
+
+void addChapterEvidence(SqliteDatabase& database, const QString& bank, int chapter, bool first,
+                        bool right, double expected) {
+    SqliteStatement insert(database, QStringLiteral("INSERT OR IGNORE INTO MEMORY_CHAPTER (BANK, "
+                                                    "STZLB1, FIRST_ANSWERS, FIRST_RIGHT, "
+                                                    "LATER_ANSWERS, LATER_RIGHT, LATER_EXPECTED) "
+                                                    "VALUES (?, ?, 0, 0, 0, 0, 0.0)"));
+    insert.bind(1, bank);
+    insert.bind(2, chapter);
+    insert.step();
+    SqliteStatement update(
+        database,
+        first ? QStringLiteral("UPDATE MEMORY_CHAPTER SET FIRST_ANSWERS = FIRST_ANSWERS + 1, "
+                               "FIRST_RIGHT = FIRST_RIGHT + ? WHERE BANK = ? AND STZLB1 = ?")
+              : QStringLiteral("UPDATE MEMORY_CHAPTER SET LATER_ANSWERS = LATER_ANSWERS + 1, "
+                               "LATER_RIGHT = LATER_RIGHT + ?, LATER_EXPECTED = LATER_EXPECTED "
+                               "+ ? WHERE BANK = ? AND STZLB1 = ?"));
+    int index = 1;
+    update.bind(index++, right ? 1 : 0);
+    if (!first)
+        update.bind(index++, expected);
+    update.bind(index++, bank);
+    update.bind(index, chapter);
+    update.step();
+}
+
+std::vector<ChapterEvidence> readChapterEvidence(SqliteDatabase& database, const QString& bank) {
+    SqliteStatement select(database, QStringLiteral("SELECT STZLB1, FIRST_ANSWERS, FIRST_RIGHT, "
+                                                    "LATER_ANSWERS, LATER_RIGHT, LATER_EXPECTED "
+                                                    "FROM MEMORY_CHAPTER WHERE BANK = ? "
+                                                    "ORDER BY STZLB1"));
+    select.bind(1, bank);
+    std::vector<ChapterEvidence> chapters;
+    while (select.step())
+        chapters.push_back({select.value(0).toInt(), select.value(1).toInt(),
+                            select.value(2).toInt(), select.value(3).toInt(),
+                            select.value(4).toInt(), select.value(5).toDouble()});
+    return chapters;
+}

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class SqliteDatabase;
 
@@ -26,3 +27,21 @@ void writeMemoryState(SqliteDatabase& database, const QString& bank, const QStri
                       const MemoryState& state);
 // Every state of one bank, by digest.
 QHash<QString, MemoryState> readMemoryStates(SqliteDatabase& database, const QString& bank);
+
+// Per chapter of a bank, how the learner's answers compared with what the model expected:
+// answers to questions met for the first time, and to questions met before with the model's
+// chance of a right answer summed over them. Kept in MEMORY_CHAPTER.
+struct ChapterEvidence {
+    int chapter = 0;
+    int firstAnswers = 0;
+    int firstRight = 0;
+    int laterAnswers = 0;
+    int laterRight = 0;
+    double laterExpected = 0.0;
+};
+
+// Adds one answer to its chapter's evidence; `expected` is the model's chance before the
+// answer, ignored for a first answer. The caller holds the answer's transaction.
+void addChapterEvidence(SqliteDatabase& database, const QString& bank, int chapter, bool first,
+                        bool right, double expected);
+std::vector<ChapterEvidence> readChapterEvidence(SqliteDatabase& database, const QString& bank);

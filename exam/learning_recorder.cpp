@@ -11,7 +11,7 @@ void recordAnswer(SqliteDatabase& database, const QString& bankTable, int examMo
     if (examMode == ExamMode::MockExam)
         return;
     recordAnswerInBook(database, bankTable, id, right, now);
-    recordAnswerInMemory(database, bankTable, digestOfQuestion(database, bankTable, id), right,
+    recordAnswerInMemory(database, bankTable, rememberedQuestion(database, bankTable, id), right,
                          now);
 }
 
@@ -33,8 +33,9 @@ void recordHandIn(SqliteDatabase& database, const PaperResult& result) {
     if (result.examMode == ExamMode::MockExam) {
         recordPaperInBook(database, result.bank, result.handedInAt);
         for (const JudgedQuestion& question : judgedPaperQuestions(database, result.bank))
-            recordAnswerInMemory(database, result.bank, question.digest, question.right,
-                                 result.handedInAt);
+            recordAnswerInMemory(database, result.bank,
+                                 {question.digest, question.chapter, question.trueFalse},
+                                 question.right, result.handedInAt);
     }
     transaction.commit();
 }

@@ -28,9 +28,36 @@ std::vector<double> convolve(const std::vector<double>& a, const std::vector<dou
     return sum;
 }
 
-double betaMean(const ChapterOutlook& chapter) {
-    return (chapter.right + 1.0) / (chapter.right + chapter.wrong + 2.0);
+double logit(double p) {
+    p = std::clamp(p, 1e-6, 1.0 - 1e-6);
+    return std::log(p / (1.0 - p));
 }
+
+double logistic(double x) {
+    return 1.0 / (1.0 + std::exp(-x));
+}
+
+// The correction that brings the model's expectation over the later answers to the rate given.
+double shiftFor(const ChapterOutlook& chapter, double laterRate) {
+    if (chapter.laterAnswers == 0)
+        return 0.0;
+    return logit(laterRate) - logit(chapter.laterExpected / chapter.laterAnswers);
+}
+
+double firstRate(const ChapterOutlook& chapter) {
+    return (chapter.firstRight + 1.0) / (chapter.firstAnswers + 2.0);
+}
+
+double laterRate(const ChapterOutlook& chapter) {
+    return (chapter.laterRight + 1.0) / (chapter.laterAnswers + 2.0);
+}
+
+// The model's shape is not the learner's: however many answers there are, the interval never
+// narrows below what this many answers per chapter would give, which the calibration run with
+// simulated learners set so that the 90 % interval covers the truth about 90 % of the time.
+constexpr double kEvidenceCap = 60.0;
+
+double drawRate(std::mt19937_64& random, int right, int answers);
 
 double drawBeta(std::mt19937_64& random, double alpha, double beta) {
     std::gamma_distribution<double> first(alpha, 1.0);
@@ -38,6 +65,11 @@ double drawBeta(std::mt19937_64& random, double alpha, double beta) {
     const double x = first(random);
     const double y = second(random);
     return x / (x + y);
+}
+
+double drawRate(std::mt19937_64& random, int right, int answers) {
+    const double scale = answers > kEvidenceCap ? kEvidenceCap / answers : 1.0;
+    return drawBeta(random, right * scale + 1.0, (answers - right) * scale + 1.0);
 }
 
 QString percent(double value) {
@@ -58,13 +90,13 @@ double passProbability(const std::vector<int>& drawn, const std::vector<double>&
     return std::clamp(pass, 0.0, 1.0);
 }
 
-double chapterMeanChance(const ChapterOutlook& chapter, double prior) {
+double chapterMeanChance(const ChapterOutlook& chapter, double prior, double shift) {
     const std::size_t questions = chapter.seenChance.size() + std::size_t(chapter.unseen);
     if (questions == 0)
         return prior;
     double sum = prior * chapter.unseen;
     for (const double chance : chapter.seenChance)
-        sum += chance;
+        sum += logistic(logit(chance) + shift);
     return sum / double(questions);
 }
 
@@ -73,7 +105,8 @@ PassChance passChance(const std::vector<ChapterOutlook>& chapters, int passMark,
     std::vector<double> mean;
     for (const ChapterOutlook& chapter : chapters) {
         drawn.push_back(chapter.drawn);
-        mean.push_back(chapterMeanChance(chapter, betaMean(chapter)));
+        mean.push_back(
+            chapterMeanChance(chapter, firstRate(chapter), shiftFor(chapter, laterRate(chapter))));
     }
     PassChance result;
     result.chance = passProbability(drawn, mean, passMark);
@@ -85,9 +118,9 @@ PassChance passChance(const std::vector<ChapterOutlook>& chapters, int passMark,
         std::vector<double> moved(chapters.size());
         for (std::size_t c = 0; c < chapters.size(); ++c) {
             const ChapterOutlook& chapter = chapters[c];
-            const double shift =
-                drawBeta(random, chapter.right + 1.0, chapter.wrong + 1.0) - betaMean(chapter);
-            moved[c] = mean[c] + shift;
+            const double prior = drawRate(random, chapter.firstRight, chapter.firstAnswers);
+            const double later = drawRate(random, chapter.laterRight, chapter.laterAnswers);
+            moved[c] = chapterMeanChance(chapter, prior, shiftFor(chapter, later));
         }
         samples.push_back(passProbability(drawn, moved, passMark));
     }

@@ -7,12 +7,19 @@
 // The chance of scoring at least the pass mark on a paper drawn by the SYS_CFG counts, from
 // the chance of answering each question of the bank right on the day of the paper.
 
+// What the learner's answers in one chapter say. The model's chances come from default
+// weights fitted on other people; how the learner's own answers compared with what the model
+// expected of them corrects the chances, and how they did on questions met for the first time
+// is the prior of the questions never met.
 struct ChapterOutlook {
     int drawn = 0;                  // questions a paper draws from the chapter
-    std::vector<double> seenChance; // per question answered before: chance of a right answer
+    std::vector<double> seenChance; // per question answered before: the model's chance
     int unseen = 0;                 // questions never answered
-    int right = 0;                  // answers given in the chapter, right and wrong: the
-    int wrong = 0;                  // chapter average a never-seen question takes as its prior
+    int firstAnswers = 0;           // answers to questions met for the first time
+    int firstRight = 0;
+    int laterAnswers = 0; // answers to questions met before
+    int laterRight = 0;
+    double laterExpected = 0.0; // the model's chances summed over those answers
 };
 
 struct PassChance {
@@ -27,12 +34,13 @@ struct PassChance {
 double passProbability(const std::vector<int>& drawn, const std::vector<double>& meanChance,
                        int passMark);
 
-// The mean chance of a chapter's questions with the never-seen ones at `prior`.
-double chapterMeanChance(const ChapterOutlook& chapter, double prior);
+// The mean chance of a chapter's questions: the seen ones' model chances moved on the logit
+// scale by `shift`, the never-seen ones at `prior`.
+double chapterMeanChance(const ChapterOutlook& chapter, double prior, double shift);
 
-// The estimate and its 90 % interval: the chapter averages, Beta posteriors given the answers
-// seen, are drawn `draws` times with a fixed seed; each draw moves the whole chapter by how far
-// the drawn average lies from the posterior mean.
+// The estimate and its 90 % interval. The prior of never-seen questions and the learner's
+// right-answer rate on questions met before are Beta posteriors given the answers; the interval
+// draws both `draws` times, with a fixed seed, and computes the chance for each draw.
 PassChance passChance(const std::vector<ChapterOutlook>& chapters, int passMark, int draws = 200);
 
 // Below this the estimate would rest on too little to be worth a number.

@@ -46,8 +46,17 @@ PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable
         }
         chapter.seenChance.push_back(
             chanceRight(recallAt(*state, day), select.value(7).toInt() == 1));
-        chapter.wrong += state->lapses;
-        chapter.right += state->reps - state->lapses;
+    }
+    for (const ChapterEvidence& tally : readChapterEvidence(database, bankTable)) {
+        const auto index = chapterIndex.constFind(tally.chapter);
+        if (index == chapterIndex.constEnd())
+            continue;
+        ChapterOutlook& chapter = evidence.chapters[*index];
+        chapter.firstAnswers = tally.firstAnswers;
+        chapter.firstRight = tally.firstRight;
+        chapter.laterAnswers = tally.laterAnswers;
+        chapter.laterRight = tally.laterRight;
+        chapter.laterExpected = tally.laterExpected;
     }
     SqliteStatement mocks(database, QStringLiteral("SELECT count(*) FROM PAPER_RECORD "
                                                    "WHERE BANK = ? AND EXAM_MODE = ?"));

@@ -60,7 +60,8 @@ std::vector<JudgedQuestion> judgedPaperQuestions(SqliteDatabase& database,
     if (!isBankTable(bankTable))
         return judged;
     SqliteStatement select(database, QStringLiteral("SELECT b.STNR, b.DA1, b.DA2, b.DA3, b.DA4, "
-                                                    "b.TP, b.ANSWER = b.MARK FROM S_MARK a, %1 b "
+                                                    "b.TP, b.ANSWER = b.MARK, b.STZLB1, b.STLX "
+                                                    "FROM S_MARK a, %1 b "
                                                     "WHERE a.EXAMID = b.ID AND b.MARK <> %2 "
                                                     "ORDER BY b.ID")
                                          .arg(bankTable)
@@ -70,7 +71,7 @@ std::vector<JudgedQuestion> judgedPaperQuestions(SqliteDatabase& database,
                                     select.value(3).toString(), select.value(4).toString()};
         judged.push_back(
             {questionDigest(select.value(0).toString(), choices, select.value(5).toString()),
-             select.value(6).toInt() != 0});
+             select.value(6).toInt() != 0, select.value(7).toInt(), select.value(8).toInt() == 1});
     }
     return judged;
 }

@@ -36,6 +36,8 @@ void recordAnswerInBook(SqliteDatabase& database, const QString& bankTable, int 
 struct JudgedQuestion {
     QString digest;
     bool right = false;
+    int chapter = 0;
+    bool trueFalse = false;
 };
 std::vector<JudgedQuestion> judgedPaperQuestions(SqliteDatabase& database,
                                                  const QString& bankTable);

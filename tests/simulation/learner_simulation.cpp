@@ -26,11 +26,12 @@ struct Trace {
 };
 
 struct Learner {
-    double rate = 0.2;               // per day, after the first study
+    double rate = 0.2;                  // per day, after the first study
     std::vector<double> priorByChapter; // what they knew before studying
     std::vector<Trace> traces;
     std::vector<MemoryState> model;
     std::vector<double> mockPasses;
+    std::vector<ChapterOutlook> evidence; // per chapter, as the program's tables would hold it
 };
 
 const QDateTime kStart(QDate(2026, 1, 5), QTime(0, 0), Qt::UTC);
@@ -106,13 +107,14 @@ public:
 private:
     Learner makeLearner() {
         Learner learner;
-        std::lognormal_distribution<double> rate(std::log(0.25), 0.8);
+        std::lognormal_distribution<double> rate(std::log(0.08), 0.8);
         learner.rate = rate(random_);
-        std::normal_distribution<double> prior(0.3, 0.15);
+        std::normal_distribution<double> prior(0.45, 0.15);
         for (std::size_t chapter = 0; chapter < chapterRate_.size(); ++chapter)
             learner.priorByChapter.push_back(std::clamp(prior(random_), 0.0, 0.85));
         learner.traces.assign(questions_.size(), Trace{});
         learner.model.assign(questions_.size(), MemoryState{});
+        learner.evidence.assign(chapterRate_.size(), ChapterOutlook{});
         return learner;
     }
 
@@ -130,15 +132,30 @@ private:
         const Question& question = questions_[std::size_t(index)];
         const double before = trueRecall(learner, question, trace, day);
         if (trace.studied)
-            trace.strength *= right ? 1.3 + 3.0 * (1.0 - before) : 1.1;
+            trace.strength *= right ? 1.5 + 4.0 * (1.0 - before) : 1.1;
         trace.studied = true;
         trace.lastStudy = day;
     }
 
+    // What the program does with a stored answer.
+    void feed(Learner& learner, int index, bool right, double day) {
+        const Question& question = questions_[std::size_t(index)];
+        MemoryState& state = learner.model[std::size_t(index)];
+        ChapterOutlook& evidence = learner.evidence[std::size_t(question.chapter)];
+        if (isSeen(state)) {
+            ++evidence.laterAnswers;
+            evidence.laterRight += right ? 1 : 0;
+            evidence.laterExpected += chanceRight(recallAt(state, at(day)), question.trueFalse);
+        } else {
+            ++evidence.firstAnswers;
+            evidence.firstRight += right ? 1 : 0;
+        }
+        state = reviewed(state, right, at(day));
+    }
+
     void study(Learner& learner, int index, double day) {
         const bool right = answer(learner, index, day);
-        learner.model[std::size_t(index)] =
-            reviewed(learner.model[std::size_t(index)], right, at(day));
+        feed(learner, index, right, day);
         learn(learner, index, right, day);
     }
 
@@ -165,8 +182,7 @@ private:
         const double handIn = day + 45.0 / 1440.0;
         for (std::size_t at_ = 0; at_ < paper.size(); ++at_) {
             const int index = paper[at_];
-            learner.model[std::size_t(index)] =
-                reviewed(learner.model[std::size_t(index)], rights[at_], at(handIn));
+            feed(learner, index, rights[at_], handIn);
             learn(learner, index, rights[at_], handIn);
         }
         learner.mockPasses.push_back(score >= settings_.passMark ? 1.0 : 0.0);
@@ -174,7 +190,7 @@ private:
 
     LearnerOutcome judge(Learner& learner, double examDay) {
         LearnerOutcome outcome;
-        std::vector<ChapterOutlook> chapters(settings_.drawn.size());
+        std::vector<ChapterOutlook> chapters = learner.evidence;
         std::vector<double> trueMean(settings_.drawn.size(), 0.0);
         int answers = 0;
         const QDateTime exam = at(examDay);
@@ -190,8 +206,6 @@ private:
                 continue;
             }
             chapter.seenChance.push_back(chanceRight(recallAt(state, exam), question.trueFalse));
-            chapter.right += state.reps - state.lapses;
-            chapter.wrong += state.lapses;
         }
         for (std::size_t chapter = 0; chapter < chapters.size(); ++chapter) {
             chapters[chapter].drawn = settings_.drawn[chapter];

@@ -23,9 +23,9 @@ struct LearnerOutcome {
     double predicted = 0.0;
     double low = 0.0;
     double high = 0.0;
-    double truth = 0.0;     // P(pass) from the learner's true recall
-    double naive = 0.0;     // pass rate of the last five mock exams
-    bool passed = false;    // the real paper on the exam day
+    double truth = 0.0;  // P(pass) from the learner's true recall
+    double naive = 0.0;  // pass rate of the last five mock exams
+    bool passed = false; // the real paper on the exam day
 };
 
 std::vector<LearnerOutcome> simulateLearners(const SimulationSettings& settings);

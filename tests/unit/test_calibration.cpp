@@ -21,8 +21,9 @@ private slots:
                                                           .arg(bin.meanPredicted)
                                                           .arg(bin.observed)));
         }
-        QVERIFY2(report.brierModel < report.brierNaive,
-                 qPrintable(QStringLiteral("%1 vs %2").arg(report.brierModel).arg(report.brierNaive)));
+        QVERIFY2(
+            report.brierModel < report.brierNaive,
+            qPrintable(QStringLiteral("%1 vs %2").arg(report.brierModel).arg(report.brierNaive)));
         QVERIFY2(report.coverage > 0.8 && report.coverage < 0.98,
                  qPrintable(QString::number(report.coverage)));
     }

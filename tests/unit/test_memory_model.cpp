@@ -76,18 +76,26 @@ private slots:
     }
 
     void intervalNarrowsWithEvidence() {
-        const auto outlook = [](int answers) {
-            ChapterOutlook chapter{100, std::vector<double>(50, 0.92), 50, 0, 0};
-            chapter.right = answers * 9 / 10;
-            chapter.wrong = answers - chapter.right;
+        const auto outlook = [](int answers, double laterRate) {
+            ChapterOutlook chapter{100, std::vector<double>(50, 0.95), 50};
+            chapter.firstAnswers = answers;
+            chapter.firstRight = answers * 9 / 10;
+            chapter.laterAnswers = answers;
+            chapter.laterRight = int(answers * laterRate);
+            chapter.laterExpected = answers * 0.95;
             return std::vector<ChapterOutlook>{chapter};
         };
-        const PassChance little = passChance(outlook(20), 90);
-        const PassChance much = passChance(outlook(2000), 90);
+        const PassChance little = passChance(outlook(10, 0.95), 90);
+        const PassChance much = passChance(outlook(40, 0.95), 90);
         QVERIFY(little.low <= little.chance && little.chance <= little.high);
         QVERIFY(much.high - much.low < little.high - little.low);
-        // Never-seen questions take the chapter average.
-        QVERIFY(qAbs(chapterMeanChance(outlook(2000)[0], 0.5) - 0.71) < 1e-9);
+        // A learner who does worse than the model expected is corrected downwards.
+        QVERIFY(passChance(outlook(400, 0.85), 90).chance <
+                passChance(outlook(400, 0.95), 90).chance);
+        // Never-seen questions take the prior; seen ones move by the shift.
+        const ChapterOutlook chapter = outlook(0, 0)[0];
+        QVERIFY(qAbs(chapterMeanChance(chapter, 0.5, 0.0) - 0.725) < 1e-9);
+        QVERIFY(chapterMeanChance(chapter, 0.5, -1.0) < 0.725);
     }
 
     void texts() {
@@ -135,8 +143,12 @@ private slots:
         const ChapterOutlook& first = evidence.chapters[0];
         QCOMPARE(first.drawn, 2);
         QCOMPARE(first.unseen, 1);
-        QCOMPARE(first.right, 1);
-        QCOMPARE(first.wrong, 1);
+        QCOMPARE(first.firstAnswers, 1);
+        QCOMPARE(first.firstRight, 1);
+        QCOMPARE(first.laterAnswers, 1);
+        QCOMPARE(first.laterRight, 0);
+        // Two days after a first "good" the model expected recall a little above 0.9.
+        QVERIFY(first.laterExpected > 0.9 && first.laterExpected < 1.0);
         QCOMPARE(int(first.seenChance.size()), 1);
         QVERIFY(first.seenChance[0] > 0.5 && first.seenChance[0] < 1.0);
         QCOMPARE(evidence.chapters[1].unseen, 1);
