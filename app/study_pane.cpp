@@ -51,6 +51,13 @@ StudyPane::StudyPane(AdoConnection& connection, QWidget* parent)
     heading_->setWordWrap(true);
     heading_->setTextFormat(Qt::PlainText);
     column->addWidget(heading_);
+    // The chance of passing shows on the start screen only: never while a paper runs.
+    passChance_ = new QLabel(this);
+    passChance_->setObjectName(QStringLiteral("passChanceLine"));
+    passChance_->setFont(pixelFont(kSong, 13));
+    passChance_->setWordWrap(true);
+    passChance_->setTextFormat(Qt::PlainText);
+    column->addWidget(passChance_);
 
     study_ = new QWidget(this);
     auto* studyColumn = new QVBoxLayout(study_);
@@ -111,6 +118,7 @@ void StudyPane::startExercise(int examMode, int ifShow, int ifJump, const QList<
     }
     sheet_->reset(cells);
     heading_->setText(exerciseHeading(examMode_, int(ids_.size())));
+    passChance_->hide();
     study_->show();
     sheetBox_->show();
     showStudyHint(studyWidgets_, 0, failure.isEmpty() ? placeholder() : failure);
@@ -181,12 +189,13 @@ void StudyPane::showBank() {
         return;
     try {
         SqliteDatabase& database = connection_.database();
-        heading_->setText(bankSummary(BankName, readChapterSizes(database, BankName)) +
-                          QLatin1Char('\n') +
-                          passChanceLineFor(database, BankName, QDateTime::currentDateTime()));
+        heading_->setText(bankSummary(BankName, readChapterSizes(database, BankName)));
+        passChance_->setText(passChanceLineFor(database, BankName, QDateTime::currentDateTime()));
+        passChance_->show();
     } catch (const std::exception&) {
         // Before the window has opened its connection there is no bank to describe yet.
         heading_->clear();
+        passChance_->clear();
     }
 }
 

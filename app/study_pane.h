@@ -52,6 +52,7 @@ private:
 
     AdoConnection& connection_;
     QLabel* heading_;
+    QLabel* passChance_;
     QWidget* study_;
     StudyWidgets studyWidgets_;
     QWidget* sheetBox_;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <random>
 
 namespace {
@@ -128,6 +129,9 @@ PassChance passChance(const std::vector<ChapterOutlook>& chapters, int passMark,
         result.low = result.high = result.chance;
         return result;
     }
+    // The chance averaged over what the rates may be, not at their most likely values: the pass
+    // line is steep, and a plug-in estimate is too sure on either side of it.
+    result.chance = std::accumulate(samples.begin(), samples.end(), 0.0) / double(samples.size());
     std::sort(samples.begin(), samples.end());
     const auto at = [&samples](double quantile) {
         return samples[std::size_t(quantile * double(samples.size() - 1) + 0.5)];

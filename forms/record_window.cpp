@@ -1,5 +1,6 @@
 #include "forms/record_window.h"
 
+#include "data/question_rows.h"
 #include "data/sqlite_database.h"
 #include "exam/bank_name.h"
 #include "exam/pass_chance_reader.h"
@@ -107,8 +108,10 @@ void RecordWindow::refresh() {
     SqliteDatabase& database = database_();
     papers_ = readPaperRecords(database);
     readiness_->setText(readinessLine(papers_));
-    passChance_->setText(bankDisplayName(BankName) + QStringLiteral("：") +
-                         passChanceLineFor(database, BankName, QDateTime::currentDateTime()));
+    // Until the main window has chosen a bank there is no chance to show.
+    const QString bank = isBankTable(BankName) ? BankName : QStringLiteral("C");
+    passChance_->setText(bankDisplayName(bank) + QStringLiteral("：") +
+                         passChanceLineFor(database, bank, QDateTime::currentDateTime()));
     books_->setText(QStringLiteral("错题本：小型汽车 %1 题，大型货车 %2 题")
                         .arg(readBook(database, QStringLiteral("C")).size())
                         .arg(readBook(database, QStringLiteral("B2")).size()));

@@ -54,6 +54,10 @@ private slots:
         // The mock practice at the end does not count; the last five exams were 88 to 93.
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("readinessLabel"))->text(),
                  QStringLiteral("最近5次模拟考试及格4次，平均91分。"));
+        // Papers but no answers in the memory model yet: no number.
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("passChanceLabel"))
+                    ->text()
+                    .contains(QStringLiteral("通过概率：数据不足（还需答题 200 道")));
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("bookSizesLabel"))->text(),
                  QStringLiteral("错题本：小型汽车 1 题，大型货车 0 题"));
         auto* table = window.findChild<QTableWidget*>(QStringLiteral("paperTable"));
