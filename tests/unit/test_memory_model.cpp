@@ -7,6 +7,7 @@
 #include "exam/memory_model.h"
 #include "exam/pass_chance.h"
 #include "exam/pass_chance_reader.h"
+#include "exam/review_queue.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -98,6 +99,20 @@ private slots:
         QVERIFY(chapterMeanChance(chapter, 0.5, -1.0) < 0.725);
     }
 
+    void reviewDueToday() {
+        const MemoryState good = afterAnswers({{0, true}});              // S 3.7 days
+        const MemoryState missed = afterAnswers({{0, false}});           // S 0.5 days
+        const MemoryState strong = afterAnswers({{0, true}, {6, true}}); // S weeks
+        const std::vector<ReviewCandidate> bank = {
+            {1, good}, {2, MemoryState{}}, {3, missed}, {4, strong}, {5, MemoryState{}}};
+        const QDateTime inAWeek = kMonday.addDays(7);
+        // Due ones lowest recall first, then new ones in bank order; the strong one is not due.
+        QCOMPARE(reviewQueue(bank, inAWeek, 0.9, 10), (std::vector<int>{3, 1, 2, 5}));
+        QCOMPARE(reviewQueue(bank, inAWeek, 0.9, 3), (std::vector<int>{3, 1, 2}));
+        // Just after answering nothing is due yet.
+        QCOMPARE(reviewQueue(bank, kMonday.addSecs(60), 0.9, 10), (std::vector<int>{2, 5}));
+    }
+
     void texts() {
         QCOMPARE(missingEvidence(200, 1), QString());
         QCOMPARE(passChanceLine({}, missingEvidence(80, 0)),
@@ -153,6 +168,9 @@ private slots:
         QVERIFY(first.seenChance[0] > 0.5 && first.seenChance[0] < 1.0);
         QCOMPARE(evidence.chapters[1].unseen, 1);
         QVERIFY(passChanceLineFor(database, bank, kMonday).contains(QStringLiteral("数据不足")));
+        // Ten days on, the two answered questions are due first, then the new ones.
+        QCOMPARE(reviewQueueIds(database, bank, kMonday.addDays(10)),
+                 (std::vector<int>{11, 13, 12, 14}));
     }
 };
 
