@@ -106,3 +106,18 @@ std::vector<ChapterEvidence> readChapterEvidence(SqliteDatabase& database, const
                             select.value(4).toInt(), select.value(5).toDouble()});
     return chapters;
 }
+
+QDate readExamDate(SqliteDatabase& database) {
+    SqliteStatement select(database,
+                           QStringLiteral("SELECT EXAM_DATE FROM STUDY_PLAN WHERE ID = 1"));
+    if (!select.step())
+        return QDate();
+    return QDate::fromString(select.value(0).toString(), Qt::ISODate);
+}
+
+void writeExamDate(SqliteDatabase& database, const QDate& date) {
+    SqliteStatement upsert(database, QStringLiteral("INSERT OR REPLACE INTO STUDY_PLAN (ID, "
+                                                    "EXAM_DATE) VALUES (1, ?)"));
+    upsert.bind(1, date.isValid() ? QVariant(date.toString(Qt::ISODate)) : QVariant());
+    upsert.step();
+}

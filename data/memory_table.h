@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QDateTime>
 #include <QHash>
 #include <QString>
@@ -45,3 +46,7 @@ struct ChapterEvidence {
 void addChapterEvidence(SqliteDatabase& database, const QString& bank, int chapter, bool first,
                         bool right, double expected);
 std::vector<ChapterEvidence> readChapterEvidence(SqliteDatabase& database, const QString& bank);
+
+// The learner's exam date, kept in STUDY_PLAN (one row); an invalid date when none is set.
+QDate readExamDate(SqliteDatabase& database);
+void writeExamDate(SqliteDatabase& database, const QDate& date);

@@ -1,10 +1,12 @@
 #include "forms/record_window.h"
 
+#include "data/memory_table.h"
 #include "data/question_rows.h"
 #include "data/sqlite_database.h"
 #include "exam/bank_name.h"
 #include "exam/pass_chance_reader.h"
 #include "exam/record_summary.h"
+#include "exam/study_plan.h"
 #include "forms/message_box.h"
 
 #include <QBarCategoryAxis>
@@ -13,6 +15,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCloseEvent>
+#include <QDateEdit>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -66,6 +69,16 @@ RecordWindow::RecordWindow(std::function<SqliteDatabase&()> database, QWidget* p
     readiness_->setWordWrap(true);
     passChance_ = new QLabel(this);
     passChance_->setObjectName(QStringLiteral("passChanceLabel"));
+    // The first day the edit offers stands for "no date set".
+    examDate_ = new QDateEdit(this);
+    examDate_->setObjectName(QStringLiteral("examDateEdit"));
+    examDate_->setCalendarPopup(true);
+    examDate_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    examDate_->setMinimumDate(QDate(2000, 1, 1));
+    examDate_->setSpecialValueText(QStringLiteral("未设定"));
+    connect(examDate_, &QDateEdit::dateChanged, this, &RecordWindow::examDateChosen);
+    plan_ = new QLabel(this);
+    plan_->setObjectName(QStringLiteral("studyPlanLabel"));
     books_ = new QLabel(this);
     books_->setObjectName(QStringLiteral("bookSizesLabel"));
 
@@ -99,19 +112,45 @@ RecordWindow::RecordWindow(std::function<SqliteDatabase&()> database, QWidget* p
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(readiness_);
     layout->addWidget(passChance_);
+    auto* planRow = new QHBoxLayout;
+    planRow->addWidget(new QLabel(QStringLiteral("考试日期："), this));
+    planRow->addWidget(examDate_);
+    planRow->addWidget(plan_, 1);
+    layout->addLayout(planRow);
     layout->addLayout(charts, 3);
     layout->addWidget(table_, 2);
     layout->addLayout(buttons);
+}
+
+void RecordWindow::fillOutlook() {
+    SqliteDatabase& database = database_();
+    // Until the main window has chosen a bank there is no chance to show.
+    const QString bank = isBankTable(BankName) ? BankName : QStringLiteral("C");
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate examDate = readExamDate(database);
+    {
+        const QSignalBlocker blocker(examDate_);
+        examDate_->setDate(examDate.isValid() ? examDate : examDate_->minimumDate());
+    }
+    const StudyPlan plan = planToExam(database, bank, now, examDate);
+    // With an exam date ahead, the chance is for that morning.
+    const QDateTime day = plan.set ? QDateTime(examDate, QTime(9, 0)) : now;
+    passChance_->setText(bankDisplayName(bank) + QStringLiteral("：") +
+                         passChanceLineFor(database, bank, day));
+    plan_->setText(studyPlanLine(plan, examDate));
+}
+
+void RecordWindow::examDateChosen() {
+    const QDate chosen = examDate_->date();
+    writeExamDate(database_(), chosen == examDate_->minimumDate() ? QDate() : chosen);
+    fillOutlook();
 }
 
 void RecordWindow::refresh() {
     SqliteDatabase& database = database_();
     papers_ = readPaperRecords(database);
     readiness_->setText(readinessLine(papers_));
-    // Until the main window has chosen a bank there is no chance to show.
-    const QString bank = isBankTable(BankName) ? BankName : QStringLiteral("C");
-    passChance_->setText(bankDisplayName(bank) + QStringLiteral("：") +
-                         passChanceLineFor(database, bank, QDateTime::currentDateTime()));
+    fillOutlook();
     books_->setText(QStringLiteral("错题本：小型汽车 %1 题，大型货车 %2 题")
                         .arg(readBook(database, QStringLiteral("C")).size())
                         .arg(readBook(database, QStringLiteral("B2")).size()));

@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+class QDateEdit;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -36,6 +37,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void fillOutlook();
+    void examDateChosen();
     void fillTable();
     void fillScoreChart();
     void fillChapterChart();
@@ -45,6 +48,8 @@ private:
     std::vector<PaperRecord> papers_;
     QLabel* readiness_ = nullptr;
     QLabel* passChance_ = nullptr;
+    QDateEdit* examDate_ = nullptr;
+    QLabel* plan_ = nullptr;
     QLabel* books_ = nullptr;
     QTableWidget* table_ = nullptr;
     QChartView* scoreChart_ = nullptr;

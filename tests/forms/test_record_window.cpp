@@ -1,5 +1,6 @@
 // The record window on a database holding papers: what it shows and what it exports.
 #include "data/learning_record.h"
+#include "data/memory_table.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
 #include "forms/record_window.h"
@@ -7,6 +8,8 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QDateEdit>
+#include <QDateEdit>
 #include <QFile>
 #include <QLabel>
 #include <QTableWidget>
@@ -58,6 +61,13 @@ private slots:
         QVERIFY(window.findChild<QLabel*>(QStringLiteral("passChanceLabel"))
                     ->text()
                     .contains(QStringLiteral("通过概率：数据不足（还需答题 200 道")));
+        // The exam date is kept in the database and gives the plan to that day.
+        auto* plan = window.findChild<QLabel*>(QStringLiteral("studyPlanLabel"));
+        QCOMPARE(plan->text(), QStringLiteral("设定考试日期后，这里给出每天的复习量。"));
+        const QDate examDay = QDate::currentDate().addDays(10);
+        window.findChild<QDateEdit*>(QStringLiteral("examDateEdit"))->setDate(examDay);
+        QCOMPARE(readExamDate(database), examDay);
+        QCOMPARE(plan->text(), QStringLiteral("距考试还有 10 天：0 题需要复习，每天约 0 题。"));
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("bookSizesLabel"))->text(),
                  QStringLiteral("错题本：小型汽车 1 题，大型货车 0 题"));
         auto* table = window.findChild<QTableWidget*>(QStringLiteral("paperTable"));
