@@ -43,6 +43,9 @@ private slots:
                                 "accuracy per chapter over the last 10 papers:\n"
                                 "  chapter 1: 40 of 42 (95.2 %)\n"
                                 "  chapter 2: 53 of 58 (91.4 %)\n"
+                                "chance of passing, C: 通过概率：数据不足（还需答题 200 道）\n"
+                                "chance of passing, B2: 通过概率：数据不足（还需答题 200 道，"
+                                "还需完成 1 次模拟考试）\n"
                                 "wrong-question book: C 0, B2 1\n"));
     }
 
