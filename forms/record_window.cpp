@@ -246,6 +246,8 @@ void RecordWindow::fillChapterChart(const std::vector<ChapterSum>& sums) {
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("最近%1份试卷各章正确率（%）").arg(kChapterAccuracyPapers));
     auto* set = new QBarSet(QStringLiteral("正确率"));
+    // Outside the bar, on the chart's white: the default white label would not show.
+    set->setLabelColor(Qt::black);
     QStringList categories;
     QStringList missing;
     for (int chapter = 1; chapter <= kChapters; ++chapter) {

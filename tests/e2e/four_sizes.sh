@@ -98,7 +98,7 @@ close_box_only() {
     hints=$(xprop -id "$1" _MOTIF_WM_HINTS | sed 's/.*= //')
     functions=$(cut -d, -f2 <<<"$hints")
     decorations=$(cut -d, -f3 <<<"$hints")
-    if (((functions & 0x18) != 0 || (decorations & 0x30) != 0)); then
+    if (((functions & 0x18) != 0 || (decorations & 0x60) != 0)); then
         fail "$2 asks for minimise or maximise boxes: $hints"
     fi
     if xprop -id "$1" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE; then
@@ -109,7 +109,8 @@ close_box_only() {
 chapter_practice() {
     xdotool key --clearmodifiers alt+z
     sleep 1
-    xdotool key Return
+    # The chapter menu opens with no row chosen: Down chooses the first chapter.
+    xdotool key Down Return
     find_window '^信息提示$' >/dev/null || fail "chapter practice asked nothing"
     xdotool key Return
     sleep 2
