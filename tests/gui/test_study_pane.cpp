@@ -75,6 +75,10 @@ private slots:
         QVERIFY(!program.windows->sidePanel.isVisible());
         program.main().resize(1000, 740);
         QVERIFY(program.windows->sidePanel.isVisible());
+        // A wide screen: the panel keeps a readable measure and the commands their own size.
+        program.main().resize(1920, 1050);
+        QVERIFY(program.windows->sidePanel.width() <= 560);
+        QVERIFY(program.windows->practiceCommands->recordButton()->width() < 200);
 
         // The start screen describes the bank in use, and follows the examination type.
         QTRY_COMPARE(pane.heading(),
