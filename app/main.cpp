@@ -1,3 +1,4 @@
+#include "app/fixed_border.h"
 #include "app/program_lock.h"
 #include "app/program_windows.h"
 #include "app/test_driver.h"
@@ -12,7 +13,7 @@ int main(int argc, char* argv[]) {
     if (!lock)
         return 1;
     ProgramWindows windows;
-    windows.main.showMaximized();
+    showFixedFillingTheScreen(windows.main);
     startTestDriverIfAsked(windows.main);
     return XundralApplication::exec();
 }
