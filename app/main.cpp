@@ -1,7 +1,10 @@
 #include "app/program_lock.h"
 #include "app/program_windows.h"
+#include "app/shipped_bank.h"
 #include "app/test_driver.h"
 #include "app/xundral_application.h"
+#include "exam/study_texts.h"
+#include "forms/error_report.h"
 
 int main(int argc, char* argv[]) {
     XundralApplication app(argc, argv);
@@ -11,7 +14,13 @@ int main(int argc, char* argv[]) {
     const auto lock = lockExamDatabase();
     if (!lock)
         return 1;
+    // Before anything opens the file: a newer shipped bank comes in whole or not at all, and a
+    // failure is reported while the learner goes on with the bank the file holds.
+    BankUpdate bankUpdate;
+    runHandler([&] { bankUpdate = bringInNewerShippedBank(); });
     ProgramWindows windows;
+    if (bankUpdate.updated)
+        windows.studyPane.setStartNotice(bankUpdateLine(bankUpdate.version, bankUpdate.newQuestions));
     windows.main.showMaximized();
     startTestDriverIfAsked(windows.main);
     return XundralApplication::exec();

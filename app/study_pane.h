@@ -32,6 +32,8 @@ public:
     void endExercise();
     // The start screen's line, read again for the bank in use.
     void showBank();
+    // A line under the start screen's, such as the news of a bank brought in at start-up.
+    void setStartNotice(const QString& line);
 
     AnswerSheet* sheet() const { return sheet_; }
     AnswerWindow* answerWindow() const { return answerWindow_; }
@@ -70,4 +72,5 @@ private:
     int current_ = -1;
     // The answer just given stays in view across the automatic advance to the next question.
     bool keepAcrossAdvance_ = false;
+    QString startNotice_;
 };
