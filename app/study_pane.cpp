@@ -185,12 +185,19 @@ void StudyPane::endExercise() {
     showBank();
 }
 
+void StudyPane::setStartNotice(const QString& line) {
+    startNotice_ = line;
+    showBank();
+}
+
 void StudyPane::showBank() {
     if (running_)
         return;
     try {
-        heading_->setText(
-            bankSummary(BankName, readChapterSizes(connection_.database(), BankName)));
+        QString text = bankSummary(BankName, readChapterSizes(connection_.database(), BankName));
+        if (!startNotice_.isEmpty())
+            text += QLatin1Char('\n') + startNotice_;
+        heading_->setText(text);
     } catch (const std::exception&) {
         // Before the window has opened its connection there is no bank to describe yet.
         heading_->clear();

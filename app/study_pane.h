@@ -36,6 +36,8 @@ public:
     void endExercise();
     // The start screen's line, read again for the bank in use.
     void showBank();
+    // A line under the start screen's, such as the news of a bank brought in at start-up.
+    void setStartNotice(const QString& line);
 
     AnswerSheet* sheet() const { return sheet_; }
     AnswerWindow* answerWindow() const { return answerWindow_; }
@@ -80,4 +82,5 @@ private:
     bool advancing_ = false;
     // The question whose answer the pane shows; -1 while it shows a hint.
     int showing_ = -1;
+    QString startNotice_;
 };
