@@ -1,5 +1,6 @@
 #include "forms/record_window.h"
 
+#include "data/program_version.h"
 #include "data/sqlite_database.h"
 #include "exam/record_summary.h"
 #include "forms/message_box.h"
@@ -137,6 +138,11 @@ RecordWindow::RecordWindow(std::function<SqliteDatabase&()> database, QWidget* p
     charts->addWidget(chapterChart_, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(books_, 1);
+    // Which program wrote the record, for a driving school comparing learners' exports.
+    auto* version = new QLabel(QStringLiteral("Xundral %1").arg(programVersion()), this);
+    version->setObjectName(QStringLiteral("programVersion"));
+    version->setEnabled(false);
+    buttons->addWidget(version);
     buttons->addWidget(exportButton_);
     buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
