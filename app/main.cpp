@@ -1,10 +1,14 @@
 #include "app/program_lock.h"
 #include "app/program_windows.h"
+#include "app/quit_signals.h"
 #include "app/test_driver.h"
 #include "app/xundral_application.h"
 
 int main(int argc, char* argv[]) {
     XundralApplication app(argc, argv);
+    // From here a logout or a closed terminal ends the program the usual way, through the
+    // destructors below: the windows close the database, then the lock is given up.
+    const QuitSignals quitSignals;
     answerBoxesForTestsIfAsked();
     // Held until the program ends, so that no second program and no bank tool writes to the
     // database under this one.

@@ -1,6 +1,7 @@
 #include "forms/record_window.h"
 
 #include "data/sqlite_database.h"
+#include "data/write_target_guard.h"
 #include "exam/record_summary.h"
 #include "forms/message_box.h"
 
@@ -10,7 +11,9 @@
 #include <QChart>
 #include <QChartView>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -207,21 +210,40 @@ void RecordWindow::fillChapterChart() {
 }
 
 bool RecordWindow::exportPapers(const QString& path, QString* error) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(papersCsv(papers_)) < 0 || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString());
-        return false;
+    QString refused = refusedWriteTarget(path, database_().path());
+    if (!refused.isEmpty()) {
+        refused =
+            QStringLiteral("不能写入文件 %1：%2。").arg(QDir::toNativeSeparators(path), refused);
+    } else {
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write(papersCsv(papers_)) >= 0 && file.commit())
+            return true;
+        refused = QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString());
     }
-    return true;
+    if (error)
+        *error = refused;
+    return false;
 }
 
 void RecordWindow::askAndExport() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出成绩"),
-                                                      folder + QStringLiteral("/学习记录.csv"),
-                                                      QStringLiteral("CSV 文件 (*.csv)"));
-    if (path.isEmpty())
+    // Qt's own "replace?" would come before the guard could refuse the database; ours comes after.
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("导出成绩"), folder + QStringLiteral("/学习记录.csv"),
+        QStringLiteral("CSV 文件 (*.csv)"), nullptr, QFileDialog::DontConfirmOverwrite);
+    if (!path.isEmpty())
+        exportChosenFile(path);
+}
+
+void RecordWindow::exportChosenFile(const QString& path) {
+    // A refused file is refused before any question: "replace the database?" is never asked.
+    const bool refused = !refusedWriteTarget(path, database_().path()).isEmpty();
+    if (!refused && QFileInfo::exists(path) &&
+        MessageBox::show(
+            this,
+            {QStringLiteral("学习记录"),
+             QStringLiteral("文件 %1 已经存在，要替换它吗？").arg(QDir::toNativeSeparators(path)),
+             MessageBox::Buttons::YesNo}) != MessageBox::Result::Yes)
         return;
     QString error;
     if (exportPapers(path, &error))
