@@ -120,6 +120,16 @@ private slots:
             QCOMPARE(again.status(), DatabaseLock::Status::HeldByProgram);
             QCOMPARE(again.holderPid(), QCoreApplication::applicationPid());
         }
+        // A bind mount of the folder, where this machine lets us make one.
+        const QString bound = folder + QStringLiteral("/bound");
+        QVERIFY(QDir().mkdir(bound));
+        if (::geteuid() == 0 && QProcess::execute(QStringLiteral("mount"),
+                                                  {QStringLiteral("--bind"),
+                                                   folder + QStringLiteral("/db"), bound}) == 0) {
+            const DatabaseLock throughMount(bound + QStringLiteral("/exam.mdb"));
+            QProcess::execute(QStringLiteral("umount"), {bound});
+            QCOMPARE(throughMount.status(), DatabaseLock::Status::HeldByProgram);
+        }
 
         // Another process holds it: named by what the system says, not by the old file's pid.
         writeFile(folder + QStringLiteral("/other.mdb"), "x");
