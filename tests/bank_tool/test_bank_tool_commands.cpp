@@ -91,7 +91,19 @@ private slots:
                      "  chapter  questions  true/false  four-choice  pictures  drawn\n"
                      "  1        8          4           4            1         2\n"
                      "  2        8          4           4            0         2\n"
-                     "  3        7          3           4            1         2\n")),
+                     "  3        7          3           4            1         2\n"
+                     "  test-wise answerer (knows no traffic law) on four-choice questions, "
+                     "chance 25 %:\n"
+                     "  chapter  four-choice  right  rate     longest is right\n"
+                     // Every fixture choice is as long as the others and repeats the stem:
+                     // the answerer picks A, the right answer of half of them.
+                     "  1        4            2      50.0 %   0.0 %\n"
+                     "  2        4            2      50.0 %   0.0 %\n"
+                     "  3        4            2      50.0 %   0.0 %\n"
+                     "  all      12           6      50.0 %   0.0 %\n"
+                     "  topics: 标志 0 信号灯 0 交警手势 0 标线 0 灯光仪表 0 数字 1 记分罚款 0 "
+                     "驾驶证登记 0 高速公路 0 恶劣天气夜间 0 应急急救 0 新能源 0 货车客车 0 "
+                     "通行规则 1 安全驾驶 22 事故责任 0; untagged 0\n")),
                  qPrintable(run.out));
         QVERIFY(run.out.contains(QStringLiteral("bank C: 20 questions\n")));
         QVERIFY(run.out.endsWith(

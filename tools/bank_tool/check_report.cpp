@@ -1,12 +1,14 @@
 #include "tools/bank_tool/check_report.h"
 
 #include "data/sqlite_database.h"
+#include "data/topics.h"
 #include "tools/bank_tool/bank_rules.h"
 #include "tools/bank_tool/content_lint.h"
 #include "tools/bank_tool/fact_rules.h"
 
 #include <QSet>
 
+#include <array>
 #include <iterator>
 #include <limits>
 #include <set>
@@ -166,6 +168,24 @@ void printTestwiseTallies(const std::vector<TestwiseTally>& tallies, QTextStream
     }
 }
 
+// How many questions each topic's practice would hold.
+void printTopicCounts(const std::vector<QuestionRow>& rows, QTextStream& out) {
+    std::array<int, kTopicCount> counts{};
+    int untagged = 0;
+    for (const QuestionRow& row : rows) {
+        const QStringList names = splitTopics(row.zt);
+        untagged += names.isEmpty() ? 1 : 0;
+        for (const QString& name : names) {
+            if (const std::optional<Topic> topic = topicForName(name))
+                ++counts[std::size_t(*topic)];
+        }
+    }
+    out << "  topics:";
+    for (const Topic topic : allTopics())
+        out << ' ' << topicName(topic) << ' ' << counts[std::size_t(topic)];
+    out << "; untagged " << untagged << '\n';
+}
+
 } // namespace
 
 int CheckReport::problemCount() const {
@@ -213,6 +233,7 @@ void printCheckReport(const CheckReport& report, const QString& databasePath, QT
                 << padded(QString::number(chapter.pictures), 10) << drawn << '\n';
         }
         printTestwiseTallies(bank.testwise, out);
+        printTopicCounts(bank.rows, out);
     }
     qint64 paper = 0;
     for (const SysCfgRow& row : report.sysCfg.rows)
