@@ -4,6 +4,7 @@
 #include "data/question_rows.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "data/topics.h"
 #include "tests/support/test_data.h"
 
 #include <QDir>
@@ -101,6 +102,29 @@ private slots:
         QCOMPARE(kept.at(1).mark, 1);
         QCOMPARE(kept.at(0).jx, values.isEmpty() ? QString() : QStringLiteral("解析"));
         QVERIFY(kept.at(0).zt.isEmpty());
+    }
+
+    // The program, the bank tool and the writers' guide name the same topics in one order.
+    void topicVocabularyMatchesTheFormatGuide() {
+        QFile guide(qEnvironmentVariable("XUNDRAL_SOURCE_DIR") + QStringLiteral("/bank/FORMAT.md"));
+        QVERIFY(guide.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(guide.readAll());
+        const qsizetype start = text.indexOf(QStringLiteral("| Topic | Holds |"));
+        QVERIFY(start >= 0);
+        QStringList documented;
+        for (const QString& line : text.mid(start).split(QLatin1Char('\n')).mid(2)) {
+            if (!line.startsWith(QLatin1Char('|')))
+                break;
+            documented.append(line.section(QLatin1Char('|'), 1, 1).trimmed());
+        }
+        QStringList defined;
+        for (const Topic topic : allTopics()) {
+            defined.append(topicName(topic));
+            QCOMPARE(topicForName(topicName(topic)), std::optional<Topic>(topic));
+        }
+        QCOMPARE(defined, documented);
+        QVERIFY(!topicForName(QStringLiteral("标")));
+        QCOMPARE(splitTopics(QStringLiteral(" 标志  数字 ")), (QStringList{"标志", "数字"}));
     }
 
     void refusesBadRecordsWithFileAndLine_data() {
