@@ -38,9 +38,10 @@ QString questionKey(const QuestionRow& row) {
     return parts.join(QChar(0x1F));
 }
 
-// Until every shipped question names its fact and topics, the test that demands it skips; set
-// this once the bank sources meet it.
+// Until every shipped question names its fact and topics, and every pair check lists for a
+// reader is settled, the tests that demand it skip; set these once the bank sources meet them.
 constexpr bool kEveryQuestionTagged = false;
+constexpr bool kEveryPairSettled = false;
 
 // Last in a test: every broken rule at once, each with its counts.
 void verifyNoFailures(const QStringList& failures) {
@@ -269,7 +270,7 @@ private slots:
     }
 
     // Every question names its fact and one to three topics of the vocabulary; a fact is asked
-    // once, or twice as marked variants; every pair a reader must look at is settled.
+    // once, or twice as marked variants; settled notes name questions that exist.
     void factKeysAndTopics_data() { bankRows(); }
     void factKeysAndTopics() {
         if (!kEveryQuestionTagged)
@@ -308,9 +309,25 @@ private slots:
                             .arg(repeated);
         for (const BankReport& report : report_.banks) {
             if (report.name == name)
-                failures += report.factProblems.mid(0, 20) + report.pairsToRead.mid(0, 20);
+                failures += report.factProblems.mid(0, 20);
         }
         verifyNoFailures(failures);
+    }
+
+    // Two questions on one picture, or a right choice standing in another stem, were read and
+    // kept for a reason written down.
+    void pairsToReadAreSettled_data() { bankRows(); }
+    void pairsToReadAreSettled() {
+        if (!kEveryPairSettled)
+            QSKIP("enable with kEveryPairSettled once an S note settles every pair check lists");
+        QVERIFY2(buildError_.isEmpty(), qPrintable(buildError_));
+        QFETCH(QString, name);
+        for (const BankReport& report : report_.banks) {
+            if (report.name == name && !report.pairsToRead.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("%1 pairs unsettled, the first:\n")
+                                     .arg(report.pairsToRead.size()) +
+                                 report.pairsToRead.mid(0, 20).join(QLatin1Char('\n'))));
+        }
     }
 
     void settingsRow() {
