@@ -103,7 +103,9 @@ private slots:
                      "  all      12           6      50.0 %   0.0 %\n"
                      "  topics: 标志 0 信号灯 0 交警手势 0 标线 0 灯光仪表 0 数字 1 记分罚款 0 "
                      "驾驶证登记 0 高速公路 0 恶劣天气夜间 0 应急急救 0 新能源 0 货车客车 0 "
-                     "通行规则 1 安全驾驶 22 事故责任 0; untagged 0\n")),
+                     "通行规则 1 安全驾驶 22 事故责任 0; untagged 0\n"
+                     "  right answers: A 50.0 % B 8.3 % C 33.3 % D 8.3 %; true/false 正确 "
+                     "63.6 %\n")),
                  qPrintable(run.out));
         QVERIFY(run.out.contains(QStringLiteral("bank C: 20 questions\n")));
         QVERIFY(run.out.endsWith(

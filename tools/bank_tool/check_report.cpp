@@ -186,6 +186,26 @@ void printTopicCounts(const std::vector<QuestionRow>& rows, QTextStream& out) {
     out << "; untagged " << untagged << '\n';
 }
 
+// A learner who always picks one letter, or always says 正确, should score no better than chance.
+void printAnswerBalance(const std::vector<QuestionRow>& rows, QTextStream& out) {
+    std::array<int, 4> letters{};
+    int fourChoice = 0, trueFalse = 0, saysTrue = 0;
+    for (const QuestionRow& row : rows) {
+        const int choices = choiceCount(row);
+        if (choices == 2) {
+            ++trueFalse;
+            saysTrue += row.answer == AnswerCode::A ? 1 : 0;
+        } else if (choices == 4 && row.answer >= 0 && row.answer <= 3) {
+            ++fourChoice;
+            ++letters[std::size_t(row.answer == AnswerCode::D ? 3 : row.answer - 1)];
+        }
+    }
+    out << "  right answers:";
+    for (int letter = 0; letter < 4; ++letter)
+        out << ' ' << QChar(u'A' + letter) << ' ' << rate(letters[std::size_t(letter)], fourChoice);
+    out << "; true/false 正确 " << rate(saysTrue, trueFalse) << '\n';
+}
+
 } // namespace
 
 int CheckReport::problemCount() const {
@@ -234,6 +254,7 @@ void printCheckReport(const CheckReport& report, const QString& databasePath, QT
         }
         printTestwiseTallies(bank.testwise, out);
         printTopicCounts(bank.rows, out);
+        printAnswerBalance(bank.rows, out);
     }
     qint64 paper = 0;
     for (const SysCfgRow& row : report.sysCfg.rows)
