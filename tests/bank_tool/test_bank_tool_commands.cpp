@@ -175,6 +175,12 @@ private slots:
             << twice + "UPDATE C SET BS = '反问' WHERE ID = 3" << QStringList{used};
         QTest::newRow("two variants")
             << twice + "UPDATE C SET BS = '反问' WHERE ID IN (3, 5)" << QStringList{};
+        QTest::newRow("variants may read alike")
+            << "UPDATE C SET STNR = '机动车在高速公路上发生故障时，可以在应急车道内倒车。', "
+               "ANSWER = 2, ZSD = 'expressway-no-reversing', BS = '正面' WHERE ID = 1;"
+               "UPDATE C SET STNR = '机动车在高速公路上发生故障后，可以在应急车道倒车。', "
+               "ANSWER = 2, ZSD = 'expressway-no-reversing', BS = '反面' WHERE ID = 2"
+            << QStringList{};
         QTest::newRow("three variants")
             << "UPDATE C SET ZSD = 'speed-x', BS = '反问' WHERE ID IN (3, 5, 6)"
             << QStringList{", ID 6, column ZSD: fact key 'speed-x' is already used by two "
