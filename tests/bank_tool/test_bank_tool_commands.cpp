@@ -23,10 +23,11 @@ private slots:
         QTest::newRow("nothing") << QStringList{} << 2
                                  << "xundral-bank: no command given\nTry 'xundral-bank --help'.\n";
         QTest::newRow("unknown command") << QStringList{"frob"} << 2 << "unknown command 'frob'";
-        QTest::newRow("too few") << QStringList{"check"} << 2
-                                 << "check takes 1 argument(s): check DB";
-        QTest::newRow("too many") << QStringList{"export", "DB", "C"} << 2
-                                  << "export takes 3 argument(s): export DB BANK FILE.csv";
+        // One word fewer than a command takes names the default database instead.
+        QTest::newRow("too few") << QStringList{"export", "DB"} << 2
+                                 << "export takes 3 argument(s): export DB BANK FILE.csv";
+        QTest::newRow("too many") << QStringList{"check", "DB", "C"} << 2
+                                  << "check takes 1 argument(s): check DB";
         QTest::newRow("unknown option")
             << QStringList{"check", "DB", "--all"} << 2 << "unknown option '--all'";
         QTest::newRow("other table") << QStringList{"export", "DB", "SYS_CFG", "x.csv"} << 2
@@ -43,8 +44,8 @@ private slots:
                                    << "CHAPTER must be a whole number of 1 or more, not '0'";
         QTest::newRow("negative count") << QStringList{"config", "DB", "1", "-3"} << 2
                                         << "COUNT must be a whole number of 0 or more, not '-3'";
-        QTest::newRow("config with one number")
-            << QStringList{"config", "DB", "1"} << 2
+        QTest::newRow("config with three numbers")
+            << QStringList{"config", "DB", "1", "2", "3"} << 2
             << "xundral-bank: config takes DB, or DB CHAPTER COUNT\n";
         QTest::newRow("no database") << QStringList{"check", "nowhere/exam.mdb"} << 1
                                      << "xundral-bank: nowhere/exam.mdb: Could not find file";
