@@ -1,6 +1,7 @@
 #include "app/additions_help.h"
 
 #include "app/resource_texts.h"
+#include "data/program_version.h"
 #include "forms/font_faces.h"
 
 #include <QHBoxLayout>
@@ -27,7 +28,11 @@ AdditionsHelp::AdditionsHelp(QWidget* host)
     text_->setObjectName(QStringLiteral("additionsHelpText"));
     text_->setReadOnly(true);
     text_->setFont(pixelFont(QStringLiteral("宋体"), 15));
-    text_->setPlainText(resourceText(QStringLiteral("additions_help.txt")));
+    text_->setPlainText(
+        resourceText(QStringLiteral("additions_help.txt")) +
+        QStringLiteral("\nXundral %1。程序代码以 GPL-3.0-or-later 发布，题库的题目、解析和"
+                       "图片以 CC-BY-SA-4.0 发布。")
+            .arg(programVersion()));
     auto* closeButton = new QPushButton(QStringLiteral("关闭"), this);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
