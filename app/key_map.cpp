@@ -48,6 +48,10 @@ void TmainFrm::FormKeyDown(int key, Qt::KeyboardModifiers /*shift*/) {
         if (answerKeyActs(ExamMode, true))
             emit answerRequested(CurNum, CurId);
         break;
+    case VirtualKey::Digit9:
+    case VirtualKey::Numpad9:
+        emit readAloudRequested();
+        break;
     case VirtualKey::Digit6:
     case VirtualKey::Numpad6:
         clearIndicators();

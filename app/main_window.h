@@ -98,6 +98,8 @@ signals:
     void answerRequested(int curNum, int curId);
     // The examination-type menu switched to the other bank.
     void examTypeChanged();
+    // Key 9: read the question shown aloud, or stop reading it.
+    void readAloudRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -19,6 +19,9 @@ public:
     QPushButton* chapterButton() const { return chapterButton_; }
     QPushButton* wrongBookButton() const { return wrongBookButton_; }
     QPushButton* recordButton() const { return recordButton_; }
+    // Key 9 is the key of reading aloud; these carry no accelerator.
+    QPushButton* readAloudButton() const { return readAloudButton_; }
+    QPushButton* readAloudSettingsButton() const { return readAloudSettingsButton_; }
     QMenu* chapterMenu() const { return chapterMenu_; }
 
 signals:
@@ -30,5 +33,7 @@ private:
     QPushButton* chapterButton_ = nullptr;
     QPushButton* wrongBookButton_ = nullptr;
     QPushButton* recordButton_ = nullptr;
+    QPushButton* readAloudButton_ = nullptr;
+    QPushButton* readAloudSettingsButton_ = nullptr;
     QMenu* chapterMenu_ = nullptr;
 };

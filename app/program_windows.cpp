@@ -39,9 +39,13 @@ ProgramWindows::ProgramWindows()
     });
     for (QPushButton* button :
          {practiceCommands->chapterButton(), practiceCommands->wrongBookButton(),
-          practiceCommands->recordButton()}) {
+          practiceCommands->recordButton(), practiceCommands->readAloudButton(),
+          practiceCommands->readAloudSettingsButton()}) {
         sidePanel.addCommand(button);
     }
+
+    readAloud = new ReadAloud(main, dataModule.ADOConnection1, practiceCommands->readAloudButton(),
+                              practiceCommands->readAloudSettingsButton());
 
     sidePanel.setPane(&studyPane);
     StudyPane* pane = &studyPane;

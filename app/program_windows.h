@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/practice_commands.h"
+#include "app/read_aloud.h"
 #include "app/side_panel.h"
 #include "app/study_pane.h"
 #include "data/data_module.h"
@@ -26,4 +27,5 @@ struct ProgramWindows {
     StudyPane studyPane{dataModule.ADOConnection1};
     PracticeCommands* practiceCommands = nullptr; // owned by the main window
     RecordWindow record;
+    ReadAloud* readAloud = nullptr; // owned by the main window
 };
