@@ -38,7 +38,9 @@ int dispatch(const QStringList& arguments, ToolStreams streams) {
     for (const QString& argument : arguments) {
         // "-5" is a number for config to refuse with a clearer message, not an option.
         if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1 &&
-            !argument.at(1).isDigit() && argument != QLatin1String("--all"))
+            !argument.at(1).isDigit() &&
+            !(argument == QLatin1String("--all") &&
+              arguments.front() == QLatin1String("speak-check")))
             throw UsageError(QStringLiteral("unknown option '%1'").arg(argument));
     }
     const QString command = arguments.front();
