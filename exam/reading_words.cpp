@@ -11,7 +11,7 @@ const char* const kLetterNames[26] = {
 
 // Words whose polyphone the voice's dictionary reads wrongly, longest first where one holds
 // another. Its one reading of 行 is xíng, 长 cháng, 重 zhòng, 还 hái, 得 and 的 a toneless de,
-// 着 zhe, 处 chù, 调 diào, 差 chà, 空 kōng, 量 liàng, 便 biàn, 种 zhǒng, 转 zhuǎn.
+// 着 zhe, 处 chù, 调 diào, 差 chà, 空 kōng, 量 liàng, 便 biàn, 种 zhǒng, 转 zhuǎn, 只 zhǐ.
 const std::pair<const char*, const char*> kPolyphones[] = {
     {"车行道", "che1 xing2 dao4"}, {"目的地", "mu4 di4 di4"}, {"倒计时", "dao4 ji4 shi2"},
     {"银行", "yin2 hang2"},        {"行业", "hang2 ye4"},     {"行长", "hang2 zhang3"},
@@ -34,7 +34,8 @@ const std::pair<const char*, const char*> kPolyphones[] = {
     {"空闲", "kong4 xian2"},       {"空出", "kong4 chu1"},    {"插空", "cha1 kong4"},
     {"测量", "ce4 liang2"},        {"商量", "shang1 liang2"}, {"便宜", "pian2 yi2"},
     {"种植", "zhong4 zhi2"},       {"转速", "zhuan4 su4"},    {"转动", "zhuan4 dong4"},
-    {"空转", "kong1 zhuan4"},      {"打转", "da3 zhuan4"},
+    {"空转", "kong1 zhuan4"},      {"打转", "da3 zhuan4"},    {"一只", "yi4 zhi1"},
+    {"两只", "liang3 zhi1"},
 };
 
 // Characters whose reading the following or preceding character decides, where listing words

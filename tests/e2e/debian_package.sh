@@ -39,7 +39,8 @@ trap cleanup EXIT
 }
 deb=$(ls "$work"/package/xundral_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libsqlcipher qt6-translations-l10n fonts-arphic-gkai00mp fonts-arphic-gbsn00lp; do
+for needed in libqt6widgets6 libsqlcipher qt6-translations-l10n fonts-arphic-gkai00mp fonts-arphic-gbsn00lp \
+    libespeak-ng1 libqt6multimedia6; do
     case "$depends" in
     *"$needed"*) ;;
     *)
