@@ -45,6 +45,7 @@ const std::pair<const char*, const char*> kPolyphones[] = {
 const QString kChuBefore = QStringLiteral("理罚置以分于警在多一二两三四五六七八九十百千");
 const QString kChuAfter = QStringLiteral("并判被");
 const QString kTiaoBefore = QStringLiteral("解整节好低到远高试");
+const QString kTiaoAfter = QStringLiteral("上下微");
 const QStringList kWeiWords = {
     QStringLiteral("为了"), QStringLiteral("为什"), QStringLiteral("为防"),
     QStringLiteral("为避"), QStringLiteral("为减"), QStringLiteral("为提"),
@@ -56,22 +57,27 @@ const QString kDeAdverbEnds = QStringLiteral("续停慢稳渐速断细真缓");
 // second, before any other 一 takes the fourth. 个 counts as the fourth tone it has when stressed.
 const QString kFourthTone = QStringLiteral(
     "下个侧切制副半并式律样次步段片定致路辆项类上会作做再到办动占受变在戴按易是构正用算系覆记"
-    "论设进避快吊必要够去对断注亮干让限确大爱过处见换看乱放闯驶面件位辈份倍带列句据刻万亿");
+    "论设进避快吊必要够去对断注亮干让限确大爱过处见换看乱放闯驶面件位辈份倍带列句据刻万亿部被露冒块"
+    "涉");
 const QString kOtherTones = QStringLiteral(
     "些人场天头小手挡方时根直种般觉角起车轴周坡考合只与仅传低停允全减出分前包压参及可同含"
     "听多妨容少属平应开影得执承拉服来熄猛理生相稳符管给缴罚能良足跟踩违随需高鸣清超不一些年"
-    "条张百千秒米刹");
+    "条张百千秒米刹氧眼醒转紧知宜倚拳采予点");
 // After these 一 is a numeral read on its own (第一, 统一, 科目一, 十一), whatever follows;
 // before these it is a date, a gear or a digit of a number (一月一日, 一挡, 一点五). 之一 is
 // plain too, unless a number goes on (百分之一百).
 const QString kPlainOneAfter = QStringLiteral("第统同唯万十零点目百千");
-const QString kPlainOneBefore = QStringLiteral("月日号挡点至零二三四五六七八九");
+const QString kDigits = QStringLiteral("零一二三四五六七八九");
+const QString kPlainOneBefore = QStringLiteral("月日号挡至零二三四五六七八九");
 
 bool plainOne(const QString& text, qsizetype i) {
     const QChar before = i > 0 ? text.at(i - 1) : QChar();
     const QChar next = i + 1 < text.size() ? text.at(i + 1) : QChar();
     if (kPlainOneAfter.contains(before) || kPlainOneBefore.contains(next))
         return true;
+    // 一点五 is a number; 一点 alone is "a little", yìdiǎn.
+    if (next == QChar(u'点'))
+        return i + 2 < text.size() && kDigits.contains(text.at(i + 2));
     return before == QChar(u'之') && !QStringLiteral("百千万").contains(next);
 }
 
@@ -109,7 +115,7 @@ QString spellPolyphones(const QString& text) {
         const QChar next = i + 1 < words.size() ? words.at(i + 1) : QChar();
         if (c == QChar(u'处') && (kChuBefore.contains(next) || kChuAfter.contains(before)))
             result += syllable("chu3");
-        else if (c == QChar(u'调') && kTiaoBefore.contains(next))
+        else if (c == QChar(u'调') && (kTiaoBefore.contains(next) || kTiaoAfter.contains(before)))
             result += syllable("tiao2");
         else if (c == QChar(u'为') && before != QChar(u'因') &&
                  !(isHan(next) && kWeiWords.contains(words.mid(i, 2))))
