@@ -13,45 +13,45 @@ const char* const kLetterNames[26] = {
 // another. Its one reading of 行 is xíng, 长 cháng, 重 zhòng, 还 hái, 得 and 的 a toneless de,
 // 着 zhe, 处 chù, 调 diào, 差 chà, 空 kōng, 量 liàng, 便 biàn, 种 zhǒng, 转 zhuǎn, 只 zhǐ.
 const std::pair<const char*, const char*> kPolyphones[] = {
-    {"车行道", "che1 xing2 dao4"}, {"目的地", "mu4 di4 di4"}, {"倒计时", "dao4 ji4 shi2"},
-    {"银行", "yin2 hang2"},        {"行业", "hang2 ye4"},     {"行长", "hang2 zhang3"},
-    {"行列", "hang2 lie4"},        {"行情", "hang2 qing2"},   {"家长", "jia1 zhang3"},
-    {"校长", "xiao4 zhang3"},      {"队长", "dui4 zhang3"},   {"站长", "zhan4 zhang3"},
-    {"会长", "hui4 zhang3"},       {"部长", "bu4 zhang3"},    {"生长", "sheng1 zhang3"},
-    {"增长", "zeng1 zhang3"},      {"成长", "cheng2 zhang3"}, {"长大", "zhang3 da4"},
-    {"重新", "chong2 xin1"},       {"重合", "chong2 he2"},    {"重复", "chong2 fu4"},
-    {"重叠", "chong2 die2"},       {"重启", "chong2 qi3"},    {"重返", "chong2 fan3"},
-    {"重建", "chong2 jian4"},      {"发还", "fa1 huan2"},     {"归还", "gui1 huan2"},
-    {"偿还", "chang2 huan2"},      {"退还", "tui4 huan2"},    {"还清", "huan2 qing1"},
-    {"还车", "huan2 che1"},        {"还款", "huan2 kuan3"},   {"还贷", "huan2 dai4"},
-    {"还原", "huan2 yuan2"},       {"不得", "bu4 de2"},       {"取得", "qu3 de2"},
-    {"获得", "huo4 de2"},          {"得到", "de2 dao4"},      {"得分", "de2 fen1"},
-    {"目的", "mu4 di4"},           {"的确", "di2 que4"},      {"附着", "fu4 zhuo2"},
-    {"着火", "zhao2 huo3"},        {"着陆", "zhuo2 lu4"},     {"了解", "liao3 jie3"},
-    {"空调", "kong1 tiao2"},       {"协调", "xie2 tiao2"},    {"轮差", "lun2 cha1"},
-    {"差速", "cha1 su4"},          {"之差", "zhi1 cha1"},     {"相差", "xiang1 cha1"},
-    {"误差", "wu4 cha1"},          {"差异", "cha1 yi4"},      {"空隙", "kong4 xi4"},
-    {"空闲", "kong4 xian2"},       {"空出", "kong4 chu1"},    {"插空", "cha1 kong4"},
-    {"测量", "ce4 liang2"},        {"商量", "shang1 liang2"}, {"便宜", "pian2 yi2"},
-    {"种植", "zhong4 zhi2"},       {"转速", "zhuan4 su4"},    {"转动", "zhuan4 dong4"},
-    {"空转", "kong1 zhuan4"},      {"打转", "da3 zhuan4"},    {"一只", "yi4 zhi1"},
-    {"两只", "liang3 zhi1"},
+    {"科目的", "ke1 mu4 de5"},   {"车行道", "che1 xing2 dao4"}, {"目的地", "mu4 di4 di4"},
+    {"倒计时", "dao4 ji4 shi2"}, {"银行", "yin2 hang2"},        {"行业", "hang2 ye4"},
+    {"行长", "hang2 zhang3"},    {"行列", "hang2 lie4"},        {"行情", "hang2 qing2"},
+    {"家长", "jia1 zhang3"},     {"校长", "xiao4 zhang3"},      {"队长", "dui4 zhang3"},
+    {"站长", "zhan4 zhang3"},    {"会长", "hui4 zhang3"},       {"部长", "bu4 zhang3"},
+    {"生长", "sheng1 zhang3"},   {"增长", "zeng1 zhang3"},      {"成长", "cheng2 zhang3"},
+    {"长大", "zhang3 da4"},      {"重新", "chong2 xin1"},       {"重合", "chong2 he2"},
+    {"重复", "chong2 fu4"},      {"重叠", "chong2 die2"},       {"重启", "chong2 qi3"},
+    {"重返", "chong2 fan3"},     {"重建", "chong2 jian4"},      {"发还", "fa1 huan2"},
+    {"归还", "gui1 huan2"},      {"偿还", "chang2 huan2"},      {"退还", "tui4 huan2"},
+    {"还清", "huan2 qing1"},     {"还车", "huan2 che1"},        {"还款", "huan2 kuan3"},
+    {"还贷", "huan2 dai4"},      {"还原", "huan2 yuan2"},       {"不得", "bu4 de2"},
+    {"取得", "qu3 de2"},         {"获得", "huo4 de2"},          {"得到", "de2 dao4"},
+    {"得分", "de2 fen1"},        {"目的", "mu4 di4"},           {"的确", "di2 que4"},
+    {"附着", "fu4 zhuo2"},       {"着火", "zhao2 huo3"},        {"着陆", "zhuo2 lu4"},
+    {"了解", "liao3 jie3"},      {"空调", "kong1 tiao2"},       {"协调", "xie2 tiao2"},
+    {"轮差", "lun2 cha1"},       {"差速", "cha1 su4"},          {"之差", "zhi1 cha1"},
+    {"相差", "xiang1 cha1"},     {"误差", "wu4 cha1"},          {"差异", "cha1 yi4"},
+    {"空隙", "kong4 xi4"},       {"空闲", "kong4 xian2"},       {"空出", "kong4 chu1"},
+    {"插空", "cha1 kong4"},      {"测量", "ce4 liang2"},        {"商量", "shang1 liang2"},
+    {"便宜", "pian2 yi2"},       {"种植", "zhong4 zhi2"},       {"转速", "zhuan4 su4"},
+    {"转动", "zhuan4 dong4"},    {"空转", "kong1 zhuan4"},      {"打转", "da3 zhuan4"},
+    {"一只", "yi4 zhi1"},        {"两只", "liang3 zhi1"},
 };
 
 // Characters whose reading the following or preceding character decides, where listing words
 // would never end: 处 is chǔ before 理, 罚, 置 (and after 并, 判, 被), chù for a place; 调 is
 // tiáo when it means adjusting; 为 is wéi ("is", "as") unless it means "for"; 地 is dì, the
 // ground, unless it follows an adverb.
-const QString kChuBefore = QStringLiteral("理罚置以分于警在多一二两三四五六七八九十百千");
+const QString kChuBefore = QStringLiteral("理罚置以分于警在多什一二两三四五六七八九十百千");
 const QString kChuAfter = QStringLiteral("并判被");
-const QString kTiaoBefore = QStringLiteral("解整节好低到远高试");
+const QString kTiaoBefore = QStringLiteral("解整节好低到远高试快");
 const QString kTiaoAfter = QStringLiteral("上下微");
 const QStringList kWeiWords = {
     QStringLiteral("为了"), QStringLiteral("为什"), QStringLiteral("为防"),
     QStringLiteral("为避"), QStringLiteral("为减"), QStringLiteral("为提"),
     QStringLiteral("为何"), QStringLiteral("为此"), QStringLiteral("为保")};
 const QString kDiPlace = QStringLiteral("点面方区址名形势段下图上带");
-const QString kDeAdverbEnds = QStringLiteral("续停慢稳渐速断细真缓");
+const QString kDeAdverbEnds = QStringLiteral("续停慢稳渐速断细真缓适确时轻全");
 
 // The syllable after 一 or 不 decides their tone: before a fourth tone 一 and 不 take the
 // second, before any other 一 takes the fourth. 个 counts as the fourth tone it has when stressed.
