@@ -45,6 +45,7 @@ SpeechVoice::SpeechVoice() {
         reason_ = QStringLiteral("未安装语音数据（espeak-ng-data）");
         return;
     }
+    initialised_ = true;
     if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK) {
         reason_ = QStringLiteral("语音合成无法启动");
         return;
@@ -58,6 +59,11 @@ SpeechVoice::SpeechVoice() {
     sampleRate_ = espeak_ng_GetSampleRate();
     if (sampleRate_ <= 0)
         reason_ = QStringLiteral("语音合成无法启动");
+}
+
+SpeechVoice::~SpeechVoice() {
+    if (initialised_)
+        espeak_ng_Terminate();
 }
 
 void SpeechVoice::setRate(int wordsPerMinute) {

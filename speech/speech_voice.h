@@ -17,6 +17,7 @@ public:
     static constexpr int kMaximumRate = 260;
 
     static SpeechVoice& instance();
+    ~SpeechVoice();
     SpeechVoice(const SpeechVoice&) = delete;
     SpeechVoice& operator=(const SpeechVoice&) = delete;
 
@@ -36,6 +37,7 @@ public:
 private:
     SpeechVoice();
 
+    bool initialised_ = false;
     int sampleRate_ = 0;
     int rate_ = kDefaultRate;
     QString reason_;
