@@ -40,6 +40,7 @@ ReadAloud::ReadAloud(TmainFrm& main, AdoConnection& connection, QPushButton* com
     connect(&main_, &TmainFrm::readAloudRequested, this, &ReadAloud::toggle);
     connect(&main_, &TmainFrm::answerSaved, this, &ReadAloud::stop);
     connect(&main_, &TmainFrm::exerciseEnded, this, &ReadAloud::stop);
+    connect(&main_, &TmainFrm::paperHandedIn, this, &ReadAloud::stop);
     connect(&main_, &TmainFrm::exerciseStarted, this,
             [this] { runHandler([&] { loadSettings(); }); });
     connect(&main_, &TmainFrm::questionShown, this, [this](int, int id) {
