@@ -62,7 +62,7 @@ const QString kFourthTone = QStringLiteral(
 const QString kOtherTones = QStringLiteral(
     "些人场天头小手挡方时根直种般觉角起车轴周坡考合只与仅传低停允全减出分前包压参及可同含"
     "听多妨容少属平应开影得执承拉服来熄猛理生相稳符管给缴罚能良足跟踩违随需高鸣清超不一些年"
-    "条张百千秒米刹氧眼醒转紧知宜倚拳采予点");
+    "条张百千秒米刹氧眼醒转紧知宜倚拳采予点长离吸名");
 // After these 一 is a numeral read on its own (第一, 统一, 科目一, 十一), whatever follows;
 // before these it is a date, a gear or a digit of a number (一月一日, 一挡, 一点五). 之一 is
 // plain too, unless a number goes on (百分之一百).
