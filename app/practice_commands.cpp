@@ -19,6 +19,8 @@ PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
     wrongBookButton_->setObjectName(QStringLiteral("wrongBookPracticeButton"));
     recordButton_ = new QPushButton(QStringLiteral("学习记录(&R)"), window);
     recordButton_->setObjectName(QStringLiteral("recordButton"));
+    helpButton_ = new QPushButton(QStringLiteral("帮助(&B)"), window);
+    helpButton_->setObjectName(QStringLiteral("additionsHelpButton"));
     readAloudButton_ = new QPushButton(QStringLiteral("朗读题目(9)"), window);
     readAloudButton_->setObjectName(QStringLiteral("readAloudButton"));
     readAloudSettingsButton_ = new QPushButton(QStringLiteral("朗读设置"), window);
@@ -41,19 +43,24 @@ PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
     connect(wrongBookButton_, &QPushButton::clicked, this,
             &PracticeCommands::wrongBookPracticeRequested);
     connect(recordButton_, &QPushButton::clicked, this, &PracticeCommands::recordRequested);
+    connect(helpButton_, &QPushButton::clicked, this, &PracticeCommands::helpRequested);
 
     // Alt with the underlined letter presses a command wherever the focus is, as the window's
     // own commands do, also while the question panel is up.
-    const std::pair<Qt::Key, QPushButton*> accelerators[] = {
-        {Qt::Key_Z, chapterButton_}, {Qt::Key_W, wrongBookButton_}, {Qt::Key_R, recordButton_}};
+    const std::pair<QKeyCombination, QPushButton*> accelerators[] = {
+        {Qt::ALT | Qt::Key_Z, chapterButton_},
+        {Qt::ALT | Qt::Key_W, wrongBookButton_},
+        {Qt::ALT | Qt::Key_R, recordButton_},
+        {Qt::ALT | Qt::Key_B, helpButton_},
+        {QKeyCombination(Qt::Key_F1), helpButton_}};
     for (const auto& [key, button] : accelerators) {
         button->setShortcut(QKeySequence());
-        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), window);
+        auto* shortcut = new QShortcut(QKeySequence(key), window);
         QPushButton* target = button;
         connect(shortcut, &QShortcut::activated, target, [target] { target->click(); });
     }
-    for (QPushButton* button : {chapterButton_, wrongBookButton_, recordButton_, readAloudButton_,
-                                readAloudSettingsButton_}) {
+    for (QPushButton* button : {chapterButton_, wrongBookButton_, recordButton_, helpButton_,
+                                readAloudButton_, readAloudSettingsButton_}) {
         // The key map answers the digit keys; a focused button must not take Space or Enter
         // from the question panel either.
         button->setFocusPolicy(Qt::NoFocus);

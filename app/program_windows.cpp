@@ -26,21 +26,31 @@ ProgramWindows::ProgramWindows()
         runHandler([&] { recordHandIn(dataModule.ADOConnection1.database(), result); });
     });
 
-    QObject::connect(
-        practiceCommands, &PracticeCommands::chapterPracticeRequested, &main,
-        [this](int chapter) { runHandler([&] { main.ChapterPracticeClick(chapter); }); });
+    // The pane names the list a practice runs on; it learns which before the practice starts.
+    QObject::connect(practiceCommands, &PracticeCommands::chapterPracticeRequested, &main,
+                     [this](int chapter) {
+                         studyPane.setNextPracticeList(PracticeList::Chapter, chapter);
+                         runHandler([&] { main.ChapterPracticeClick(chapter); });
+                         studyPane.setNextPracticeList(PracticeList::WholeBank);
+                     });
     QObject::connect(practiceCommands, &PracticeCommands::wrongBookPracticeRequested, &main,
-                     [this] { runHandler([&] { main.WrongBookPracticeClick(); }); });
+                     [this] {
+                         studyPane.setNextPracticeList(PracticeList::WrongBook);
+                         runHandler([&] { main.WrongBookPracticeClick(); });
+                         studyPane.setNextPracticeList(PracticeList::WholeBank);
+                     });
     QObject::connect(practiceCommands, &PracticeCommands::recordRequested, &record, [this] {
         runHandler([&] {
             record.show();
             record.raise();
         });
     });
+    QObject::connect(practiceCommands, &PracticeCommands::helpRequested, &additionsHelp,
+                     &AdditionsHelp::popUp);
     for (QPushButton* button :
          {practiceCommands->chapterButton(), practiceCommands->wrongBookButton(),
-          practiceCommands->recordButton(), practiceCommands->readAloudButton(),
-          practiceCommands->readAloudSettingsButton()}) {
+          practiceCommands->recordButton(), practiceCommands->helpButton(),
+          practiceCommands->readAloudButton(), practiceCommands->readAloudSettingsButton()}) {
         sidePanel.addCommand(button);
     }
 

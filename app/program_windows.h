@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/additions_help.h"
 #include "app/main_window.h"
 #include "app/practice_commands.h"
 #include "app/read_aloud.h"
@@ -13,8 +14,8 @@
 // The program's windows, created in start-up order and living until the process ends: the
 // main window first (so it is the main window) with the panel right of its layout, then the
 // settings dialog, the data module and the wrong-answer list, then what the original lacks:
-// the study pane, the practice commands and the learning record. This is the one place where
-// they meet: no window knows another, each announces what happened and the constructor
+// the study pane, the practice commands, the learning record and the help on them. This is the one
+// place where they meet: no window knows another, each announces what happened and the constructor
 // connects the announcements, so a new window joins by connecting here.
 struct ProgramWindows {
     ProgramWindows();
@@ -27,5 +28,6 @@ struct ProgramWindows {
     StudyPane studyPane{dataModule.ADOConnection1};
     PracticeCommands* practiceCommands = nullptr; // owned by the main window
     RecordWindow record;
+    AdditionsHelp additionsHelp{&main};
     ReadAloud* readAloud = nullptr; // owned by the main window
 };

@@ -2,6 +2,7 @@
 
 #include "app/study_widgets.h"
 #include "exam/answer_visibility.h"
+#include "exam/exercise_title.h"
 #include "exam/study_texts.h"
 
 #include <QHash>
@@ -22,6 +23,9 @@ class StudyPane : public QWidget {
 public:
     explicit StudyPane(AdoConnection& connection, QWidget* parent = nullptr);
 
+    // Which list the next sequential practice runs on, for its title; whoever starts a
+    // practice on a list of its own says so first, and WholeBank again after.
+    void setNextPracticeList(PracticeList list, int chapter = 0);
     // The exercise's settings as the window loaded them, and its questions in order.
     void startExercise(int examMode, int ifShow, int ifJump, const QList<int>& ids);
     void showQuestion(int curNum, int curId);
@@ -32,6 +36,8 @@ public:
     void endExercise();
     // The start screen's line, read again for the bank in use.
     void showBank();
+    // A line under the start screen's, such as the news of a bank brought in at start-up.
+    void setStartNotice(const QString& line);
 
     AnswerSheet* sheet() const { return sheet_; }
     AnswerWindow* answerWindow() const { return answerWindow_; }
@@ -68,6 +74,13 @@ private:
     QVector<AnswerAndMark> rows_;
     QHash<int, int> indexOfId_;
     int current_ = -1;
-    // The answer just given stays in view across the automatic advance to the next question.
-    bool keepAcrossAdvance_ = false;
+    PracticeList nextList_ = PracticeList::WholeBank;
+    int nextChapter_ = 0;
+    // The question answered last, until the learner moves on by hand; the answer stays in view
+    // across the automatic advance to the next question.
+    int justAnswered_ = -1;
+    bool advancing_ = false;
+    // The question whose answer the pane shows; -1 while it shows a hint.
+    int showing_ = -1;
+    QString startNotice_;
 };

@@ -163,6 +163,14 @@ QString spellNumbers(const QString& shown) {
     });
     static const QRegularExpression range(QStringLiteral("(\\d)\\s*[-~～—]\\s*(\\d)"));
     text.replace(range, QStringLiteral("\\1至\\2"));
+    // A number plate (川A·12345) is read sign by sign, as a telephone number is.
+    static const QRegularExpression plate(QStringLiteral("([A-Z])\\s*[·•・]\\s*([0-9A-Z]{4,6})"));
+    text = replaceAll(text, plate, [](const QRegularExpressionMatch& m) {
+        QString signs = m.captured(1);
+        for (const QChar sign : m.captured(2))
+            signs += sign.isDigit() ? chineseDigits(QString(sign), true) : QString(sign);
+        return signs;
+    });
     // Standards are named by their digits: GB 5768 is 五七六八, not five thousand and more.
     static const QRegularExpression standard(QStringLiteral("(GB(?:/T)?)\\s*(\\d+)"));
     text = replaceAll(text, standard, [](const QRegularExpressionMatch& m) {

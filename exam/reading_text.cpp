@@ -13,7 +13,7 @@ QString punctuationAsPauses(const QString& text) {
     QString result = text;
     for (const char16_t pause : {u'（', u'）', u'(', u')', u'、', u'—', u'［', u'］', u'[', u']'})
         result.replace(QChar(pause), QStringLiteral("，"));
-    for (const char16_t silent : {u'“', u'”', u'"', u'《', u'》', u'‘', u'’', u'\''})
+    for (const char16_t silent : {u'“', u'”', u'"', u'《', u'》', u'‘', u'’', u'\'', u'·'})
         result.remove(QChar(silent));
     result.replace(QStringLiteral("……"), QStringLiteral("。"));
     result.replace(QChar(u'…'), QStringLiteral("。"));

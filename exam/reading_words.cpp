@@ -58,7 +58,7 @@ const QString kDeAdverbEnds = QStringLiteral("续停慢稳渐速断细真缓适�
 // of the banks, 个 counted as the fourth tone it has when stressed; a character in neither list
 // (a toneless one such as 的, or one the banks did not have) leaves the tone undecided.
 const QString kFourthTone = QStringLiteral(
-    "万上下不业丧个为义乐乱事二互亮亿介付代令件价任份众会伴似但位住作佩例侧便促信倍倒"
+    "概万上下不业丧个为义乐乱事二互亮亿介付代令件价任份众会伴似但位住作佩例侧便促信倍倒"
     "候借倡倦做傍像兆克兑入六共具内册再冒冠况冻净切划列创判利到制刺刻剂剧剩副力劝办务"
     "劣动助励势勒化半卖占卧印却卸历厉厕厚去县又受变句另叫右叶号叹各吊后向吓告呛味命哨"
     "售喂善嗜器噪四困固在地坏坐块坝坠垛垢垫域堑塑境处备复夏外夜够大太套妇姓孕字季定客"
@@ -75,7 +75,7 @@ const QString kFourthTone = QStringLiteral(
     "量鉴钓钝钥铺链锈错键镇镜闭问闷闹阈阔队附际降限院陷隙障隧雾震露静靠面项顺顾顿预"
     "颤饰馈驻驾验骗骤默");
 const QString kOtherTones = QStringLiteral(
-    "干闯驶一七三与专且东丝丢两严中临主举久之乌乎乏乘九也习乡书买乳予争于亏五些亡交产享亲人"
+    "履干闯驶一七三与专且东丝丢两严中临主举久之乌乎乏乘九也习乡书买乳予争于亏五些亡交产享亲人"
     "什仅仍从仓他以仪仰仿企伍伏休优伞传伤伪估伸低体何余你使供依侵俗保修俯倚值倾假偏停"
     "偶偿储催儿允元充先光免全八公关兵其典养兼写农冬冰冲决冷准凉凌减凝几凭凸凹出击刀分"
     "刑则刚初别刮刷刹削前剐割功加劫劳勉勘勤勾匀包匙匝区医十千升午华协单南卡危即卷厂压"

@@ -26,7 +26,7 @@ packages=(
 if [ "$mode" = test ]; then
     # The end-to-end tests drive the program in a real X server with real key presses, install
     # it, check its desktop entry and metainfo, and build and install its Debian package.
-    packages+=(xvfb openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev file)
+    packages+=(xvfb openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev file lintian man-db)
 fi
 
 # shellcheck source=install_packages.sh
