@@ -1,6 +1,7 @@
 #include "app/fixed_border.h"
 #include "app/program_lock.h"
 #include "app/program_windows.h"
+#include "app/quit_signals.h"
 #include "app/shipped_bank.h"
 #include "app/test_driver.h"
 #include "app/xundral_application.h"
@@ -9,6 +10,9 @@
 
 int main(int argc, char* argv[]) {
     XundralApplication app(argc, argv);
+    // From here a logout or a closed terminal ends the program the usual way, through the
+    // destructors below: the windows close the database, then the lock is given up.
+    const QuitSignals quitSignals;
     answerBoxesForTestsIfAsked();
     // Held until the program ends, so that no second program and no bank tool writes to the
     // database under this one.
@@ -21,7 +25,8 @@ int main(int argc, char* argv[]) {
     runHandler([&] { bankUpdate = bringInNewerShippedBank(); });
     ProgramWindows windows;
     if (bankUpdate.updated)
-        windows.studyPane.setStartNotice(bankUpdateLine(bankUpdate.version, bankUpdate.newQuestions));
+        windows.studyPane.setStartNotice(
+            bankUpdateLine(bankUpdate.version, bankUpdate.newQuestions));
     showFixedFillingTheScreen(windows.main);
     startTestDriverIfAsked(windows.main);
     return XundralApplication::exec();

@@ -19,7 +19,7 @@ BankUpdate bringInNewerShippedBank() {
     if (!QFileInfo(shippedPath).isFile() || !QFileInfo(learnerPath).isFile())
         return {};
     const QString key = QString::fromLatin1(kExamDatabasePassword);
-    SqliteDatabase shipped(shippedPath, key, SqliteDatabase::OpenMode::ExistingOnly);
+    SqliteDatabase shipped(shippedPath, key, SqliteDatabase::OpenMode::ReadOnly);
     SqliteDatabase learner(learnerPath, key, SqliteDatabase::OpenMode::ExistingOnly);
     return bringInShippedBank(learner, shipped);
 }

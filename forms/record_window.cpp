@@ -2,6 +2,7 @@
 
 #include "data/program_version.h"
 #include "data/sqlite_database.h"
+#include "data/write_target_guard.h"
 #include "exam/record_summary.h"
 #include "forms/message_box.h"
 #include "forms/paper_table_model.h"
@@ -13,7 +14,9 @@
 #include <QChartView>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -290,15 +293,21 @@ void RecordWindow::fillChapterChart(const std::vector<ChapterSum>& sums) {
 }
 
 bool RecordWindow::exportPapers(const QString& path, QString* error) const {
-    std::vector<PaperLine> papers = newestPapers(database_(), QString(), 0, -1);
-    std::reverse(papers.begin(), papers.end());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(papersCsv(papers)) < 0 || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString());
-        return false;
+    QString refused = refusedWriteTarget(path, database_().path());
+    if (!refused.isEmpty()) {
+        refused =
+            QStringLiteral("不能写入文件 %1：%2。").arg(QDir::toNativeSeparators(path), refused);
+    } else {
+        std::vector<PaperLine> papers = newestPapers(database_(), QString(), 0, -1);
+        std::reverse(papers.begin(), papers.end());
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write(papersCsv(papers)) >= 0 && file.commit())
+            return true;
+        refused = QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString());
     }
-    return true;
+    if (error)
+        *error = refused;
+    return false;
 }
 
 void RecordWindow::askAndExport() {
@@ -309,9 +318,23 @@ void RecordWindow::askAndExport() {
     // Names only: the detail view's file kinds and dates come in the machine's language and
     // date format, not the learner's.
     dialog.setViewMode(QFileDialog::List);
+    // Qt's own "replace?" would come before the guard could refuse the database; ours comes after.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const QString path = dialog.selectedFiles().constFirst();
+    exportChosenFile(dialog.selectedFiles().constFirst());
+}
+
+void RecordWindow::exportChosenFile(const QString& path) {
+    // A refused file is refused before any question: "replace the database?" is never asked.
+    const bool refused = !refusedWriteTarget(path, database_().path()).isEmpty();
+    if (!refused && QFileInfo::exists(path) &&
+        MessageBox::show(
+            this,
+            {QStringLiteral("学习记录"),
+             QStringLiteral("文件 %1 已经存在，要替换它吗？").arg(QDir::toNativeSeparators(path)),
+             MessageBox::Buttons::YesNo}) != MessageBox::Result::Yes)
+        return;
     QString error;
     if (exportPapers(path, &error)) {
         SqliteDatabase& database = database_();

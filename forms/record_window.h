@@ -36,6 +36,8 @@ public:
     // Writes the papers of both banks to `path` as CSV; false with `error` set when the file
     // cannot be written.
     bool exportPapers(const QString& path, QString* error) const;
+    // What the export button does once a file is chosen: refuse, ask to replace, write, say so.
+    void exportChosenFile(const QString& path);
 
 signals:
     void closed();
