@@ -2,6 +2,7 @@
 // config's refusals.
 #include "tests/bank_tool/tool_run.h"
 #include "tests/support/test_data.h"
+#include "tools/bank_tool/default_database.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -16,6 +17,39 @@ private slots:
     }
     void cleanup() { folder_.reset(); }
 
+    // Left out, the database is the learner's copy on an installed program (never the shipped
+    // file the next package replaces) and the folder's own on a portable copy.
+    void choosesTheDefaultDatabase_data() {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("learnerCopyMade");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("portable") << false << false << "program/db/exam.mdb" << true;
+        QTest::newRow("installed") << true << true << "data/db/exam.mdb" << true;
+        QTest::newRow("installed, never started") << true << false << "data/db/exam.mdb" << false;
+    }
+    void choosesTheDefaultDatabase() {
+        QFETCH(bool, installed);
+        QFETCH(bool, learnerCopyMade);
+        QFETCH(QString, expected);
+        QFETCH(bool, exists);
+        const QTemporaryDir root;
+        const QDir dir(root.path());
+        dir.mkpath(QStringLiteral("program/db"));
+        writeFile(dir.filePath(QStringLiteral("program/db/exam.mdb")), "shipped");
+        if (installed)
+            writeFile(dir.filePath(QStringLiteral("program/installed-copy")), "");
+        if (learnerCopyMade) {
+            dir.mkpath(QStringLiteral("data/db"));
+            writeFile(dir.filePath(QStringLiteral("data/db/exam.mdb")), "learner");
+        }
+        const DefaultDatabase chosen = chooseDefaultDatabase(
+            dir.filePath(QStringLiteral("program")), dir.filePath(QStringLiteral("data")));
+        QCOMPARE(chosen.path, dir.filePath(expected));
+        QCOMPARE(chosen.learnersCopy, installed);
+        QCOMPARE(chosen.exists, exists);
+    }
+
     void refusesBadUsage_data() {
         QTest::addColumn<QStringList>("arguments"); // DB stands for the fixture database
         QTest::addColumn<int>("code");
@@ -23,8 +57,8 @@ private slots:
         QTest::newRow("nothing") << QStringList{} << 2
                                  << "xundral-bank: no command given\nTry 'xundral-bank --help'.\n";
         QTest::newRow("unknown command") << QStringList{"frob"} << 2 << "unknown command 'frob'";
-        QTest::newRow("too few") << QStringList{"check"} << 2
-                                 << "check takes 1 argument(s): check DB";
+        QTest::newRow("too few") << QStringList{"export", "DB"} << 2
+                                 << "export takes 3 argument(s): export DB BANK FILE.csv";
         QTest::newRow("too many") << QStringList{"export", "DB", "C"} << 2
                                   << "export takes 3 argument(s): export DB BANK FILE.csv";
         QTest::newRow("unknown option")

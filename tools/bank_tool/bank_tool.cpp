@@ -6,9 +6,7 @@
 #include "tools/bank_tool/default_database.h"
 
 #include <QDir>
-#include <QHash>
 
-#include <algorithm>
 #include <exception>
 
 namespace {
@@ -38,21 +36,24 @@ int wholeNumberArgument(const QString& text, const char* name, int smallest) {
     return value;
 }
 
-// How many words each command takes with its database named; one fewer means "the default".
-bool leavesDatabaseOut(const QString& command, qsizetype words) {
-    static const QHash<QString, QList<qsizetype>> withDatabase = {
-        {QStringLiteral("check"), {2}},
-        {QStringLiteral("export"), {4}},
-        {QStringLiteral("import"), {4}},
-        {QStringLiteral("config"), {2, 4}},
-        {QStringLiteral("stats"), {2}}};
-    const auto counts = withDatabase.value(command);
-    return std::any_of(counts.begin(), counts.end(),
-                       [words](qsizetype count) { return words == count - 1; });
+// A command line that leaves its database out: one word fewer than with it, and (where the
+// word after the command could be either) that word is not a database but what follows one.
+bool leavesDatabaseOut(const QStringList& arguments) {
+    const QString& command = arguments.front();
+    const qsizetype words = arguments.size();
+    if (command == QLatin1String("check") || command == QLatin1String("stats"))
+        return words == 1;
+    if (command == QLatin1String("export") || command == QLatin1String("import"))
+        return words == 3 && isBankTable(arguments.at(1));
+    if (command == QLatin1String("config")) {
+        bool number = false;
+        return words == 1 || (words == 3 && (arguments.at(1).toInt(&number), number));
+    }
+    return false;
 }
 
 QStringList withDefaultDatabase(QStringList arguments, QTextStream& err) {
-    if (arguments.isEmpty() || !leavesDatabaseOut(arguments.front(), arguments.size()))
+    if (arguments.isEmpty() || !leavesDatabaseOut(arguments))
         return arguments;
     const DefaultDatabase database = defaultDatabase();
     if (!database.exists && database.learnersCopy)
