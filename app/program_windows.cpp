@@ -38,9 +38,13 @@ ProgramWindows::ProgramWindows()
                      &AdditionsHelp::popUp);
     for (QPushButton* button :
          {practiceCommands->chapterButton(), practiceCommands->wrongBookButton(),
-          practiceCommands->recordButton(), practiceCommands->helpButton()}) {
+          practiceCommands->recordButton(), practiceCommands->helpButton(),
+          practiceCommands->readAloudButton(), practiceCommands->readAloudSettingsButton()}) {
         sidePanel.addCommand(button);
     }
+
+    readAloud = new ReadAloud(main, dataModule.ADOConnection1, practiceCommands->readAloudButton(),
+                              practiceCommands->readAloudSettingsButton());
 
     sidePanel.setPane(&studyPane);
     StudyPane* pane = &studyPane;

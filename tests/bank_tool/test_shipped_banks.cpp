@@ -7,6 +7,7 @@
 #include "tests/support/test_data.h"
 #include "tools/bank_tool/bank_rules.h"
 #include "tools/bank_tool/check_report.h"
+#include "tools/bank_tool/commands.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,6 +88,21 @@ private slots:
         for (const BankReport& bank : report_.banks)
             problems += bank.problems;
         verifyNoFailures(problems);
+    }
+
+    // The read-aloud voice says every question without a known risk (xundral-bank speak-check).
+    void readAloudWithoutKnownRisks() {
+        QVERIFY2(buildError_.isEmpty(), qPrintable(buildError_));
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        const int code = speakCheckCommand(dir_.path() + QStringLiteral("/db/exam.mdb"), false,
+                                           ToolStreams{outStream, errStream});
+        outStream.flush();
+        errStream.flush();
+        QVERIFY2(code == 0, qPrintable(out + err));
+        QVERIFY2(out.endsWith(QStringLiteral(" 0 at risk\n")), qPrintable(out));
     }
 
     void bankSizes() {
