@@ -2,6 +2,7 @@
 
 #include "data/answer_code.h"
 #include "data/bank_source.h"
+#include "data/bank_table.h"
 
 #include <QString>
 
@@ -22,15 +23,17 @@ struct QuestionRow {
     int stlx = 0; // 1 true/false, 2 single choice
     int stbh = 0; // number within the chapter
     QString jx;   // explanation; empty for none
+    QString zt;   // topics, blank-separated (data/topics.h); empty for none yet
+    QString zsd;  // fact key: the rule the question tests
+    QString bs;   // variant note: why this is a deliberate second side of its fact
+    QString yd;   // settled notes, one a line: "PARTNER-FACT-KEY why both stay"
 };
 
-inline constexpr const char* kPictureFolder = "pic";
+// The columns after STBH, in table and CSV order; a file of an earlier version lacks some or
+// all of them and reads them as empty.
+inline constexpr const char* kBankTextColumnsAfterStbh[] = {"JX", "ZT", "ZSD", "BS", "YD"};
 
-// Bank names are spliced into SQL text, so nothing but these two may ever reach it.
-inline constexpr const char* kBankTables[] = {"B2", "C"};
-bool isBankTable(const QString& name);
-// The name itself, for splicing; throws DbError for anything but a bank table.
-QString bankTable(const QString& name);
+inline constexpr const char* kPictureFolder = "pic";
 
 // Orders chapter by chapter, true/false before single choice, keeping file order otherwise,
 // and numbers the ids so that every chapter's ids run without a gap.

@@ -61,7 +61,7 @@ PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable
     SqliteStatement mocks(database, QStringLiteral("SELECT count(*) FROM PAPER_RECORD "
                                                    "WHERE BANK = ? AND EXAM_MODE = ?"));
     mocks.bind(1, bankTable);
-    mocks.bind(2, int(ExamMode::MockExam));
+    mocks.bind(2, examModeCode(ExamMode::MockExam));
     mocks.step();
     evidence.mockExams = mocks.value(0).toInt();
     return evidence;

@@ -143,11 +143,18 @@ private slots:
         database.execScript(QStringLiteral("INSERT INTO SYS_CFG VALUES (1, 2);"
                                            "INSERT INTO SYS_CFG VALUES (2, 1);"));
         const QString bank = QStringLiteral("C");
-        recordAnswer(database, bank, ExamMode::SequentialPractice, 1, true, kMonday);
-        recordAnswer(database, bank, ExamMode::SequentialPractice, 1, false, kMonday.addDays(2));
-        recordAnswer(database, bank, ExamMode::SequentialPractice, 3, true, kMonday);
+        LearningRecorder recorder;
+        const auto answer = [&](ExamMode mode, int id, bool right, const QDateTime& at,
+                                bool newOnShowing = true) {
+            recorder.answerStored(database, {bank, mode, id, 1, right, newOnShowing, at});
+        };
+        answer(ExamMode::SequentialPractice, 1, true, kMonday);
+        answer(ExamMode::SequentialPractice, 1, false, kMonday.addDays(2));
+        answer(ExamMode::SequentialPractice, 3, true, kMonday);
+        // The same right answer given again on one showing is not a second review.
+        answer(ExamMode::SequentialPractice, 3, true, kMonday, false);
         // A mock exam's answers count at hand-in, not one by one.
-        recordAnswer(database, bank, ExamMode::MockExam, 4, true, kMonday);
+        answer(ExamMode::MockExam, 4, true, kMonday);
 
         // The state follows the question when a re-import renumbers it.
         database.execScript(QStringLiteral("UPDATE C SET ID = ID + 10;"));

@@ -74,7 +74,9 @@ int dispatch(QStringList arguments, ToolStreams streams) {
     for (const QString& argument : arguments) {
         // "-5" is a number for config to refuse with a clearer message, not an option.
         if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1 &&
-            !argument.at(1).isDigit())
+            !argument.at(1).isDigit() &&
+            !(argument == QLatin1String("--all") &&
+              arguments.front() == QLatin1String("speak-check")))
             throw UsageError(QStringLiteral("unknown option '%1'").arg(argument));
     }
     const QString command = arguments.front();
@@ -104,6 +106,12 @@ int dispatch(QStringList arguments, ToolStreams streams) {
         expectArguments(arguments, 2, "stats DB");
         return statsCommand(arguments.at(1), streams);
     }
+    if (command == QLatin1String("speak-check")) {
+        const bool verbose = arguments.size() == 3 && arguments.at(2) == QLatin1String("--all");
+        if (!verbose)
+            expectArguments(arguments, 2, "speak-check DB [--all]");
+        return speakCheckCommand(arguments.at(1), verbose, streams);
+    }
     throw UsageError(QStringLiteral("unknown command '%1'").arg(command));
 }
 
@@ -118,10 +126,11 @@ QString bankToolHelp() {
         "(db/exam.mdb in the program folder). BANK is B2 (large truck) or C (small car).\n"
         "\n"
         "  check DB                 check both banks, SYS_CFG and sysparam; print a\n"
-        "                           summary per chapter\n"
+        "                           summary per chapter, a test-wise answerer's rate\n"
+        "                           and the questions per topic\n"
         "  export DB BANK FILE.csv  write a bank as CSV: UTF-8 with a byte order mark, a\n"
-        "                           header row, one column per table column (JX, the\n"
-        "                           explanation, last); FILE.csv must be a regular file\n"
+        "                           header row, one column per table column (JX, ZT,\n"
+        "                           ZSD, BS, YD last); FILE.csv must be a regular file\n"
         "                           or new, and not the database\n"
         "  import DB BANK FILE.csv  replace a bank from CSV; nothing changes unless every\n"
         "                           record is sound and SYS_CFG still fits\n"
@@ -130,6 +139,11 @@ QString bankToolHelp() {
         "                           count must fit the chapter in both banks\n"
         "  stats DB                 print the learner's record: every handed-in paper,\n"
         "                           readiness, accuracy per chapter, wrong-question books\n"
+        "  speak-check DB [--all]   render what the read-aloud voice says for every\n"
+        "                           question and report known risks (a polyphone the\n"
+        "                           table missed, an undecided tone of 一 or 不, a mark\n"
+        "                           without a Mandarin reading, English); --all also\n"
+        "                           prints every reading with its phonemes\n"
         "\n"
         "import and config with a COUNT write to the database: they refuse while a running\n"
         "Xundral holds it (the lock file DB.lock beside it). check, export and config DB\n"
@@ -141,9 +155,19 @@ QString bankToolHelp() {
         "so that each chapter's ids run without a gap, and sets every MARK to 5. It keeps\n"
         "sysparam, SYS_CFG and the other bank, and empties the stored paper (S_MARK,\n"
         "EXAM_TEMP), whose ids would now name other questions. It reads a regular file of\n"
-        "at most 64 MB, with or without the JX column (a file without it leaves every\n"
-        "explanation empty). A text holds at most 260 characters in TP, 4000 in STNR, 2000\n"
-        "in each of DA1 to DA4 and 8000 in JX.\n"
+        "at most 64 MB, with all columns or without some of the last ones (JX, ZT, ZSD,\n"
+        "BS, YD, left off from the end; what a file lacks stays empty). A text holds at\n"
+        "most 260 characters in TP, 4000 in STNR, 2000 in each of DA1 to DA4 and in BS,\n"
+        "8000 in JX and YD, 200 in ZT and ZSD.\n"
+        "\n"
+        "ZT holds one to three topics separated by a blank, ZSD the fact key of the rule\n"
+        "the question tests, BS why a question is a deliberate variant of the other one\n"
+        "with its fact key, YD a reader's settled notes, one a line: the other\n"
+        "question's fact key, a blank, and why both stay (bank/FORMAT.md). check refuses\n"
+        "a missing, unknown or fourth topic, a missing fact key, a fact key of two\n"
+        "questions unless both are variants (at most two), and lists for a reader the\n"
+        "pairs no note settles: two questions on one picture, or a right choice that\n"
+        "stands in another question's stem. Import takes these columns as they are.\n"
         "\n"
         "A text that a spreadsheet would take for a formula (one that starts with =, +, -,\n"
         "@, a tab or a carriage return) is exported with an apostrophe in front; the import\n"
