@@ -21,6 +21,10 @@ PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
     recordButton_->setObjectName(QStringLiteral("recordButton"));
     helpButton_ = new QPushButton(QStringLiteral("帮助(&B)"), window);
     helpButton_->setObjectName(QStringLiteral("additionsHelpButton"));
+    readAloudButton_ = new QPushButton(QStringLiteral("朗读题目(9)"), window);
+    readAloudButton_->setObjectName(QStringLiteral("readAloudButton"));
+    readAloudSettingsButton_ = new QPushButton(QStringLiteral("朗读设置"), window);
+    readAloudSettingsButton_->setObjectName(QStringLiteral("readAloudSettingsButton"));
 
     chapterMenu_ = new QMenu(window);
     chapterMenu_->setObjectName(QStringLiteral("chapterMenu"));
@@ -55,7 +59,8 @@ PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
         QPushButton* target = button;
         connect(shortcut, &QShortcut::activated, target, [target] { target->click(); });
     }
-    for (QPushButton* button : {chapterButton_, wrongBookButton_, recordButton_, helpButton_}) {
+    for (QPushButton* button : {chapterButton_, wrongBookButton_, recordButton_, helpButton_,
+                                readAloudButton_, readAloudSettingsButton_}) {
         // The key map answers the digit keys; a focused button must not take Space or Enter
         // from the question panel either.
         button->setFocusPolicy(Qt::NoFocus);

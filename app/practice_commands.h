@@ -21,6 +21,9 @@ public:
     QPushButton* wrongBookButton() const { return wrongBookButton_; }
     QPushButton* recordButton() const { return recordButton_; }
     QPushButton* helpButton() const { return helpButton_; }
+    // Key 9 is the key of reading aloud; these carry no accelerator.
+    QPushButton* readAloudButton() const { return readAloudButton_; }
+    QPushButton* readAloudSettingsButton() const { return readAloudSettingsButton_; }
     QMenu* chapterMenu() const { return chapterMenu_; }
 
 signals:
@@ -34,5 +37,7 @@ private:
     QPushButton* wrongBookButton_ = nullptr;
     QPushButton* recordButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
+    QPushButton* readAloudButton_ = nullptr;
+    QPushButton* readAloudSettingsButton_ = nullptr;
     QMenu* chapterMenu_ = nullptr;
 };

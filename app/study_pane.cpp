@@ -4,8 +4,7 @@
 #include "app/answer_window.h"
 #include "data/ado_connection.h"
 #include "data/answer_code.h"
-#include "exam/bank_name.h"
-#include "exam/exercise_kind.h"
+#include "exam/exercise.h"
 #include "exam/exercise_title.h"
 #include "forms/font_faces.h"
 
@@ -70,15 +69,16 @@ StudyPane::StudyPane(AdoConnection& connection, QWidget* parent)
 void StudyPane::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The window opens its connection when it is shown, after its children are.
-    QTimer::singleShot(0, this, &StudyPane::showBank);
+    QTimer::singleShot(0, this, &StudyPane::describeBank);
 }
 
-void StudyPane::startExercise(int examMode, int ifShow, int ifJump, const QList<int>& ids) {
+void StudyPane::startExercise(const Exercise& exercise) {
     running_ = true;
-    bank_ = BankName;
-    examMode_ = examMode;
-    ifShow_ = ifShow;
-    ifJump_ = ifJump;
+    bank_ = exercise.bank();
+    examMode_ = exercise.mode();
+    ifShow_ = exercise.settings().ifShow;
+    ifJump_ = exercise.settings().ifJump;
+    const QList<int> ids = exercise.questionIds();
     handedIn_ = false;
     justAnswered_ = -1;
     showing_ = -1;
@@ -182,19 +182,25 @@ void StudyPane::endExercise() {
     advancing_ = false;
     study_->hide();
     sheetBox_->hide();
-    showBank();
+    describeBank();
 }
 
 void StudyPane::setStartNotice(const QString& line) {
     startNotice_ = line;
-    showBank();
+    describeBank();
 }
 
-void StudyPane::showBank() {
+void StudyPane::showBank(const QString& bank) {
+    startBank_ = bank;
+    describeBank();
+}
+
+void StudyPane::describeBank() {
     if (running_)
         return;
     try {
-        QString text = bankSummary(BankName, readChapterSizes(connection_.database(), BankName));
+        QString text =
+            bankSummary(startBank_, readChapterSizes(connection_.database(), startBank_));
         if (!startNotice_.isEmpty())
             text += QLatin1Char('\n') + startNotice_;
         heading_->setText(text);

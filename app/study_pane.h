@@ -11,6 +11,7 @@
 
 class AdoConnection;
 class AnswerSheet;
+class Exercise;
 class AnswerWindow;
 class QLabel;
 
@@ -26,16 +27,16 @@ public:
     // Which list the next sequential practice runs on, for its title; whoever starts a
     // practice on a list of its own says so first, and WholeBank again after.
     void setNextPracticeList(PracticeList list, int chapter = 0);
-    // The exercise's settings as the window loaded them, and its questions in order.
-    void startExercise(int examMode, int ifShow, int ifJump, const QList<int>& ids);
+    // The exercise as it begins: its mode, bank, settings and questions in order.
+    void startExercise(const Exercise& exercise);
     void showQuestion(int curNum, int curId);
     void recordAnswer(int curId, int answerCode);
     void handIn();
     // Key 5: here when the pane is on screen, else in a small window of its own.
     void requestAnswer(int curId);
     void endExercise();
-    // The start screen's line, read again for the bank in use.
-    void showBank();
+    // The start screen's line for the bank in use, "B2" or "C".
+    void showBank(const QString& bank);
     // A line under the start screen's, such as the news of a bank brought in at start-up.
     void setStartNotice(const QString& line);
 
@@ -55,6 +56,7 @@ private:
     void conceal();
     void showAnswerIn(const StudyWidgets& widgets, int index);
     QString placeholder() const;
+    void describeBank();
 
     AdoConnection& connection_;
     QLabel* heading_;
@@ -65,8 +67,9 @@ private:
     AnswerWindow* answerWindow_ = nullptr;
 
     bool running_ = false;
+    QString startBank_ = QStringLiteral("B2");
     QString bank_;
-    int examMode_ = 0;
+    ExamMode examMode_ = ExamMode::SequentialPractice;
     int ifShow_ = 0;
     int ifJump_ = 0;
     bool handedIn_ = false;

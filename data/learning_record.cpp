@@ -1,7 +1,7 @@
 #include "data/learning_record.h"
 
+#include "data/bank_table.h"
 #include "data/db_error.h"
-#include "data/question_rows.h"
 #include "data/sqlite_database.h"
 
 #include <QCryptographicHash>
@@ -10,13 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-// Bank names reach SQL text only after this check: nothing but the two bank tables passes.
-QString checkedBank(const QString& bankTable) {
-    if (!isBankTable(bankTable))
-        throw DbError(QStringLiteral("'%1' is not a question bank").arg(bankTable));
-    return bankTable;
-}
 
 // Paper times are stored as local ISO text, so that a driving school reading the file sees them
 // as the learner did.
@@ -120,7 +113,7 @@ std::vector<ChapterTally> tallyPaperChapters(SqliteDatabase& database, const QSt
                                           "sum(CASE WHEN b.ANSWER = b.MARK THEN 1 ELSE 0 END) "
                                           "FROM S_MARK a, %1 b WHERE a.EXAMID = b.ID "
                                           "GROUP BY b.STZLB1 ORDER BY b.STZLB1")
-                               .arg(checkedBank(bankTable)));
+                               .arg(::bankTable(bankTable)));
     std::vector<ChapterTally> tallies;
     while (select.step())
         tallies.push_back(
@@ -175,7 +168,7 @@ std::vector<BookEntry> readBook(SqliteDatabase& database, const QString& bank) {
 }
 
 std::vector<int> bookQuestionIds(SqliteDatabase& database, const QString& bankTable) {
-    const std::vector<BookEntry> book = readBook(database, checkedBank(bankTable));
+    const std::vector<BookEntry> book = readBook(database, ::bankTable(bankTable));
     if (book.empty())
         return {};
     QHash<QString, int> idByDigest;
@@ -202,7 +195,7 @@ std::vector<int> bookQuestionIds(SqliteDatabase& database, const QString& bankTa
 QString digestOfQuestion(SqliteDatabase& database, const QString& bankTable, int id) {
     SqliteStatement select(
         database, QStringLiteral("SELECT STNR, DA1, DA2, DA3, DA4, TP FROM %1 WHERE ID = ?")
-                      .arg(checkedBank(bankTable)));
+                      .arg(::bankTable(bankTable)));
     select.bind(1, id);
     if (!select.step())
         return QString();

@@ -2,6 +2,7 @@
 
 #include "data/learning_record.h"
 #include "data/question_rows.h"
+#include "data/read_aloud_settings.h"
 #include "data/sqlite_database.h"
 
 namespace {
@@ -48,6 +49,7 @@ void createExamSchema(SqliteDatabase& database) {
                                        "ifshow INTEGER);"));
     createLookupIndexes(database);
     createRecordTables(database);
+    createReadAloudTable(database);
 }
 
 bool hasColumn(SqliteDatabase& database, const QString& table, const QString& column) {
@@ -74,4 +76,5 @@ void migrateExamSchema(SqliteDatabase& database) {
     }
     createLookupIndexes(database);
     createRecordTables(database);
+    createReadAloudTable(database);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exam/exercise_kind.h"
+
 #include <QString>
 
 // Which questions a practice runs on. A new practice mode adds its list here and its name in
@@ -8,7 +10,7 @@ enum class PracticeList { WholeBank, Chapter, WrongBook };
 
 // The exercise running, as far as the learner needs it named.
 struct RunningMode {
-    int examMode = 0; // as exercise_kind.h
+    ExamMode examMode = ExamMode::SequentialPractice;
     PracticeList list = PracticeList::WholeBank;
     int chapter = 0; // 1 to 4 for chapter practice
 };

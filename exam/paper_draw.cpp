@@ -2,8 +2,8 @@
 
 #include "data/ado_connection.h"
 #include "data/ado_query.h"
+#include "data/bank_table.h"
 #include "data/db_error.h"
-#include "exam/bank_name.h"
 #include "exam/paper_random.h"
 #include "exam/question_text.h"
 
@@ -19,9 +19,27 @@ int missesBeforeInOrder(int size) {
     return 16 * size + 64;
 }
 
+// The category's ids in the rotation pool, read once: the draw holds the write lock for its
+// whole run, so nothing but its own inserts changes the pool meanwhile, and looking each
+// candidate up here answers what one probe per candidate would.
+void readPool(AdoQuery& taken, int category, std::unordered_set<int>& inPool) {
+    inPool.clear();
+    taken.close();
+    taken.setSql(QStringLiteral("SELECT EXAMID FROM EXAM_TEMP WHERE STZLB1=?"));
+    taken.bind(1, category);
+    taken.open();
+    for (; !taken.eof(); taken.next()) {
+        const AdoField id = taken.fieldByName(QStringLiteral("EXAMID"));
+        if (!id.isNull())
+            inPool.insert(id.asInteger());
+    }
+    taken.close();
+}
+
 } // namespace
 
-void drawCategory(const DrawQueries& queries, const QString& bankTable, int category, int wanted) {
+void drawCategory(const DrawQueries& queries, const QString& bankTable, CategoryQuota quota) {
+    const int category = quota.category;
     AdoQuery& pool = queries.pool;
     pool.close();
     pool.setSql(QStringLiteral("select count(*) as countnum from exam_temp where STZLB1=?"));
@@ -39,29 +57,12 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, int cate
     const int baseId = bank.fieldByName(QStringLiteral("BASEID")).asInteger();
     const int size = bank.fieldByName(QStringLiteral("RANDNUM")).asInteger();
 
-    // The draw holds the write lock for its whole run, so nothing but its own inserts changes
-    // the pool meanwhile: the category's pool is read once and each candidate looked up here,
-    // which answers what one probe per candidate would.
-    AdoQuery& taken = queries.taken;
     std::unordered_set<int> inPool;
-    auto readPool = [&] {
-        inPool.clear();
-        taken.close();
-        taken.setSql(QStringLiteral("SELECT EXAMID FROM EXAM_TEMP WHERE STZLB1=?"));
-        taken.bind(1, category);
-        taken.open();
-        for (; !taken.eof(); taken.next()) {
-            const AdoField id = taken.fieldByName(QStringLiteral("EXAMID"));
-            if (!id.isNull())
-                inPool.insert(id.asInteger());
-        }
-        taken.close();
-    };
-    readPool();
+    readPool(queries.taken, category, inPool);
 
     // A category asking for more than it holds gets all it has, an empty one nothing, so the
     // loop below always ends.
-    const int target = std::min(wanted, size);
+    const int target = std::min(quota.wanted, size);
     int drawn = 0;
     bool poolCleared = false;
     // One candidate: clear the pool once it is used up, reject the candidate if it is still
@@ -76,7 +77,7 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, int cate
             pool.bind(1, category);
             pool.execSql();
             poolCleared = true;
-            readPool();
+            readPool(queries.taken, category, inPool);
         }
         if (inPool.count(candidate))
             return false;
@@ -111,7 +112,7 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, int cate
 
 namespace {
 
-PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries) {
+PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries, const QString& bankName) {
     settings.close();
     settings.setSql(QStringLiteral("delete from s_mark"));
     settings.execSql();
@@ -121,7 +122,7 @@ PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries) {
     settings.open();
     if (settings.eof())
         return PaperDraw::NotConfigured;
-    const QString bank = currentBankTable();
+    const QString bank = bankTable(bankName);
     for (; !settings.eof(); settings.next()) {
         const AdoField chapter = settings.fieldByName(QStringLiteral("STZLB1"));
         // An empty category has no number to draw by; the draw fails as a whole.
@@ -134,7 +135,7 @@ PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries) {
         const int wanted = countText.toInt(&isNumber);
         if (!isNumber)
             throw DbError(QStringLiteral("'%1' is not a valid integer value").arg(countText));
-        drawCategory(queries, bank, category, wanted);
+        drawCategory(queries, bank, {category, wanted});
     }
     AdoQuery& paper = queries.bank;
     paper.close();
@@ -146,7 +147,7 @@ PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries) {
 
 } // namespace
 
-PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries) {
+PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries, const QString& bankTable) {
     if (!settings.connection())
         throw DbError(QStringLiteral("Missing Connection or ConnectionString"));
     // One transaction for the whole paper: a killed process leaves the last paper or the new
@@ -154,7 +155,7 @@ PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries) {
     // half-way keeps what it drew up to there, as every statement on its own would have.
     Transaction transaction(*settings.connection());
     try {
-        const PaperDraw outcome = drawPaperRows(settings, queries);
+        const PaperDraw outcome = drawPaperRows(settings, queries, bankTable);
         transaction.commit();
         return outcome;
     } catch (...) {
@@ -166,4 +167,26 @@ PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries) {
         }
         throw;
     }
+}
+
+std::optional<std::vector<ExerciseQuestion>> drawPaperQuestions(AdoConnection& connection,
+                                                                const QString& bankTable) {
+    AdoQuery settings(&connection);
+    AdoQuery pool(&connection);
+    AdoQuery taken(&connection);
+    AdoQuery paper(&connection);
+    if (drawPaper(settings, {pool, taken, paper}, bankTable) == PaperDraw::NotConfigured)
+        return std::nullopt;
+    std::vector<ExerciseQuestion> questions;
+    for (paper.first(); !paper.eof(); paper.next()) {
+        ExerciseQuestion question;
+        question.id = paper.fieldByName(QStringLiteral("ID")).asInteger();
+        question.tp = paper.fieldByName(QStringLiteral("TP")).asString();
+        question.stnr = paper.fieldByName(QStringLiteral("STNR")).asString();
+        for (int index = 0; index < 4; ++index)
+            question.da[index] =
+                paper.fieldByName(QStringLiteral("DA%1").arg(index + 1)).asString();
+        questions.push_back(question);
+    }
+    return questions;
 }

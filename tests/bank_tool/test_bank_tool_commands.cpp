@@ -264,6 +264,26 @@ private slots:
         QCOMPARE(lines, expected);
     }
 
+    void speakCheckReportsKnownRisks() {
+        QCOMPARE(runTool({"speak-check", db_}).code, 0);
+        folder_->exec("UPDATE B2 SET STNR = '一嗨，到银行取钱' WHERE ID = 1;"
+                      "UPDATE C SET DA1 = '50 km/h @ 3 ABS' WHERE ID = 2;");
+        ToolRun run = runTool({"speak-check", db_});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.out.contains(QStringLiteral("B2 1: 一嗨，到 yin2 hang2 取钱。ei1，正确；"
+                                                 "bi4，错误。\n  risk: tone of 一嗨 not in the "
+                                                 "tone table\n")),
+                 qPrintable(run.out));
+        QVERIFY2(run.out.contains(QStringLiteral("每小时五十公里 @ 三 ei1 bi4 ai2 si1")),
+                 qPrintable(run.out));
+        QVERIFY(run.out.contains(QStringLiteral("  risk: '@' has no Mandarin reading\n")));
+        QVERIFY(run.out.contains(QStringLiteral("  risk: the voice switches to English\n")));
+        QVERIFY(run.out.endsWith(QStringLiteral(" at risk\n")));
+        run = runTool({"speak-check", db_, "--all"});
+        // Every question with the voice's phonemes, the bank's háng among them.
+        QVERIFY2(run.out.contains(QStringLiteral("X'a35N")), qPrintable(run.out));
+    }
+
     void configShowsAndSetsOneRow() {
         ToolRun run = runTool({"config", db_});
         QCOMPARE(run.code, 0);

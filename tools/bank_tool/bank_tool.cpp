@@ -74,7 +74,9 @@ int dispatch(QStringList arguments, ToolStreams streams) {
     for (const QString& argument : arguments) {
         // "-5" is a number for config to refuse with a clearer message, not an option.
         if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1 &&
-            !argument.at(1).isDigit())
+            !argument.at(1).isDigit() &&
+            !(argument == QLatin1String("--all") &&
+              arguments.front() == QLatin1String("speak-check")))
             throw UsageError(QStringLiteral("unknown option '%1'").arg(argument));
     }
     const QString command = arguments.front();
@@ -104,6 +106,12 @@ int dispatch(QStringList arguments, ToolStreams streams) {
         expectArguments(arguments, 2, "stats DB");
         return statsCommand(arguments.at(1), streams);
     }
+    if (command == QLatin1String("speak-check")) {
+        const bool verbose = arguments.size() == 3 && arguments.at(2) == QLatin1String("--all");
+        if (!verbose)
+            expectArguments(arguments, 2, "speak-check DB [--all]");
+        return speakCheckCommand(arguments.at(1), verbose, streams);
+    }
     throw UsageError(QStringLiteral("unknown command '%1'").arg(command));
 }
 
@@ -131,6 +139,11 @@ QString bankToolHelp() {
         "                           count must fit the chapter in both banks\n"
         "  stats DB                 print the learner's record: every handed-in paper,\n"
         "                           readiness, accuracy per chapter, wrong-question books\n"
+        "  speak-check DB [--all]   render what the read-aloud voice says for every\n"
+        "                           question and report known risks (a polyphone the\n"
+        "                           table missed, an undecided tone of 一 or 不, a mark\n"
+        "                           without a Mandarin reading, English); --all also\n"
+        "                           prints every reading with its phonemes\n"
         "\n"
         "import and config with a COUNT write to the database: they refuse while a running\n"
         "Xundral holds it (the lock file DB.lock beside it). check, export and config DB\n"
