@@ -1,5 +1,6 @@
 #include "data/learning_record.h"
 
+#include "data/answer_code.h"
 #include "data/db_error.h"
 #include "data/question_rows.h"
 #include "data/sqlite_database.h"
@@ -38,16 +39,24 @@ QDateTime bookTimeFrom(const QVariant& value) {
     return value.isNull() ? QDateTime() : QDateTime::fromSecsSinceEpoch(value.toLongLong());
 }
 
-// A digest's sixteen hex digits as the integer the book stores, and back.
 QVariant bookKey(const QString& digest) {
-    return QVariant(qint64(digest.toULongLong(nullptr, 16)));
+    return QVariant(digestKey(digest));
 }
 
 QString bookKeyFrom(const QVariant& value) {
-    return QStringLiteral("%1").arg(quint64(value.toLongLong()), 16, 16, QLatin1Char('0'));
+    return digestFromKey(value.toLongLong());
 }
 
 } // namespace
+
+// A digest's sixteen hex digits as one integer: a few bytes a row instead of sixteen.
+qint64 digestKey(const QString& digest) {
+    return qint64(digest.toULongLong(nullptr, 16));
+}
+
+QString digestFromKey(qint64 key) {
+    return QStringLiteral("%1").arg(quint64(key), 16, 16, QLatin1Char('0'));
+}
 
 void createRecordTables(SqliteDatabase& database) {
     database.execScript(QStringLiteral(
@@ -212,14 +221,11 @@ std::vector<BookEntry> readBook(SqliteDatabase& database, const QString& bank) {
     return book;
 }
 
-std::vector<int> bookQuestionIds(SqliteDatabase& database, const QString& bankTable) {
-    const std::vector<BookEntry> book = readBook(database, checkedBank(bankTable));
-    if (book.empty())
-        return {};
+QHash<QString, int> questionIdsByDigest(SqliteDatabase& database, const QString& bankTable) {
     QHash<QString, int> idByDigest;
     SqliteStatement select(
         database, QStringLiteral("SELECT ID, STNR, DA1, DA2, DA3, DA4, TP FROM %1 ORDER BY ID")
-                      .arg(bankTable));
+                      .arg(checkedBank(bankTable)));
     while (select.step()) {
         const QString choices[4] = {select.value(2).toString(), select.value(3).toString(),
                                     select.value(4).toString(), select.value(5).toString()};
@@ -228,6 +234,14 @@ std::vector<int> bookQuestionIds(SqliteDatabase& database, const QString& bankTa
         if (!idByDigest.contains(digest))
             idByDigest.insert(digest, select.value(0).toInt());
     }
+    return idByDigest;
+}
+
+std::vector<int> bookQuestionIds(SqliteDatabase& database, const QString& bankTable) {
+    const std::vector<BookEntry> book = readBook(database, checkedBank(bankTable));
+    if (book.empty())
+        return {};
+    const QHash<QString, int> idByDigest = questionIdsByDigest(database, bankTable);
     std::vector<int> ids;
     for (const BookEntry& entry : book) {
         const auto found = idByDigest.constFind(entry.digest);
@@ -247,4 +261,22 @@ QString digestOfQuestion(SqliteDatabase& database, const QString& bankTable, int
     const QString choices[4] = {select.value(1).toString(), select.value(2).toString(),
                                 select.value(3).toString(), select.value(4).toString()};
     return questionDigest(select.value(0).toString(), choices, select.value(5).toString());
+}
+
+std::vector<JudgedAnswer> judgedPaperAnswers(SqliteDatabase& database, const QString& bankTable) {
+    SqliteStatement select(database,
+                           QStringLiteral("SELECT b.STNR, b.DA1, b.DA2, b.DA3, b.DA4, b.TP, "
+                                          "b.ANSWER = b.MARK FROM S_MARK a, %1 b "
+                                          "WHERE a.EXAMID = b.ID AND b.MARK <> %2 ORDER BY b.ID")
+                               .arg(checkedBank(bankTable))
+                               .arg(AnswerCode::NotAnswered));
+    std::vector<JudgedAnswer> judged;
+    while (select.step()) {
+        const QString choices[4] = {select.value(1).toString(), select.value(2).toString(),
+                                    select.value(3).toString(), select.value(4).toString()};
+        judged.push_back(
+            {questionDigest(select.value(0).toString(), choices, select.value(5).toString()),
+             select.value(6).toInt() != 0});
+    }
+    return judged;
 }

@@ -1,6 +1,7 @@
 #include "data/schema.h"
 
 #include "data/learning_record.h"
+#include "data/practice_record.h"
 #include "data/sqlite_database.h"
 
 namespace {
@@ -46,6 +47,7 @@ void createExamSchema(SqliteDatabase& database) {
                                        "ifshow INTEGER);"));
     createLookupIndexes(database);
     createRecordTables(database);
+    createPracticeTables(database);
 }
 
 bool hasColumn(SqliteDatabase& database, const QString& table, const QString& column) {
@@ -69,4 +71,5 @@ void migrateExamSchema(SqliteDatabase& database) {
     }
     createLookupIndexes(database);
     createRecordTables(database);
+    createPracticeTables(database);
 }

@@ -2,6 +2,7 @@
 
 #include "data/ado_query.h"
 #include "data/learning_record.h"
+#include "data/practice_record.h"
 #include "exam/exercise_kind.h"
 #include "exam/wrong_book.h"
 
@@ -10,6 +11,7 @@ void recordAnswer(SqliteDatabase& database, const QString& bankTable, int examMo
     if (examMode == ExamMode::MockExam)
         return;
     recordAnswerInBook(database, bankTable, id, right, now);
+    recordAnswerHistory(database, bankTable, digestOfQuestion(database, bankTable, id), right, now);
 }
 
 void recordHandIn(SqliteDatabase& database, const PaperResult& result) {
@@ -27,7 +29,11 @@ void recordHandIn(SqliteDatabase& database, const PaperResult& result) {
     Transaction transaction(database);
     paper.chapters = tallyPaperChapters(database, result.bank);
     insertPaperRecord(database, paper);
-    if (result.examMode == ExamMode::MockExam)
+    if (result.examMode == ExamMode::MockExam) {
         recordPaperInBook(database, result.bank, result.handedInAt);
+        for (const JudgedAnswer& answer : judgedPaperAnswers(database, result.bank))
+            recordAnswerHistory(database, result.bank, answer.digest, answer.right,
+                                result.handedInAt);
+    }
     transaction.commit();
 }

@@ -1,10 +1,7 @@
 #include "exam/wrong_book.h"
 
-#include "data/answer_code.h"
 #include "data/question_rows.h"
 #include "data/sqlite_database.h"
-
-#include <vector>
 
 BookChange bookChangeForAnswer(const std::optional<BookEntry>& current, bool right,
                                const QString& bank, const QString& digest, const QDateTime& now) {
@@ -57,26 +54,6 @@ void recordAnswerInBook(SqliteDatabase& database, const QString& bankTable, int 
 void recordPaperInBook(SqliteDatabase& database, const QString& bankTable, const QDateTime& now) {
     if (!isBankTable(bankTable))
         return;
-    struct Judged {
-        QString digest;
-        bool right;
-    };
-    std::vector<Judged> judged;
-    {
-        SqliteStatement select(
-            database, QStringLiteral("SELECT b.STNR, b.DA1, b.DA2, b.DA3, b.DA4, b.TP, "
-                                     "b.ANSWER = b.MARK FROM S_MARK a, %1 b "
-                                     "WHERE a.EXAMID = b.ID AND b.MARK <> %2 ORDER BY b.ID")
-                          .arg(bankTable)
-                          .arg(AnswerCode::NotAnswered));
-        while (select.step()) {
-            const QString choices[4] = {select.value(1).toString(), select.value(2).toString(),
-                                        select.value(3).toString(), select.value(4).toString()};
-            judged.push_back(
-                {questionDigest(select.value(0).toString(), choices, select.value(5).toString()),
-                 select.value(6).toInt() != 0});
-        }
-    }
-    for (const Judged& question : judged)
+    for (const JudgedAnswer& question : judgedPaperAnswers(database, bankTable))
         recordDigest(database, bankTable, question.digest, question.right, now);
 }
