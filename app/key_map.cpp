@@ -45,8 +45,8 @@ void TmainFrm::FormKeyDown(int key, Qt::KeyboardModifiers /*shift*/) {
         break;
     case VirtualKey::Digit5:
     case VirtualKey::Numpad5:
-        if (answerKeyActs(ExamMode, true))
-            emit answerRequested(CurNum, CurId);
+        if (answerKeyActs(exercise_.mode(), true))
+            emit answerRequested(exercise_.number(), exercise_.questionId());
         break;
     case VirtualKey::Digit6:
     case VirtualKey::Numpad6:

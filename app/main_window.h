@@ -1,13 +1,15 @@
 #pragma once
 
 #include "app/xundral_application.h"
-#include "data/ado_query.h"
+#include "exam/exercise.h"
 #include "exam/paper_result.h"
 
-#include <QDateTime>
 #include <QWidget>
 
+#include <functional>
+
 class AdoConnection;
+class ExerciseRecorder;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -28,20 +30,21 @@ public:
     explicit TmainFrm(QWidget* parent = nullptr);
     ~TmainFrm() override;
 
-    // The draw and the question list use their own queries on the data module's connection.
+    // The connection the window opens when it is shown, and the exercise works on.
     void attachConnection(AdoConnection& connection);
+    // What is written together with each answer and hand-in.
+    void setRecorder(ExerciseRecorder& recorder) { exercise_.setRecorder(&recorder); }
 
     void previewKeyPress(const QKeyEvent& event) override;
 
-    // Read-only view of the exercise state, for the wrong-answer list and for tests.
-    int examMode() const { return ExamMode; }
-    int curNum() const { return CurNum; }
-    int totalNum() const { return TotalNum; }
-    int curId() const { return CurId; }
-    int paramIfShow() const { return ParamIfShow; }
-    int paramIfJump() const { return ParamIfJump; }
-    // The bank IDs of the running exercise's questions, in the order it shows them.
-    QList<int> exerciseQuestionIds() const;
+    // Read-only view of the exercise, for the pieces beside the window and for tests.
+    const Exercise& exercise() const { return exercise_; }
+    ExamMode examMode() const { return exercise_.mode(); }
+    int curNum() const { return exercise_.number(); }
+    int totalNum() const { return exercise_.count(); }
+    int curId() const { return exercise_.questionId(); }
+    // The bank in use, "B2" or "C".
+    const QString& bank() const { return exercise_.bank(); }
 
     // Shows the exercise's question at 1-based place `number` as the navigation keys would.
     void goToQuestion(int number);
@@ -81,10 +84,10 @@ public:
 
 signals:
     // An exercise has begun, before its first question is shown; examMode as examMode().
-    void exerciseStarted(int examMode);
+    void exerciseStarted(ExamMode examMode);
     // A question is on the panel: its place in the exercise (1-based) and its bank ID.
     void questionShown(int curNum, int curId);
-    // An answer was stored as MARK; `right` when it matches the question's ANSWER.
+    // An answer was stored as MARK and committed; `right` when it matches the question's ANSWER.
     void answerSaved(int curId, int answerCode, bool right);
     // A drawn paper was scored, just before its score message asks about the wrong-answer list.
     void paperHandedIn(const PaperResult& result);
@@ -96,8 +99,8 @@ signals:
     void exerciseEnded();
     // The learner asked for the right answer of the question shown (sequential practice only).
     void answerRequested(int curNum, int curId);
-    // The examination-type menu switched to the other bank.
-    void examTypeChanged();
+    // The examination-type menu switched to the other bank, "B2" or "C".
+    void examTypeChanged(const QString& bank);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -113,8 +116,7 @@ private:
     void connectHandlers();
     void switchExamType(const ExamType& type, QAction* chosen, QAction* other, const QString& bank);
 
-    void ResetExercise();
-    void LoadParams();
+    void ResetExercise(ExamMode mode, PaperMode paperMode);
     void ShowQuestion();
     void ShowChoice(int answerCode);
     void SaveAnswer(int answerCode);
@@ -123,6 +125,9 @@ private:
     void answerWith(int answerCode);
     // After an answer could not be stored: the indicators and the answer line as stored.
     void showStoredChoice();
+    // On the paths the original lacks (the answer sheet, the added practices): the indicators
+    // show the question's stored answer, or none.
+    void showStoredIndicator();
     QRadioButton* indicatorFor(int answerCode) const;
     void clearIndicators();
     void showQuestionPicture(const QString& tp);
@@ -130,28 +135,17 @@ private:
     // on to the error report. Either way the caller starts no exercise.
     bool DrawPaper();
     bool HandInPaper();
-    void startPaper(const PaperExercise& exercise);
+    void startPaper(const PaperExercise& paper);
+    // Runs `start`; unless it says the exercise is settled (started, or refused with its own
+    // message), or when it throws, the start panel comes back: a start that fails half-way
+    // leaves nothing on the question panel that a key could answer or a tick hand in.
+    void startOrReturn(const std::function<bool()>& start);
     void beginExercise();
-    void startPracticeList();
+    void showFirstQuestion();
+    bool startPracticeList(const QuestionSource& source);
     bool exerciseShown() const;
 
-    // Exercise state.
-    int CurNum = 0;
-    int TotalNum = 0;
-    int CurId = 0;
-    int RightAnswer = 0;
-    int CurMark = 0;
-    int ExamMode = 0;
-    int PaperMode = 0;
-    int ParamTimer1 = 0;
-    int ParamTimer2 = 0;
-    int ParamIfJump = 0;
-    int ParamIfShow = 0;
-
-    AdoQuery QryExam;
-    AdoQuery QryShare;
-    AdoQuery QryTemp;
-    AdoQuery QryMark;
+    Exercise exercise_;
 
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
@@ -214,10 +208,4 @@ private:
     QPushButton* periorBtn = nullptr;
     QPushButton* nextbtn = nullptr;
     QPushButton* endbtn = nullptr;
-
-    // Counts the papers scored, so that an early hand-in whose confirmation was still open
-    // when the countdown ran out does not score the paper a second time.
-    int handInCount_ = 0;
-    int handInsAtStart_ = 0;
-    QDateTime startedAt_;
 };

@@ -1,9 +1,7 @@
 // Answer keys and moving between questions.
 #include "app/main_window.h"
 #include "data/answer_code.h"
-#include "data/data_module.h"
 #include "exam/answer_line.h"
-#include "exam/bank_name.h"
 #include "forms/widget_setup.h"
 
 #include <QRadioButton>
@@ -23,7 +21,7 @@ void TmainFrm::answerWith(int answerCode) {
     ShowChoice(answerCode);
     if (answerCode == AnswerCode::D)
         RadioButton4->setChecked(true);
-    if (ParamIfJump == 1)
+    if (exercise_.settings().ifJump == 1)
         nextbtnClick();
 }
 
@@ -44,41 +42,23 @@ void TmainFrm::D_btnClick() {
 }
 
 void TmainFrm::nextbtnClick() {
-    QryExam.next();
-    if (CurNum < TotalNum)
-        ++CurNum;
+    exercise_.next();
     ShowQuestion();
-    ShowChoice(CurMark);
+    ShowChoice(exercise_.storedAnswer());
 }
 
 void TmainFrm::periorBtnClick() {
-    QryExam.prior();
-    if (CurNum > 1)
-        --CurNum;
+    exercise_.previous();
     ShowQuestion();
-    ShowChoice(CurMark);
+    ShowChoice(exercise_.storedAnswer());
 }
 
 void TmainFrm::goToQuestion(int number) {
-    if (!exerciseShown() || !QryExam.active() || number < 1 || number > TotalNum)
+    if (!exerciseShown() || !exercise_.goTo(number))
         return;
-    QryExam.first();
-    for (int place = 1; place < number; ++place)
-        QryExam.next();
-    CurNum = number;
     ShowQuestion();
-    ShowChoice(CurMark);
-}
-
-QList<int> TmainFrm::exerciseQuestionIds() const {
-    QList<int> ids;
-    if (!QryExam.active())
-        return ids;
-    const QVariantList values = QryExam.columnValues(QStringLiteral("ID"));
-    ids.reserve(values.size());
-    for (const QVariant& id : values)
-        ids.append(id.toInt());
-    return ids;
+    ShowChoice(exercise_.storedAnswer());
+    showStoredIndicator();
 }
 
 void TmainFrm::clearIndicators() {
@@ -105,25 +85,22 @@ QRadioButton* TmainFrm::indicatorFor(int answerCode) const {
     }
 }
 
+void TmainFrm::showStoredIndicator() {
+    clearIndicators();
+    if (QRadioButton* indicator = indicatorFor(exercise_.storedAnswer()))
+        indicator->setChecked(true);
+}
+
 void TmainFrm::showStoredChoice() {
     // The key already ticked its indicator; take that back first, so that if even the
     // reading fails the screen claims no answer rather than the one that was not stored.
     clearIndicators();
     setBoxText(answerEdt, kAnswerLinePrefix);
     try {
-        AdoQuery& query = DM->query1;
-        query.close();
-        query.setSql(QStringLiteral("select MARK from ") + currentBankTable() +
-                     QStringLiteral(" where id=?"));
-        query.bind(1, CurId);
-        query.open();
-        const int stored = query.eof() ? AnswerCode::NotAnswered
-                                       : query.fieldByName(QStringLiteral("MARK")).asInteger();
-        query.close();
-        CurMark = stored;
+        const int stored = exercise_.rereadStoredAnswer();
         if (QRadioButton* indicator = indicatorFor(stored)) {
             indicator->setChecked(true);
-            setBoxText(answerEdt, answerLine(stored, RightAnswer, ExamMode, ParamIfShow));
+            setBoxText(answerEdt, exercise_.answerLine(stored));
         }
     } catch (const std::exception&) {
         // The failed write is being reported already; a second box about the same database

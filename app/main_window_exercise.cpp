@@ -1,14 +1,10 @@
 // The question panel during an exercise: reset, showing a question, the answer line, storing
-// answers and the counters. Everything about answers is read back from the database.
+// answers and the counters. What the panel shows is what the exercise read from the database.
 #include "app/main_window.h"
 #include "data/answer_code.h"
-#include "data/data_module.h"
-#include "data/db_error.h"
 #include "exam/answer_line.h"
 #include "exam/answer_pause.h"
-#include "exam/bank_name.h"
 #include "exam/countdown_clock.h"
-#include "exam/exercise_kind.h"
 #include "exam/question_picture.h"
 #include "exam/question_text.h"
 #include "forms/widget_setup.h"
@@ -22,10 +18,10 @@
 #include <QTextEdit>
 #include <QThread>
 
-void TmainFrm::ResetExercise() {
+void TmainFrm::ResetExercise(ExamMode mode, PaperMode paperMode) {
     gb_Subject->setText(questionTitle(0, 0));
-    LoadParams();
-    if (ExamMode == ExamMode::SequentialPractice) {
+    exercise_.reset(mode, paperMode);
+    if (mode == ExamMode::SequentialPractice) {
         setAutoCaption(Label1, QStringLiteral("答对题数：0"));
         Label1->show();
         setAutoCaption(Label2, QStringLiteral("已答题数："));
@@ -36,7 +32,7 @@ void TmainFrm::ResetExercise() {
         Label1->hide();
         setAutoCaption(Label2, QStringLiteral("剩余时间："));
         Label2->show();
-        setAutoCaption(examtime, countdownStartText(ParamTimer2));
+        setAutoCaption(examtime, exercise_.countdown());
         examtime->show();
     }
     GroupBox2->show();
@@ -48,38 +44,18 @@ void TmainFrm::ResetExercise() {
     for (QPushButton* button : {A_btn, B_btn, C_btn, periorBtn, nextbtn, endbtn})
         button->hide();
     paintNow(this);
-    DM->query1.close();
-    // Only the answered rows are rewritten; IS NOT also takes a NULL mark back to 5.
-    DM->query1.setSql(QStringLiteral("update ") + currentBankTable() +
-                      QStringLiteral(" set mark=") + QString::number(AnswerCode::NotAnswered) +
-                      QStringLiteral(" where mark is not ") +
-                      QString::number(AnswerCode::NotAnswered));
-    DM->query1.execSql();
-}
-
-void TmainFrm::LoadParams() {
-    AdoQuery& query = DM->query1;
-    query.close();
-    query.setSql(QStringLiteral("select * from sysparam where id=1"));
-    query.open();
-    if (!query.eof()) {
-        ParamTimer1 = query.fieldByName(QStringLiteral("timer1")).asInteger();
-        ParamTimer2 = query.fieldByName(QStringLiteral("timer2")).asInteger();
-        ParamIfJump = query.fieldByName(QStringLiteral("ifjump")).asInteger();
-        ParamIfShow = query.fieldByName(QStringLiteral("ifshow")).asInteger();
-    }
-    query.close();
+    exercise_.clearAnswers();
 }
 
 void TmainFrm::ShowQuestion() {
-    gb_Subject->setText(questionTitle(CurNum, TotalNum));
-    CurId = QryExam.fieldByName(QStringLiteral("ID")).asInteger();
+    gb_Subject->setText(questionTitle(exercise_.number(), exercise_.count()));
+    const ExerciseQuestion& question = exercise_.question();
 
-    setBoxText(re_SubJect, trimBlanks(QryExam.fieldByName(QStringLiteral("STNR")).asString()));
-    const QString choiceA = trimBlanks(QryExam.fieldByName(QStringLiteral("DA1")).asString());
-    const QString choiceB = trimBlanks(QryExam.fieldByName(QStringLiteral("DA2")).asString());
-    const QString choiceC = trimBlanks(QryExam.fieldByName(QStringLiteral("DA3")).asString());
-    const QString choiceD = trimBlanks(QryExam.fieldByName(QStringLiteral("DA4")).asString());
+    setBoxText(re_SubJect, trimBlanks(question.stnr));
+    const QString choiceA = trimBlanks(question.da[0]);
+    const QString choiceB = trimBlanks(question.da[1]);
+    const QString choiceC = trimBlanks(question.da[2]);
+    const QString choiceD = trimBlanks(question.da[3]);
     const QString blank = QStringLiteral(". ");
     setBoxText(re_sel1, prefixChoice(choiceA, letterForAnswerCode(AnswerCode::A), blank));
     setBoxText(re_sel2, prefixChoice(choiceB, letterForAnswerCode(AnswerCode::B), blank));
@@ -91,19 +67,11 @@ void TmainFrm::ShowQuestion() {
          std::initializer_list<QWidget*>{C_btn, Label8, RadioButton2, Label11, RadioButton4})
         control->setVisible(fourChoices);
 
-    AdoQuery& query = DM->query1;
-    query.close();
-    query.setSql(QStringLiteral("select ANSWER,MARK,TP from ") + currentBankTable() +
-                 QStringLiteral(" where id=?"));
-    query.bind(1, CurId);
-    query.open();
-    RightAnswer = query.fieldByName(QStringLiteral("ANSWER")).asInteger();
-    CurMark = query.fieldByName(QStringLiteral("MARK")).asInteger();
-
-    showQuestionPicture(QryExam.fieldByName(QStringLiteral("TP")).asString());
+    exercise_.show();
+    showQuestionPicture(question.tp);
     setBoxText(answerEdt, kAnswerLinePrefix);
     ShowCounters();
-    emit questionShown(CurNum, CurId);
+    emit questionShown(exercise_.number(), exercise_.questionId());
 }
 
 void TmainFrm::showQuestionPicture(const QString& tp) {
@@ -117,7 +85,7 @@ void TmainFrm::showQuestionPicture(const QString& tp) {
 void TmainFrm::ShowChoice(int answerCode) {
     if (answerCode == AnswerCode::NotAnswered)
         return;
-    setBoxText(answerEdt, answerLine(answerCode, RightAnswer, ExamMode, ParamIfShow));
+    setBoxText(answerEdt, exercise_.answerLine(answerCode));
     paintNow(GroupBox2);
     // The pause blocks on purpose: the learner reads the line, and keys typed meanwhile wait
     // in the queue and are handled afterwards, in order.
@@ -127,41 +95,17 @@ void TmainFrm::ShowChoice(int answerCode) {
 void TmainFrm::SaveAnswer(int answerCode) {
     if (answerCode == AnswerCode::NotAnswered)
         return;
-    AdoQuery& query = DM->query1;
-    query.close();
-    // Bound, so every answer reuses one prepared statement; the code goes in as text, as the
-    // quoted literal always did.
-    query.setSql(QStringLiteral("UPDATE ") + currentBankTable() +
-                 QStringLiteral(" SET MARK = ? WHERE id = ?"));
-    query.bind(1, QString::number(answerCode));
-    query.bind(2, CurId);
-    // What listens to the answer (the lasting record) writes in the same transaction, so the
-    // answer and what it does to the record reach the disk together or not at all.
-    Transaction transaction(DM->ADOConnection1);
-    // No row changed means the question is gone from the bank, and the answer with it.
-    if (query.execSql() == 0)
-        throw DbError(QStringLiteral("答案未能保存：题库中已没有这道题（ID %1）").arg(CurId));
-    emit answerSaved(CurId, answerCode, answerCode == RightAnswer);
-    transaction.commit();
+    const bool right = exercise_.answer(answerCode);
+    // Announced only once committed, so that whatever listens shows what the file holds.
+    emit answerSaved(exercise_.questionId(), answerCode, right);
 }
 
 void TmainFrm::ShowCounters() {
-    if (PaperMode == PaperMode::DrawnPaper)
+    const std::optional<Exercise::Counters> counters = exercise_.counters();
+    if (!counters)
         return;
-    AdoQuery& query = DM->query1;
-    query.close();
-    query.setSql(QStringLiteral("select count(id) as rightnum from ") + currentBankTable() +
-                 QStringLiteral(" where answer=mark"));
-    query.open();
-    setAutoCaption(Label1, QStringLiteral("答对题数: ") +
-                               query.fieldByName(QStringLiteral("rightnum")).asString());
-    query.close();
-    query.setSql(QStringLiteral("select count(id) as answered from ") + currentBankTable() +
-                 QStringLiteral(" where mark<>") + QString::number(AnswerCode::NotAnswered));
-    query.open();
-    setAutoCaption(examtime,
-                   QString::number(query.fieldByName(QStringLiteral("answered")).asInteger()));
-    query.close();
+    setAutoCaption(Label1, QStringLiteral("答对题数: ") + counters->right);
+    setAutoCaption(examtime, QString::number(counters->answered));
 }
 
 void TmainFrm::ShowAnswerButtons() {

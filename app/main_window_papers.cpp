@@ -1,7 +1,5 @@
 // Mock practice and mock exam: a drawn paper against the clock.
 #include "app/main_window.h"
-#include "exam/countdown_clock.h"
-#include "exam/exercise_kind.h"
 #include "forms/message_box.h"
 #include "forms/widget_setup.h"
 
@@ -17,37 +15,38 @@ void TmainFrm::BitBtn4Click() {
     startPaper(kMockExam);
 }
 
-void TmainFrm::startPaper(const PaperExercise& exercise) {
-    if (!MessageBox::confirm(this, QString::fromUtf16(exercise.confirmation)))
+void TmainFrm::startPaper(const PaperExercise& paper) {
+    if (!MessageBox::confirm(this, QString::fromUtf16(paper.confirmation)))
         return;
-    ExamMode = exercise.examMode;
-    PaperMode = PaperMode::DrawnPaper;
-    ResetExercise();
-    // Until the paper is drawn the question panel shows only the waiting line, and the
-    // question list is still the previous exercise's: a draw that fails, by its own message
-    // or by a database error on its way to the error report, must leave nothing there that a
-    // key could answer or score.
-    bool drawn = false;
+    startOrReturn([&] {
+        ResetExercise(paper.examMode, PaperMode::DrawnPaper);
+        if (!DrawPaper())
+            return false;
+        beginExercise();
+        ShowQuestion();
+        Timer1->start();
+        ShowAnswerButtons();
+        if (!paper.showsVerdict)
+            exercise_.hideVerdicts();
+        setAutoCaption(examtime, exercise_.countdown());
+        return true;
+    });
+}
+
+void TmainFrm::startOrReturn(const std::function<bool()>& start) {
+    // Until the list is in place the question panel shows only the waiting line, and the
+    // question list may still be the previous exercise's: whatever fails on the way (the
+    // settings, clearing the answers, the draw, a full disk), by its own message or by an
+    // error on its way to the error report, leaves the start panel in front.
+    bool settled = false;
     const auto backToStart = qScopeGuard([&] {
-        if (!drawn)
+        if (!settled)
             ReturnToStartPanel();
     });
-    drawn = DrawPaper();
-    if (!drawn)
-        return;
-    beginExercise();
-    CurNum = 1;
-    QryExam.first();
-    ShowQuestion();
-    Timer1->start();
-    ShowAnswerButtons();
-    if (!exercise.showsVerdict)
-        ParamIfShow = 0;
-    setAutoCaption(examtime, countdownStartText(ParamTimer2));
+    settled = start();
 }
 
 void TmainFrm::beginExercise() {
-    startedAt_ = QDateTime::currentDateTime();
-    handInsAtStart_ = handInCount_;
-    emit exerciseStarted(ExamMode);
+    exercise_.begin();
+    emit exerciseStarted(exercise_.mode());
 }

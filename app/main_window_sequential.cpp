@@ -1,7 +1,5 @@
 // Sequential practice through the whole bank, and ending any exercise.
 #include "app/main_window.h"
-#include "exam/bank_name.h"
-#include "exam/exercise_kind.h"
 #include "forms/message_box.h"
 
 #include <QGroupBox>
@@ -10,35 +8,35 @@
 void TmainFrm::BitBtn1Click() {
     if (!MessageBox::confirm(this, QStringLiteral("您想重新开始顺序抽题训练吗？")))
         return;
-    ExamMode = ExamMode::SequentialPractice;
-    PaperMode = PaperMode::WholeBank;
-    ResetExercise();
-    QryExam.close();
-    QryExam.setSql(QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER FROM ") +
-                   currentBankTable() + QStringLiteral(" order by STLB,STZLB1,STLX,STBH"));
-    QryExam.open();
-    TotalNum = QryExam.recordCount();
-    beginExercise();
-    CurNum = 1;
+    startOrReturn([&] {
+        ResetExercise(ExamMode::SequentialPractice, PaperMode::WholeBank);
+        exercise_.load(wholeBankQuestions());
+        beginExercise();
+        showFirstQuestion();
+        return true;
+    });
+}
+
+void TmainFrm::showFirstQuestion() {
     ShowAnswerButtons();
     ShowQuestion();
-    ShowChoice(CurMark);
+    ShowChoice(exercise_.storedAnswer());
     Timer1->start();
     GroupBox2->setFocus();
 }
 
 void TmainFrm::endbtnClick() {
-    const QString question = ExamMode == ExamMode::SequentialPractice
+    const QString question = exercise_.mode() == ExamMode::SequentialPractice
                                  ? QStringLiteral("您想中断现在的训练吗？")
                                  : QStringLiteral("您想提前交卷吗？");
-    const int handInsBefore = handInCount_;
+    const bool handedInBefore = exercise_.handedIn();
     if (!MessageBox::confirm(this, question))
         return;
     // The countdown may have run out under the confirmation; that hand-in has already
     // decided what the window shows.
-    if (handInCount_ != handInsBefore)
+    if (exercise_.handedIn() != handedInBefore)
         return;
-    if (ExamMode != ExamMode::SequentialPractice && HandInPaper())
+    if (exercise_.mode() != ExamMode::SequentialPractice && HandInPaper())
         return;
     ReturnToStartPanel();
 }

@@ -3,10 +3,10 @@
 #include "app/clock_line.h"
 #include "app/database_place.h"
 #include "app/main_window.h"
+#include "data/ado_connection.h"
 #include "data/connection_string.h"
-#include "data/data_module.h"
+#include "data/exercise_rows.h"
 #include "data/schema.h"
-#include "exam/bank_name.h"
 #include "forms/error_report.h"
 #include "forms/message_box.h"
 #include "forms/widget_setup.h"
@@ -80,8 +80,7 @@ TmainFrm::TmainFrm(QWidget* parent)
 TmainFrm::~TmainFrm() = default;
 
 void TmainFrm::attachConnection(AdoConnection& connection) {
-    for (AdoQuery* query : {&QryExam, &QryShare, &QryTemp, &QryMark})
-        query->setConnection(&connection);
+    exercise_.setConnection(&connection);
 }
 
 void TmainFrm::createAccelerators() {
@@ -122,10 +121,7 @@ void TmainFrm::connectHandlers() {
 void TmainFrm::FormCreate() {
     softtitle->setText(QStringLiteral("Xundral"));
     Timer2Timer();
-    ExamMode = 0;
-    RightAnswer = 0;
-    CurMark = 0;
-    BankName = QStringLiteral("B2");
+    exercise_.setBank(QStringLiteral("B2"));
 }
 
 void TmainFrm::showEvent(QShowEvent* event) {
@@ -136,7 +132,7 @@ void TmainFrm::showEvent(QShowEvent* event) {
 
 void TmainFrm::FormShow() {
     Timer1->stop();
-    AdoConnection& connection = DM->ADOConnection1;
+    AdoConnection& connection = exercise_.connection();
     if (connection.connected())
         connection.close();
     connection.setConnectionString(examConnectionString(examDatabaseFolder()));
@@ -145,9 +141,7 @@ void TmainFrm::FormShow() {
     connection.open();
     // A file of an earlier version gains the columns and tables added since, keeping its rows.
     migrateExamSchema(connection.database());
-    DM->query1.close();
-    DM->query1.setSql(QStringLiteral("delete from exam_temp"));
-    DM->query1.execSql();
+    clearDrawPool(connection.database());
 }
 
 void TmainFrm::Timer2Timer() {
@@ -173,9 +167,9 @@ void TmainFrm::switchExamType(const ExamType& type, QAction* chosen, QAction* ot
     chosen->setChecked(true);
     if (other->isChecked())
         other->setChecked(false);
-    BankName = bank;
+    exercise_.setBank(bank);
     setAutoCaption(Label10, type.bottomBarText);
-    emit examTypeChanged();
+    emit examTypeChanged(bank);
 }
 
 void TmainFrm::BitBtn5Click() {
@@ -203,5 +197,6 @@ void TmainFrm::ReturnToStartPanel() {
     GroupBox1->show();
     GroupBox2->hide();
     Timer1->stop();
+    exercise_.end();
     emit exerciseEnded();
 }

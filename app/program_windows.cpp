@@ -1,8 +1,6 @@
 #include "app/program_windows.h"
 
 #include "data/sqlite_database.h"
-#include "exam/bank_name.h"
-#include "exam/learning_recorder.h"
 #include "forms/error_report.h"
 
 #include <QPushButton>
@@ -11,20 +9,11 @@ ProgramWindows::ProgramWindows()
     : practiceCommands(new PracticeCommands(&main)),
       record([this]() -> SqliteDatabase& { return dataModule.ADOConnection1.database(); }) {
     main.attachConnection(dataModule.ADOConnection1);
+    main.setRecorder(recorder);
     QObject::connect(&main, &TmainFrm::settingsRequested, &systemSet, &TSystemSetFrm::exec);
     QObject::connect(&main, &TmainFrm::paperReviewRequested, &wrongAnswers, &QWidget::show);
     QObject::connect(&wrongAnswers, &TShowErrFrm::closed, &main, &TmainFrm::ReturnToStartPanel);
-
-    // The lasting record. An answer's record is written inside the answer's own transaction,
-    // so a failure there must reach the answer (and undo it): it is not caught here.
-    QObject::connect(&main, &TmainFrm::answerSaved, &main, [this](int id, int, bool right) {
-        recordAnswer(dataModule.ADOConnection1.database(), currentBankTable(), main.examMode(), id,
-                     right, QDateTime::currentDateTime());
-    });
-    // A paper's record failing must not hide its score: it is reported, and the score follows.
-    QObject::connect(&main, &TmainFrm::paperHandedIn, &main, [this](const PaperResult& result) {
-        runHandler([&] { recordHandIn(dataModule.ADOConnection1.database(), result); });
-    });
+    QObject::connect(&main, &TmainFrm::examTypeChanged, &wrongAnswers, &TShowErrFrm::setBank);
 
     QObject::connect(
         practiceCommands, &PracticeCommands::chapterPracticeRequested, &main,
@@ -45,10 +34,8 @@ ProgramWindows::ProgramWindows()
 
     sidePanel.setPane(&studyPane);
     StudyPane* pane = &studyPane;
-    QObject::connect(&main, &TmainFrm::exerciseStarted, pane, [this](int examMode) {
-        studyPane.startExercise(examMode, main.paramIfShow(), main.paramIfJump(),
-                                main.exerciseQuestionIds());
-    });
+    QObject::connect(&main, &TmainFrm::exerciseStarted, pane,
+                     [this] { studyPane.startExercise(main.exercise()); });
     QObject::connect(&main, &TmainFrm::questionShown, pane, &StudyPane::showQuestion);
     QObject::connect(&main, &TmainFrm::answerSaved, pane, [pane](int curId, int answerCode, bool) {
         pane->recordAnswer(curId, answerCode);

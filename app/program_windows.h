@@ -5,24 +5,29 @@
 #include "app/side_panel.h"
 #include "app/study_pane.h"
 #include "data/data_module.h"
+#include "exam/learning_recorder.h"
 #include "forms/record_window.h"
 #include "forms/show_err_form.h"
 #include "forms/system_set_form.h"
 
 // The program's windows, created in start-up order and living until the process ends: the
-// main window first (so it is the main window) with the panel right of its layout, then the
-// settings dialog, the data module and the wrong-answer list, then what the original lacks:
+// data module's connection, the main window (the first window, so it is the main window) with
+// the panel right of its layout, then the settings dialog and the wrong-answer list, each
+// handed the query it works with, then what the original lacks:
 // the study pane, the practice commands and the learning record. This is the one place where
 // they meet: no window knows another, each announces what happened and the constructor
 // connects the announcements, so a new window joins by connecting here.
 struct ProgramWindows {
     ProgramWindows();
 
-    TmainFrm main;
-    SidePanel sidePanel{&main};
-    TSystemSetFrm systemSet;
+    // The connection first: every window is handed it, and it closes after the last is gone.
     TDM dataModule;
-    TShowErrFrm wrongAnswers;
+    TmainFrm main;
+    // The book and the paper record, written inside the answer's or hand-in's transaction.
+    LearningRecorder recorder;
+    SidePanel sidePanel{&main};
+    TSystemSetFrm systemSet{dataModule.query1};
+    TShowErrFrm wrongAnswers{dataModule.query1};
     StudyPane studyPane{dataModule.ADOConnection1};
     PracticeCommands* practiceCommands = nullptr; // owned by the main window
     RecordWindow record;

@@ -4,8 +4,7 @@
 #include "app/answer_window.h"
 #include "data/ado_connection.h"
 #include "data/answer_code.h"
-#include "exam/bank_name.h"
-#include "exam/exercise_kind.h"
+#include "exam/exercise.h"
 #include "forms/font_faces.h"
 
 #include <QLabel>
@@ -20,7 +19,7 @@ namespace {
 const QString kSong = QStringLiteral("宋体");
 const QColor kPaneBackground(234, 243, 252);
 
-QString exerciseHeading(int examMode, int count) {
+QString exerciseHeading(ExamMode examMode, int count) {
     switch (examMode) {
     case ExamMode::MockExam:
         return QStringLiteral("模拟考试　共 %1 题").arg(count);
@@ -80,15 +79,16 @@ StudyPane::StudyPane(AdoConnection& connection, QWidget* parent)
 void StudyPane::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The window opens its connection when it is shown, after its children are.
-    QTimer::singleShot(0, this, &StudyPane::showBank);
+    QTimer::singleShot(0, this, &StudyPane::describeBank);
 }
 
-void StudyPane::startExercise(int examMode, int ifShow, int ifJump, const QList<int>& ids) {
+void StudyPane::startExercise(const Exercise& exercise) {
     running_ = true;
-    bank_ = BankName;
-    examMode_ = examMode;
-    ifShow_ = ifShow;
-    ifJump_ = ifJump;
+    bank_ = exercise.bank();
+    examMode_ = exercise.mode();
+    ifShow_ = exercise.settings().ifShow;
+    ifJump_ = exercise.settings().ifJump;
+    const QList<int> ids = exercise.questionIds();
     handedIn_ = false;
     keepAcrossAdvance_ = false;
     current_ = -1;
@@ -172,15 +172,20 @@ void StudyPane::endExercise() {
     keepAcrossAdvance_ = false;
     study_->hide();
     sheetBox_->hide();
-    showBank();
+    describeBank();
 }
 
-void StudyPane::showBank() {
+void StudyPane::showBank(const QString& bank) {
+    startBank_ = bank;
+    describeBank();
+}
+
+void StudyPane::describeBank() {
     if (running_)
         return;
     try {
         heading_->setText(
-            bankSummary(BankName, readChapterSizes(connection_.database(), BankName)));
+            bankSummary(startBank_, readChapterSizes(connection_.database(), startBank_)));
     } catch (const std::exception&) {
         // Before the window has opened its connection there is no bank to describe yet.
         heading_->clear();

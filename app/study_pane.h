@@ -10,6 +10,7 @@
 
 class AdoConnection;
 class AnswerSheet;
+class Exercise;
 class AnswerWindow;
 class QLabel;
 
@@ -22,16 +23,16 @@ class StudyPane : public QWidget {
 public:
     explicit StudyPane(AdoConnection& connection, QWidget* parent = nullptr);
 
-    // The exercise's settings as the window loaded them, and its questions in order.
-    void startExercise(int examMode, int ifShow, int ifJump, const QList<int>& ids);
+    // The exercise as it begins: its mode, bank, settings and questions in order.
+    void startExercise(const Exercise& exercise);
     void showQuestion(int curNum, int curId);
     void recordAnswer(int curId, int answerCode);
     void handIn();
     // Key 5: here when the pane is on screen, else in a small window of its own.
     void requestAnswer(int curId);
     void endExercise();
-    // The start screen's line, read again for the bank in use.
-    void showBank();
+    // The start screen's line for the bank in use, "B2" or "C".
+    void showBank(const QString& bank);
 
     AnswerSheet* sheet() const { return sheet_; }
     AnswerWindow* answerWindow() const { return answerWindow_; }
@@ -49,6 +50,7 @@ private:
     void conceal();
     void showAnswerIn(const StudyWidgets& widgets, int index);
     QString placeholder() const;
+    void describeBank();
 
     AdoConnection& connection_;
     QLabel* heading_;
@@ -59,8 +61,9 @@ private:
     AnswerWindow* answerWindow_ = nullptr;
 
     bool running_ = false;
+    QString startBank_ = QStringLiteral("B2");
     QString bank_;
-    int examMode_ = 0;
+    ExamMode examMode_ = ExamMode::SequentialPractice;
     int ifShow_ = 0;
     int ifJump_ = 0;
     bool handedIn_ = false;

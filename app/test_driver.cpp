@@ -95,8 +95,9 @@ void startTestDriverIfAsked(TmainFrm& window) {
     QRandomGenerator* random = driverRandom();
     if (!random)
         return;
-    QObject::connect(&window, &TmainFrm::exerciseStarted, &window,
-                     [](int mode) { say(QStringLiteral("started\t%1").arg(mode)); });
+    QObject::connect(&window, &TmainFrm::exerciseStarted, &window, [](ExamMode mode) {
+        say(QStringLiteral("started\t%1").arg(examModeCode(mode)));
+    });
     // What the answer line says is what the learner sees; it is read off the screen rather
     // than taken from the answer's signal, which comes before the answer is committed.
     auto* answerLineBox = window.findChild<QTextEdit*>(QStringLiteral("answerEdt"));

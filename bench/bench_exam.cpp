@@ -6,7 +6,6 @@
 #include "data/connection_string.h"
 #include "data/sqlite_database.h"
 #include "exam/answer_pause.h"
-#include "exam/bank_name.h"
 #include "exam/paper_draw.h"
 #include "forms/show_err_form.h"
 #include "forms/wrong_list_text.h"
@@ -62,14 +61,13 @@ void drawProgram(benchmark::State& state) {
     const int size = int(state.range(0));
     const auto pool = PoolState(state.range(1));
     ScratchFolder folder(benchBankPath(size));
-    BankName = QStringLiteral("B2");
     ProgramDraw program(folder.path());
     FloorDb setup(folder.databasePath());
     for (auto _ : state) {
         state.PauseTiming();
         setPool(setup, pool);
         state.ResumeTiming();
-        drawPaper(program.share, {program.temp, program.mark, program.exam});
+        drawPaper(program.share, {program.temp, program.mark, program.exam}, QStringLiteral("B2"));
     }
     state.counters["questions"] = program.exam.recordCount();
 }

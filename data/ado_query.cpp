@@ -153,13 +153,18 @@ int AdoQuery::recNo() const {
     return current_ + 1;
 }
 
-AdoField AdoQuery::fieldByName(const QString& name) const {
-    requireActive();
+qsizetype AdoQuery::columnIndex(const QString& name) const {
     qsizetype column = 0;
     while (column < columns_.size() && columns_.at(column).compare(name, Qt::CaseInsensitive) != 0)
         ++column;
     if (column == columns_.size())
         throw DbError(QStringLiteral("Field '%1' not found").arg(name));
+    return column;
+}
+
+AdoField AdoQuery::fieldByName(const QString& name) const {
+    requireActive();
+    const qsizetype column = columnIndex(name);
     if (rows_.empty())
         throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been "
                                      "deleted. Requested operation requires a current record"));
@@ -187,18 +192,4 @@ Transaction::~Transaction() {
 void Transaction::commit() {
     database_.execScript(QStringLiteral("COMMIT;"));
     open_ = false;
-}
-
-QVariantList AdoQuery::columnValues(const QString& name) const {
-    requireActive();
-    qsizetype column = 0;
-    while (column < columns_.size() && columns_.at(column).compare(name, Qt::CaseInsensitive) != 0)
-        ++column;
-    if (column == columns_.size())
-        throw DbError(QStringLiteral("Field '%1' not found").arg(name));
-    QVariantList values;
-    values.reserve(qsizetype(rows_.size()));
-    for (const std::vector<QVariant>& row : rows_)
-        values.append(row.at(column));
-    return values;
 }

@@ -58,11 +58,11 @@ public:
     int recNo() const;
 
     AdoField fieldByName(const QString& name) const;
-    // One column of every row, in row order; the current record stays where it is.
-    QVariantList columnValues(const QString& name) const;
 
 private:
     void requireActive() const;
+    // The column's index in the open statement; throws DbError when there is no such column.
+    qsizetype columnIndex(const QString& name) const;
 
     AdoConnection* connection_;
     QStringList sqlLines_;

@@ -16,5 +16,3 @@ public:
     AdoConnection ADOConnection1;
     AdoQuery query1{&ADOConnection1};
 };
-
-extern TDM* DM;

@@ -1,8 +1,8 @@
 #include "data/learning_record.h"
 
 #include "data/answer_code.h"
+#include "data/bank_table.h"
 #include "data/db_error.h"
-#include "data/question_rows.h"
 #include "data/sqlite_database.h"
 
 #include <QCryptographicHash>
@@ -11,13 +11,6 @@
 #include <algorithm>
 
 namespace {
-
-// Bank names reach SQL text only after this check: nothing but the two bank tables passes.
-QString checkedBank(const QString& bankTable) {
-    if (!isBankTable(bankTable))
-        throw DbError(QStringLiteral("'%1' is not a question bank").arg(bankTable));
-    return bankTable;
-}
 
 // Paper times are stored as local ISO text, so that a driving school reading the file sees them
 // as the learner did.
@@ -167,7 +160,7 @@ std::vector<ChapterTally> tallyPaperChapters(SqliteDatabase& database, const QSt
                                           "sum(CASE WHEN b.ANSWER = b.MARK THEN 1 ELSE 0 END) "
                                           "FROM S_MARK a, %1 b WHERE a.EXAMID = b.ID "
                                           "GROUP BY b.STZLB1 ORDER BY b.STZLB1")
-                               .arg(checkedBank(bankTable)));
+                               .arg(::bankTable(bankTable)));
     std::vector<ChapterTally> tallies;
     while (select.step())
         tallies.push_back(
@@ -225,7 +218,7 @@ QHash<QString, int> questionIdsByDigest(SqliteDatabase& database, const QString&
     QHash<QString, int> idByDigest;
     SqliteStatement select(
         database, QStringLiteral("SELECT ID, STNR, DA1, DA2, DA3, DA4, TP FROM %1 ORDER BY ID")
-                      .arg(checkedBank(bankTable)));
+                      .arg(::bankTable(bankTable)));
     while (select.step()) {
         const QString choices[4] = {select.value(2).toString(), select.value(3).toString(),
                                     select.value(4).toString(), select.value(5).toString()};
@@ -238,7 +231,7 @@ QHash<QString, int> questionIdsByDigest(SqliteDatabase& database, const QString&
 }
 
 std::vector<int> bookQuestionIds(SqliteDatabase& database, const QString& bankTable) {
-    const std::vector<BookEntry> book = readBook(database, checkedBank(bankTable));
+    const std::vector<BookEntry> book = readBook(database, ::bankTable(bankTable));
     if (book.empty())
         return {};
     const QHash<QString, int> idByDigest = questionIdsByDigest(database, bankTable);
@@ -254,7 +247,7 @@ std::vector<int> bookQuestionIds(SqliteDatabase& database, const QString& bankTa
 QString digestOfQuestion(SqliteDatabase& database, const QString& bankTable, int id) {
     SqliteStatement select(
         database, QStringLiteral("SELECT STNR, DA1, DA2, DA3, DA4, TP FROM %1 WHERE ID = ?")
-                      .arg(checkedBank(bankTable)));
+                      .arg(::bankTable(bankTable)));
     select.bind(1, id);
     if (!select.step())
         return QString();
@@ -268,7 +261,7 @@ std::vector<JudgedAnswer> judgedPaperAnswers(SqliteDatabase& database, const QSt
                            QStringLiteral("SELECT b.STNR, b.DA1, b.DA2, b.DA3, b.DA4, b.TP, "
                                           "b.ANSWER = b.MARK FROM S_MARK a, %1 b "
                                           "WHERE a.EXAMID = b.ID AND b.MARK <> %2 ORDER BY b.ID")
-                               .arg(checkedBank(bankTable))
+                               .arg(::bankTable(bankTable))
                                .arg(AnswerCode::NotAnswered));
     std::vector<JudgedAnswer> judged;
     while (select.step()) {

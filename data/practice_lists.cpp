@@ -1,6 +1,6 @@
 #include "data/practice_lists.h"
 
-#include "data/question_rows.h"
+#include "data/bank_table.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
 

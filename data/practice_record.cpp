@@ -2,7 +2,7 @@
 
 #include "data/answer_code.h"
 #include "data/learning_record.h"
-#include "data/question_rows.h"
+#include "data/bank_table.h"
 #include "data/sqlite_database.h"
 
 namespace {

@@ -15,17 +15,6 @@
 #include <map>
 #include <tuple>
 
-bool isBankTable(const QString& name) {
-    return std::any_of(std::begin(kBankTables), std::end(kBankTables),
-                       [&](const char* table) { return name == QLatin1String(table); });
-}
-
-QString bankTable(const QString& name) {
-    if (!isBankTable(name))
-        throw DbError(QStringLiteral("'%1' is not a question bank").arg(name));
-    return name;
-}
-
 std::vector<QuestionRow> numberQuestions(const std::vector<BankQuestion>& questions) {
     std::vector<QuestionRow> rows;
     rows.reserve(questions.size());

@@ -2,6 +2,7 @@
 
 #include "data/answer_code.h"
 #include "data/bank_source.h"
+#include "data/bank_table.h"
 
 #include <QString>
 
@@ -25,12 +26,6 @@ struct QuestionRow {
 };
 
 inline constexpr const char* kPictureFolder = "pic";
-
-// Bank names are spliced into SQL text, so nothing but these two may ever reach it.
-inline constexpr const char* kBankTables[] = {"B2", "C"};
-bool isBankTable(const QString& name);
-// The name itself, for splicing; throws DbError for anything but a bank table.
-QString bankTable(const QString& name);
 
 // Orders chapter by chapter, true/false before single choice, keeping file order otherwise,
 // and numbers the ids so that every chapter's ids run without a gap.

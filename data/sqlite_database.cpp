@@ -64,6 +64,11 @@ SqliteDatabase::SqliteDatabase(const QString& path, const QString& key, OpenMode
     }
 }
 
+void SqliteDatabase::refuseCommitsForTests(bool refuse) {
+    sqlite3_commit_hook(
+        db_, refuse ? [](void*) { return 1; } : static_cast<int (*)(void*)>(nullptr), nullptr);
+}
+
 void SqliteDatabase::useWriteAheadLog() {
     // In WAL, FULL syncs the log at every commit: each answer survives a killed process and a
     // power cut once its statement returns (NORMAL would leave the last ones to a power cut),

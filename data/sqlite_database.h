@@ -27,6 +27,10 @@ public:
     // to its rollback journal when the connection closes.
     void useWriteAheadLog();
 
+    // For tests: every COMMIT on this handle fails and rolls back, as it does when the disk
+    // fills up at the last moment.
+    void refuseCommitsForTests(bool refuse);
+
     // Runs several statements separated by semicolons, for schema scripts and pragmas.
     void execScript(const QString& sql);
     QString lastError() const;

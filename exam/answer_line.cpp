@@ -3,11 +3,11 @@
 #include "data/answer_code.h"
 #include "exam/exercise_kind.h"
 
-bool mayShowVerdict(int examMode, int ifShow) {
+bool mayShowVerdict(ExamMode examMode, int ifShow) {
     return examMode != ExamMode::MockExam && ifShow == 1;
 }
 
-QString answerLine(int answerCode, int rightAnswer, int examMode, int ifShow) {
+QString answerLine(int answerCode, int rightAnswer, ExamMode examMode, int ifShow) {
     QString line = kAnswerLinePrefix + answerName(answerCode);
     if (mayShowVerdict(examMode, ifShow))
         line += answerCode == rightAnswer ? QStringLiteral(" 正确") : QStringLiteral(" 错误");

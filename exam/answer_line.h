@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exam/exercise_kind.h"
+
 #include <QString>
 
 // The line under the choices before anything is chosen.
@@ -7,7 +9,7 @@ inline const QString kAnswerLinePrefix = QStringLiteral("当前选择答案为�
 
 // Whether the answer line may say right or wrong: never during the mock exam, otherwise as
 // the "show answer" setting says.
-bool mayShowVerdict(int examMode, int ifShow);
+bool mayShowVerdict(ExamMode examMode, int ifShow);
 
 // "当前选择答案为：答案二 正确" and the like, for a chosen answer code (not "not answered").
-QString answerLine(int answerCode, int rightAnswer, int examMode, int ifShow);
+QString answerLine(int answerCode, int rightAnswer, ExamMode examMode, int ifShow);

@@ -13,7 +13,7 @@ bool mayShowAnswer(const AnswerVisibility& state) {
     return state.answered && state.ifShow == 1;
 }
 
-bool answerKeyActs(int examMode, bool exerciseRunning) {
+bool answerKeyActs(ExamMode examMode, bool exerciseRunning) {
     return exerciseRunning && examMode == ExamMode::SequentialPractice;
 }
 

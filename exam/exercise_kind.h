@@ -1,22 +1,31 @@
 #pragma once
 
-// The exercise running on the question panel, as the main window's ExamMode holds it.
-namespace ExamMode {
-inline constexpr int SequentialPractice = 0; // also: nothing running
-inline constexpr int MockExam = 1;
-inline constexpr int MockPractice = 10;
-} // namespace ExamMode
+// The exercise running on the question panel. The numbers are the codes the original kept
+// and the record stores; they meet the database only through examModeCode().
+enum class ExamMode {
+    SequentialPractice = 0, // also: nothing running
+    MockExam = 1,
+    MockPractice = 10,
+};
 
-// Where the questions come from, as the main window's PaperMode holds it.
-namespace PaperMode {
-inline constexpr int WholeBank = 0;
-inline constexpr int DrawnPaper = 1;
-} // namespace PaperMode
+inline int examModeCode(ExamMode mode) {
+    return static_cast<int>(mode);
+}
+
+// Where the questions come from.
+enum class PaperMode {
+    WholeBank = 0, // the bank or a part of it, in bank order or a list's own
+    DrawnPaper = 1,
+};
+
+inline int paperModeCode(PaperMode mode) {
+    return static_cast<int>(mode);
+}
 
 // What sets one exercise on a drawn paper apart from another; a new one is a constant here
 // and a handler that starts it.
 struct PaperExercise {
-    int examMode;
+    ExamMode examMode;
     const char16_t* confirmation;
     // False: the answer line never says whether an answer is right, whatever the setting.
     bool showsVerdict;

@@ -3,23 +3,27 @@
 #include "data/ado_query.h"
 #include "data/learning_record.h"
 #include "data/practice_record.h"
-#include "exam/exercise_kind.h"
+#include "exam/paper_result.h"
 #include "exam/wrong_book.h"
 
-void recordAnswer(SqliteDatabase& database, const QString& bankTable, int examMode, int id,
-                  bool right, const QDateTime& now) {
-    if (examMode == ExamMode::MockExam)
+void LearningRecorder::answerStored(SqliteDatabase& database, const StoredAnswer& answer) {
+    if (answer.examMode == ExamMode::MockExam)
         return;
-    recordAnswerInBook(database, bankTable, id, right, now);
-    recordAnswerHistory(database, bankTable, digestOfQuestion(database, bankTable, id), right, now);
+    // One right answer per showing: a key pressed twice must not take a question out of the
+    // book that the learner answered right once.
+    if (answer.right && !answer.newOnShowing)
+        return;
+    recordAnswerInBook(database, answer.bank, answer.id, answer.right, answer.at);
+    recordAnswerHistory(database, answer.bank, digestOfQuestion(database, answer.bank, answer.id),
+                        answer.right, answer.at);
 }
 
-void recordHandIn(SqliteDatabase& database, const PaperResult& result) {
+void LearningRecorder::paperHandedIn(SqliteDatabase& database, const PaperResult& result) {
     PaperRecord paper;
     paper.started = result.startedAt;
     paper.handedIn = result.handedInAt;
     paper.bank = result.bank;
-    paper.examMode = result.examMode;
+    paper.examMode = examModeCode(result.examMode);
     paper.minutes = result.minutesSet;
     paper.secondsUsed = result.secondsUsed;
     paper.questions = result.questionCount;

@@ -2,8 +2,8 @@
 
 #include "data/ado_connection.h"
 #include "data/ado_query.h"
+#include "data/bank_table.h"
 #include "data/db_error.h"
-#include "exam/bank_name.h"
 #include "exam/paper_random.h"
 #include "exam/question_text.h"
 
@@ -111,7 +111,7 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, int cate
 
 namespace {
 
-PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries) {
+PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries, const QString& bankName) {
     settings.close();
     settings.setSql(QStringLiteral("delete from s_mark"));
     settings.execSql();
@@ -121,7 +121,7 @@ PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries) {
     settings.open();
     if (settings.eof())
         return PaperDraw::NotConfigured;
-    const QString bank = currentBankTable();
+    const QString bank = bankTable(bankName);
     for (; !settings.eof(); settings.next()) {
         const AdoField chapter = settings.fieldByName(QStringLiteral("STZLB1"));
         // An empty category has no number to draw by; the draw fails as a whole.
@@ -146,7 +146,7 @@ PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries) {
 
 } // namespace
 
-PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries) {
+PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries, const QString& bankTable) {
     if (!settings.connection())
         throw DbError(QStringLiteral("Missing Connection or ConnectionString"));
     // One transaction for the whole paper: a killed process leaves the last paper or the new
@@ -154,7 +154,7 @@ PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries) {
     // half-way keeps what it drew up to there, as every statement on its own would have.
     Transaction transaction(*settings.connection());
     try {
-        const PaperDraw outcome = drawPaperRows(settings, queries);
+        const PaperDraw outcome = drawPaperRows(settings, queries, bankTable);
         transaction.commit();
         return outcome;
     } catch (...) {
@@ -166,4 +166,26 @@ PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries) {
         }
         throw;
     }
+}
+
+std::optional<std::vector<ExerciseQuestion>> drawPaperQuestions(AdoConnection& connection,
+                                                                const QString& bankTable) {
+    AdoQuery settings(&connection);
+    AdoQuery pool(&connection);
+    AdoQuery taken(&connection);
+    AdoQuery paper(&connection);
+    if (drawPaper(settings, {pool, taken, paper}, bankTable) == PaperDraw::NotConfigured)
+        return std::nullopt;
+    std::vector<ExerciseQuestion> questions;
+    for (paper.first(); !paper.eof(); paper.next()) {
+        ExerciseQuestion question;
+        question.id = paper.fieldByName(QStringLiteral("ID")).asInteger();
+        question.tp = paper.fieldByName(QStringLiteral("TP")).asString();
+        question.stnr = paper.fieldByName(QStringLiteral("STNR")).asString();
+        for (int index = 0; index < 4; ++index)
+            question.da[index] =
+                paper.fieldByName(QStringLiteral("DA%1").arg(index + 1)).asString();
+        questions.push_back(question);
+    }
+    return questions;
 }

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "data/exercise_rows.h"
+
 #include <QString>
 
+#include <optional>
+#include <vector>
+
+class AdoConnection;
 class AdoQuery;
 
 // The queries a draw works with; the main window lends its own, so that what they hold
@@ -19,8 +25,13 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, int cate
 
 enum class PaperDraw { Drawn, NotConfigured };
 
-// Draws a whole paper of the current bank into S_MARK by the SYS_CFG rows that `settings`
-// reads, and opens it in `queries.bank` in ascending id. NotConfigured: no row asks for
+// Draws a whole paper of `bankTable` into S_MARK by the SYS_CFG rows that `settings` reads,
+// and opens it in `queries.bank` in ascending id. NotConfigured: no row asks for
 // questions, and S_MARK is empty. Any database error, or a row without a category or with a
 // count that is no number, throws DbError.
-PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries);
+PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries, const QString& bankTable);
+
+// The same draw on queries of its own, with the paper's questions read out in id order;
+// nothing when no SYS_CFG row asks for questions.
+std::optional<std::vector<ExerciseQuestion>> drawPaperQuestions(AdoConnection& connection,
+                                                                const QString& bankTable);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exam/exercise_kind.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -17,8 +19,8 @@ inline bool paperPassed(int score) {
 // A paper as it was handed in, for whoever keeps a record of them.
 struct PaperResult {
     QString bank;
-    int examMode = 0;
-    int paperMode = 0;
+    ExamMode examMode = ExamMode::MockExam;
+    PaperMode paperMode = PaperMode::DrawnPaper;
     QDateTime startedAt;
     QDateTime handedInAt;
     int minutesSet = 0;

@@ -1,7 +1,7 @@
 #include "forms/show_err_form.h"
 
-#include "data/data_module.h"
-#include "exam/bank_name.h"
+#include "data/ado_query.h"
+#include "data/bank_table.h"
 #include "forms/error_report.h"
 #include "forms/font_faces.h"
 #include "forms/widget_setup.h"
@@ -17,16 +17,14 @@
 #include <QStyle>
 #include <QTextCursor>
 
-TShowErrFrm* ShowErrFrm = nullptr;
-
 namespace {
 
 const QString kSelectColumns = QStringLiteral("SELECT ID,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK FROM ");
 
 } // namespace
 
-TShowErrFrm::TShowErrFrm(QWidget* parent) : QWidget(parent, Qt::Window) {
-    ShowErrFrm = this;
+TShowErrFrm::TShowErrFrm(AdoQuery& query, QWidget* parent)
+    : QWidget(parent, Qt::Window), query_(query) {
     setObjectName(QStringLiteral("ShowErrFrm"));
     setWindowTitle(QStringLiteral("错误题目显示列表"));
     QFont base(QStringLiteral("MS Sans Serif"));
@@ -73,10 +71,7 @@ TShowErrFrm::TShowErrFrm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowState(Qt::WindowMaximized);
 }
 
-TShowErrFrm::~TShowErrFrm() {
-    if (ShowErrFrm == this)
-        ShowErrFrm = nullptr;
-}
+TShowErrFrm::~TShowErrFrm() = default;
 
 void TShowErrFrm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -117,16 +112,16 @@ void TShowErrFrm::Button1Click() {
     // Cleared first, so that a failing statement never leaves an earlier paper's list behind.
     Memo1->clear();
     ListText list(Memo1);
-    AdoQuery& query = DM->query1;
+    AdoQuery& query = query_;
     query.close();
     query.setSql(
-        kSelectColumns + currentBankTable() +
+        kSelectColumns + bankTable(bank_) +
         QStringLiteral(" WHERE answer<>mark and ID IN(SELECT EXAMID FROM S_MARK) order by id"));
     query.open();
     list.addEntry(wrongListHeader(query.recordCount()));
     query.close();
 
-    query.setSql(kSelectColumns + currentBankTable() +
+    query.setSql(kSelectColumns + bankTable(bank_) +
                  QStringLiteral(" WHERE ID IN(SELECT EXAMID FROM S_MARK) order by id"));
     query.open();
     for (; !query.eof(); query.next()) {

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class AdoQuery;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -9,8 +10,12 @@ class QPushButton;
 class TShowErrFrm : public QWidget {
     Q_OBJECT
 public:
-    explicit TShowErrFrm(QWidget* parent = nullptr);
+    // Reads the paper through `query`, which it shares with the settings dialog.
+    explicit TShowErrFrm(AdoQuery& query, QWidget* parent = nullptr);
     ~TShowErrFrm() override;
+
+    // The bank the papers are drawn from, "B2" or "C".
+    void setBank(const QString& bank) { bank_ = bank; }
 
     // Handlers, named after their control and event.
     void Button1Click();
@@ -26,9 +31,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    AdoQuery& query_;
+    QString bank_ = QStringLiteral("B2");
     QWidget* Panel1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* Button2 = nullptr;
 };
-
-extern TShowErrFrm* ShowErrFrm;

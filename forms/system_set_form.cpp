@@ -17,8 +17,6 @@
 #include <QShowEvent>
 #include <QStyle>
 
-TSystemSetFrm* SystemSetFrm = nullptr;
-
 namespace {
 
 QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& geometry, const QString& text) {
@@ -30,11 +28,11 @@ QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& geometry, co
 
 } // namespace
 
-TSystemSetFrm::TSystemSetFrm(QWidget* parent)
+TSystemSetFrm::TSystemSetFrm(AdoQuery& query, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
-    SystemSetFrm = this;
+                          Qt::WindowCloseButtonHint),
+      query_(query) {
     setObjectName(QStringLiteral("SystemSetFrm"));
     setWindowTitle(QStringLiteral("系统设置"));
     setFixedSize(327, 273);
@@ -48,10 +46,7 @@ TSystemSetFrm::TSystemSetFrm(QWidget* parent)
              .topLeft());
 }
 
-TSystemSetFrm::~TSystemSetFrm() {
-    if (SystemSetFrm == this)
-        SystemSetFrm = nullptr;
-}
+TSystemSetFrm::~TSystemSetFrm() = default;
 
 void TSystemSetFrm::createControls() {
     const QColor menuText = QApplication::palette("QMenu").color(QPalette::WindowText);

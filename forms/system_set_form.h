@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class AdoQuery;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -14,7 +15,8 @@ class UpDown;
 class TSystemSetFrm : public QDialog {
     Q_OBJECT
 public:
-    explicit TSystemSetFrm(QWidget* parent = nullptr);
+    // Reads and writes the settings row through `query`.
+    explicit TSystemSetFrm(AdoQuery& query, QWidget* parent = nullptr);
     ~TSystemSetFrm() override;
 
     // Handlers, named after their control and event.
@@ -32,6 +34,7 @@ private:
     // an edit holds no whole number or the database refuses.
     bool writeParams() const;
 
+    AdoQuery& query_;
     QGroupBox* groupbox1 = nullptr;
     QLabel* Label2 = nullptr;
     QLineEdit* timer1 = nullptr;
@@ -46,5 +49,3 @@ private:
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
 };
-
-extern TSystemSetFrm* SystemSetFrm;

@@ -1,5 +1,5 @@
 // Loading the settings row into the dialog and saving it back.
-#include "data/data_module.h"
+#include "data/ado_query.h"
 #include "data/whole_number.h"
 #include "forms/error_report.h"
 #include "forms/message_box.h"
@@ -29,7 +29,7 @@ void notify(QWidget* parent, const QString& text) {
 } // namespace
 
 void TSystemSetFrm::FormShow() {
-    AdoQuery& query = DM->query1;
+    AdoQuery& query = query_;
     query.close();
     query.setSql(QStringLiteral("select * from sysparam where id=1"));
     query.open();
@@ -41,7 +41,7 @@ void TSystemSetFrm::FormShow() {
 }
 
 void TSystemSetFrm::Button1Click() {
-    AdoQuery& query = DM->query1;
+    AdoQuery& query = query_;
     query.close();
     query.clearSql();
     if (!writeParams()) {
@@ -64,7 +64,7 @@ bool TSystemSetFrm::writeParams() const {
     if (*minutes < UpDown2->minimum() || *minutes > UpDown2->maximum())
         return false;
     try {
-        AdoQuery& query = DM->query1;
+        AdoQuery& query = query_;
         query.close();
         query.setSql(QStringLiteral("update sysparam set timer1=?,timer2=?"));
         query.addSql(QStringLiteral(",ifjump=?,ifshow=?"));

@@ -26,6 +26,7 @@ if [ "$mode" = test ]; then
     # The end-to-end tests drive the program in a real X server with real key presses, install
     # it, check its desktop entry and metainfo, and build and install its Debian package.
     packages+=(xvfb openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev file)
+    packages+=(clang-tidy)
 fi
 
 # shellcheck source=install_packages.sh
@@ -45,6 +46,9 @@ fi
 
 export ASAN_OPTIONS=detect_leaks=0
 ctest --test-dir "$build" --output-on-failure -j "$jobs"
+
+# The checks of .clang-tidy on the program's own sources, one file per core.
+run-clang-tidy -quiet -p "$build" -j "$jobs" "^$root/(app|data|exam|forms|tools)/"
 
 # The same suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DXUNDRAL_WITH_ASAN=ON \

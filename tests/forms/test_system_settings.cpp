@@ -13,6 +13,15 @@
 
 namespace {
 
+// The program's one settings dialog, found as a learner would: among its windows.
+TSystemSetFrm* settingsDialog() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<TSystemSetFrm*>(window))
+            return found;
+    }
+    return nullptr;
+}
+
 // Every column of every row, with the type of what is stored.
 QString sysparamRows(const TestProgramFolder& folder) {
     SqliteDatabase database(folder.databasePath(), QString::fromLatin1(kExamDatabasePassword),
@@ -30,9 +39,9 @@ QString sysparamRows(const TestProgramFolder& folder) {
 // blocking the test.
 struct SettingsFixture {
     explicit SettingsFixture(const SysParamRow& row = {8, 45, 1, 1}) : program(sources(row)) {
-        SystemSetFrm->show();
+        settingsDialog()->show();
     }
-    ~SettingsFixture() { SystemSetFrm->hide(); }
+    ~SettingsFixture() { settingsDialog()->hide(); }
 
     static BankSources sources(const SysParamRow& row) {
         BankSources result = sampleSources(2, 4, 2);
@@ -40,7 +49,7 @@ struct SettingsFixture {
         return result;
     }
     template <typename Widget = QWidget> Widget* find(const char* name) {
-        auto* widget = SystemSetFrm->findChild<Widget*>(QLatin1String(name));
+        auto* widget = settingsDialog()->findChild<Widget*>(QLatin1String(name));
         if (!widget)
             qFatal("no control named %s", name);
         return widget;
@@ -82,10 +91,10 @@ private slots:
 
     void layout() {
         SettingsFixture settings;
-        QCOMPARE(SystemSetFrm->windowTitle(), QStringLiteral("系统设置"));
-        QCOMPARE(SystemSetFrm->size(), QSize(327, 273));
-        QCOMPARE(SystemSetFrm->minimumSize(), SystemSetFrm->maximumSize());
-        QVERIFY(!(SystemSetFrm->windowFlags() & Qt::WindowMinMaxButtonsHint));
+        QCOMPARE(settingsDialog()->windowTitle(), QStringLiteral("系统设置"));
+        QCOMPARE(settingsDialog()->size(), QSize(327, 273));
+        QCOMPARE(settingsDialog()->minimumSize(), settingsDialog()->maximumSize());
+        QVERIFY(!(settingsDialog()->windowFlags() & Qt::WindowMinMaxButtonsHint));
         QCOMPARE(settings.find<QLabel>("Label2")->text(), QStringLiteral("熟知题时间规定为(秒)："));
         QCOMPARE(settings.find<QLabel>("Label6")->text(), QStringLiteral("是否显示答案提示："));
         QCOMPARE(settings.find<QLabel>("Label6")->pos(), QPoint(27, 205));
@@ -96,7 +105,7 @@ private slots:
         QCOMPARE(settings.item("ifshow", 1)->text(), QStringLiteral("是"));
         // Two columns: the items stand side by side.
         QCOMPARE(settings.item("ifjump", 0)->y(), settings.item("ifjump", 1)->y());
-        QCOMPARE(SystemSetFrm->palette().color(QPalette::Window), QColor(166, 202, 240));
+        QCOMPARE(settingsDialog()->palette().color(QPalette::Window), QColor(166, 202, 240));
     }
 
     void loadAndSaveRoundTrip() {
@@ -114,7 +123,7 @@ private slots:
         QCOMPARE(box.caption, QStringLiteral("dedode"));
         QCOMPARE(box.buttons, MessageBox::Buttons::Ok);
         QCOMPARE(box.icon, MessageBox::Icon::None);
-        QVERIFY(SystemSetFrm->isVisible());
+        QVERIFY(settingsDialog()->isVisible());
 
         settings.type("timer1", QStringLiteral("12"));
         settings.type("timer2", QStringLiteral("100"));
@@ -122,23 +131,23 @@ private slots:
         settings.item("ifshow", 1)->click();
         settings.save();
         QCOMPARE(settings.rows(), QStringLiteral("1,12,100,0,1"));
-        QVERIFY(SystemSetFrm->isVisible());
+        QVERIFY(settingsDialog()->isVisible());
         QCOMPARE(settings.program.boxes.texts(), (QStringList{kSaved, kSaved}));
 
         // Changes closed with "退出" are dropped; the next showing loads the row.
         settings.type("timer2", QStringLiteral("5"));
         settings.item("ifshow", 0)->click();
         settings.find<QPushButton>("Button2")->click();
-        QVERIFY(SystemSetFrm->isHidden());
+        QVERIFY(settingsDialog()->isHidden());
         QCOMPARE(settings.rows(), QStringLiteral("1,12,100,0,1"));
-        SystemSetFrm->show();
+        settingsDialog()->show();
         QCOMPARE(settings.edit("timer2")->text(), QStringLiteral("100"));
         QCOMPARE(settings.selected("ifshow"), 1);
         // ...and so does the close box.
         settings.type("timer1", QStringLiteral("99"));
-        QVERIFY(SystemSetFrm->windowHandle()->close());
-        QVERIFY(SystemSetFrm->isHidden());
-        SystemSetFrm->show();
+        QVERIFY(settingsDialog()->windowHandle()->close());
+        QVERIFY(settingsDialog()->isHidden());
+        settingsDialog()->show();
         QCOMPARE(settings.edit("timer1")->text(), QStringLiteral("12"));
         QCOMPARE(settings.rows(), QStringLiteral("1,12,100,0,1"));
         QCOMPARE(settings.program.boxes.asked.size(), 2);
@@ -218,7 +227,7 @@ private slots:
         QCOMPARE(settings.program.folder.scalar(QStringLiteral("select count(*) from B2")),
                  questions);
         // The dialog keeps what was typed, to be corrected and saved again.
-        QVERIFY(SystemSetFrm->isVisible());
+        QVERIFY(settingsDialog()->isVisible());
         QCOMPARE(settings.edit("timer1")->text(), seconds);
         QCOMPARE(settings.edit("timer2")->text(), minutes);
         settings.type("timer1", QStringLiteral("9"));
@@ -236,8 +245,8 @@ private slots:
 
     void keysAndTabOrder() {
         SettingsFixture settings;
-        QApplication::setActiveWindow(SystemSetFrm);
-        QVERIFY(QTest::qWaitForWindowActive(SystemSetFrm));
+        QApplication::setActiveWindow(settingsDialog());
+        QVERIFY(QTest::qWaitForWindowActive(settingsDialog()));
         QCOMPARE(QApplication::focusWidget(), settings.edit("timer1"));
         const QList<QWidget*> order{settings.item("ifjump", 1), settings.item("ifshow", 1),
                                     settings.edit("timer2"),    settings.find("Button1"),
@@ -253,15 +262,15 @@ private slots:
             for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
                 QTest::keyClick(focus, key);
         }
-        QVERIFY(SystemSetFrm->isVisible());
+        QVERIFY(settingsDialog()->isVisible());
         QVERIFY(settings.program.boxes.asked.isEmpty());
 
         // A choice with nothing selected is passed over.
         settings.program.folder.exec(QStringLiteral("update sysparam set ifjump=-1"));
-        SystemSetFrm->hide();
-        SystemSetFrm->show();
-        QApplication::setActiveWindow(SystemSetFrm);
-        QVERIFY(QTest::qWaitForWindowActive(SystemSetFrm));
+        settingsDialog()->hide();
+        settingsDialog()->show();
+        QApplication::setActiveWindow(settingsDialog());
+        QVERIFY(QTest::qWaitForWindowActive(settingsDialog()));
         settings.edit("timer1")->setFocus();
         QTest::keyClick(settings.edit("timer1"), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), settings.item("ifshow", 1));
@@ -269,15 +278,15 @@ private slots:
 
     void theSavedMinutesStartTheNextMockExam() {
         SettingsFixture settings;
-        SystemSetFrm->hide();
+        settingsDialog()->hide();
         // Through the main window's button, as the learner does; the dialog is modal there.
-        QTimer::singleShot(0, SystemSetFrm, [&settings] {
+        QTimer::singleShot(0, settingsDialog(), [&settings] {
             settings.type("timer2", QStringLiteral("75"));
             settings.save();
             settings.find<QPushButton>("Button2")->click();
         });
         settings.program.find<QPushButton>("BitBtn5")->click();
-        QVERIFY(SystemSetFrm->isHidden());
+        QVERIFY(settingsDialog()->isHidden());
         QCOMPARE(settings.program.boxes.texts(), QStringList{kSaved});
         settings.program.find<QPushButton>("BitBtn4")->click();
         QCOMPARE(settings.program.label("examtime"), QStringLiteral("1:15:00"));

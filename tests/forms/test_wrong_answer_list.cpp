@@ -12,6 +12,15 @@
 
 namespace {
 
+// The program's one wrong-answer list, found as a learner would: among its windows.
+TShowErrFrm* wrongList() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<TShowErrFrm*>(window))
+            return found;
+    }
+    return nullptr;
+}
+
 BankQuestion question(const QString& text, const QStringList& choices, int answerCode) {
     BankQuestion result;
     result.chapter = 1;
@@ -109,7 +118,7 @@ QStringList expectedLines() {
 }
 
 QPlainTextEdit* memo() {
-    return ShowErrFrm->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    return wrongList()->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
 }
 
 // Every entry of the list ends in a line break, so the text ends in one too.
@@ -139,27 +148,27 @@ class TestWrongAnswerList : public QObject {
 private slots:
     void initTestCase() { setAnswerPauseForTests(0); }
     void cleanup() {
-        if (ShowErrFrm)
-            ShowErrFrm->hide();
+        if (wrongList())
+            wrongList()->hide();
     }
 
     void theWholeListForAPaper() {
         ProgramFixture program(listBank());
         setUpPaper(program.folder);
         QVERIFY(!memo()->toPlainText().contains(QStringLiteral("Memo1")));
-        ShowErrFrm->show();
+        wrongList()->show();
         QCOMPARE(shownLines(), expectedLines());
         QVERIFY(program.boxes.asked.isEmpty());
 
         // Shown again without changes: the same text, built afresh rather than added to.
-        ShowErrFrm->close();
-        ShowErrFrm->show();
+        wrongList()->close();
+        wrongList()->show();
         QCOMPARE(shownLines(), expectedLines());
 
         // The other bank has its own answers: there only its question 5 is wrong.
         program.main().findChild<QAction*>(QStringLiteral("C"))->trigger();
-        ShowErrFrm->close();
-        ShowErrFrm->show();
+        wrongList()->close();
+        wrongList()->show();
         QCOMPARE(shownLines().mid(0, 3),
                  (QStringList{QStringLiteral("以下是您答错的题目列表：(共1道)"), QString(),
                               QStringLiteral("5.机动车在高速公路上最高车速不得超过多少？")}));
@@ -170,23 +179,23 @@ private slots:
         ProgramFixture program(listBank());
         setUpPaper(program.folder);
         program.folder.exec(QStringLiteral("update B2 set MARK=ANSWER"));
-        ShowErrFrm->show();
+        wrongList()->show();
         const QStringList headerOnly{QStringLiteral("以下是您答错的题目列表：(共0道)"), QString()};
         QCOMPARE(shownLines(), headerOnly);
-        ShowErrFrm->close();
+        wrongList()->close();
         program.folder.exec(QStringLiteral("update B2 set MARK=5; delete from S_MARK"));
-        ShowErrFrm->show();
+        wrongList()->show();
         QCOMPARE(shownLines(), headerOnly);
     }
 
     void aDatabaseErrorReachesTheReport() {
         ProgramFixture program(listBank());
         setUpPaper(program.folder);
-        ShowErrFrm->show();
-        ShowErrFrm->close();
+        wrongList()->show();
+        wrongList()->close();
         program.folder.exec(QStringLiteral("drop table S_MARK"));
-        ShowErrFrm->show();
-        QVERIFY(ShowErrFrm->isVisible());
+        wrongList()->show();
+        QVERIFY(wrongList()->isVisible());
         QCOMPARE(program.boxes.asked.size(), 1);
         QCOMPARE(program.boxes.asked[0].caption, QStringLiteral("dedode"));
         QCOMPARE(program.boxes.asked[0].icon, MessageBox::Icon::Error);
@@ -198,10 +207,10 @@ private slots:
 
     void layout() {
         ProgramFixture program(listBank());
-        QCOMPARE(ShowErrFrm->windowTitle(), QStringLiteral("错误题目显示列表"));
-        ShowErrFrm->show();
-        QVERIFY(ShowErrFrm->windowState() & Qt::WindowMaximized);
-        auto* button = ShowErrFrm->findChild<QPushButton*>(QStringLiteral("Button2"));
+        QCOMPARE(wrongList()->windowTitle(), QStringLiteral("错误题目显示列表"));
+        wrongList()->show();
+        QVERIFY(wrongList()->windowState() & Qt::WindowMaximized);
+        auto* button = wrongList()->findChild<QPushButton*>(QStringLiteral("Button2"));
         QCOMPARE(button->text(), QStringLiteral("返回&F"));
         QCOMPARE(button->geometry(), QRect(683, 530, 75, 25));
         QVERIFY(button->isDefault());
@@ -209,9 +218,9 @@ private slots:
         QVERIFY(memo()->isReadOnly());
         QCOMPARE(memo()->font().pixelSize(), 14);
         QCOMPARE(memo()->font().family(), QStringLiteral("宋体"));
-        QCOMPARE(ShowErrFrm->findChild<QWidget*>(QStringLiteral("Panel1"))->width(), 33);
-        ShowErrFrm->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(ShowErrFrm));
+        QCOMPARE(wrongList()->findChild<QWidget*>(QStringLiteral("Panel1"))->width(), 33);
+        wrongList()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(wrongList()));
         QCOMPARE(QApplication::focusWidget(), memo());
         QTest::keyClick(memo(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), button);
@@ -220,26 +229,26 @@ private slots:
     void closingReturnsTheMainWindowToItsStartPanel() {
         ProgramFixture program(sampleSources(2, 4, 2));
         startMockExam(program);
-        ShowErrFrm->show();
-        ShowErrFrm->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
-        QVERIFY(ShowErrFrm->isHidden());
+        wrongList()->show();
+        wrongList()->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+        QVERIFY(wrongList()->isHidden());
         QVERIFY(backOnStartPanel(program));
 
         // The close box, with an exercise started while the list was open.
-        ShowErrFrm->show();
+        wrongList()->show();
         startMockExam(program);
-        QVERIFY(ShowErrFrm->windowHandle()->close());
-        QVERIFY(ShowErrFrm->isHidden());
+        QVERIFY(wrongList()->windowHandle()->close());
+        QVERIFY(wrongList()->isHidden());
         QVERIFY(backOnStartPanel(program));
 
         // Alt+F presses the button.
         startMockExam(program);
-        ShowErrFrm->show();
-        QApplication::setActiveWindow(ShowErrFrm);
-        QVERIFY(QTest::qWaitForWindowActive(ShowErrFrm));
-        QTest::keyClick(ShowErrFrm, Qt::Key_F, Qt::AltModifier);
+        wrongList()->show();
+        QApplication::setActiveWindow(wrongList());
+        QVERIFY(QTest::qWaitForWindowActive(wrongList()));
+        QTest::keyClick(wrongList(), Qt::Key_F, Qt::AltModifier);
         // A mnemonic presses its button visibly, so the click comes a moment later.
-        QTRY_VERIFY(ShowErrFrm->isHidden());
+        QTRY_VERIFY(wrongList()->isHidden());
         QVERIFY(backOnStartPanel(program));
     }
 
@@ -252,7 +261,7 @@ private slots:
         program.boxes.answerNext(MessageBox::Result::Yes);
         program.key(Qt::Key_8);
         QCOMPARE(program.boxes.asked.size(), 2);
-        QVERIFY(ShowErrFrm->isVisible());
+        QVERIFY(wrongList()->isVisible());
         // While the list is open the main window stays as the hand-in left it.
         QVERIFY(program.shown("GroupBox2"));
         const int wrong = program.folder.scalar(QStringLiteral(
@@ -261,7 +270,7 @@ private slots:
         QCOMPARE(lines.first(), QStringLiteral("以下是您答错的题目列表：(共%1道)").arg(wrong));
         QCOMPARE(lines.size(), 2 + 13 * wrong);
         QCOMPARE(lines.filter(QStringLiteral("您的答案为：未选")).size(), 3);
-        ShowErrFrm->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+        wrongList()->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
         QVERIFY(backOnStartPanel(program));
     }
 };

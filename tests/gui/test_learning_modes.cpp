@@ -129,7 +129,7 @@ private slots:
         program.boxes.answerNext(MessageBox::Result::Ok);
         program.main().ChapterPracticeClick(2);
         QCOMPARE(program.boxes.texts(), QStringList{QStringLiteral("您想开始第2章的章节练习吗？")});
-        QCOMPARE(program.main().examMode(), 0);
+        QCOMPARE(program.main().examMode(), ExamMode::SequentialPractice);
         const QList<int> expected = program.folder.ints(
             QStringLiteral("select ID from B2 where STZLB1=2 order by STLB,STZLB1,STLX,STBH"));
         QCOMPARE(program.main().totalNum(), expected.size());

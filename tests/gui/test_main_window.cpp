@@ -1,6 +1,5 @@
 // The shell: start-up, the examination-type menu, help, exit, accelerators, the error report.
 #include "exam/answer_pause.h"
-#include "exam/bank_name.h"
 #include "tests/support/program_fixture.h"
 
 #include <QAction>
@@ -27,7 +26,7 @@ private slots:
         QCOMPARE(program.label("softtitle"), QStringLiteral("Xundral"));
         QCOMPARE(program.label("EXAMTYPE"), QStringLiteral("当前考试类型为：大型货车B2"));
         QCOMPARE(program.label("Label10"), QString());
-        QCOMPARE(BankName, QStringLiteral("B2"));
+        QCOMPARE(program.main().bank(), QStringLiteral("B2"));
         QVERIFY(QRegularExpression(
                     QStringLiteral(
                         "^当前时间：\\d{4}年\\d{1,2}月\\d\\d日   \\d\\d时\\d\\d分\\d\\d 秒$"))
@@ -66,12 +65,12 @@ private slots:
         QCOMPARE(c->text(), QStringLiteral("小型汽车C1 "));
         QVERIFY(b2->isChecked() && !c->isChecked());
         c->trigger();
-        QCOMPARE(BankName, QStringLiteral("C"));
+        QCOMPARE(program.main().bank(), QStringLiteral("C"));
         QCOMPARE(program.label("EXAMTYPE"), QStringLiteral("当前考试类型为：小型汽车C1，C2"));
         QCOMPARE(program.label("Label10"), QStringLiteral("模拟考试100题（小型汽车C1，C2）"));
         QVERIFY(!b2->isChecked() && c->isChecked());
         b2->trigger();
-        QCOMPARE(BankName, QStringLiteral("B2"));
+        QCOMPARE(program.main().bank(), QStringLiteral("B2"));
         QCOMPARE(program.label("EXAMTYPE"), QStringLiteral("当前考试类型为：大型货车B2"));
         QCOMPARE(program.label("Label10"), QStringLiteral("模拟考试100题（大货车B2）"));
         QVERIFY(b2->isChecked() && !c->isChecked());

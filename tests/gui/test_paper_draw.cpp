@@ -3,7 +3,6 @@
 #include "data/data_module.h"
 #include "data/sqlite_database.h"
 #include "exam/answer_pause.h"
-#include "exam/bank_name.h"
 #include "tests/support/program_fixture.h"
 
 #include <QAction>
@@ -161,7 +160,7 @@ private slots:
 
     void oneCommitPerAnswer() {
         ProgramFixture program(sampleSources(2, 8, 4));
-        const SqliteDatabase& database = DM->ADOConnection1.database();
+        const SqliteDatabase& database = program.windows->dataModule.ADOConnection1.database();
         for (const char* mode : {"BitBtn1", "BitBtn4"}) {
             program.find<QPushButton>(mode)->click();
             for (Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_6, Qt::Key_3}) {

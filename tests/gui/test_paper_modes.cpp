@@ -35,7 +35,7 @@ private slots:
         program.find<QPushButton>("BitBtn4")->click();
         QCOMPARE(program.boxes.texts(),
                  QStringList{QStringLiteral("您想重新开始开始模拟试题吗？")});
-        QCOMPARE(program.main().examMode(), 1);
+        QCOMPARE(program.main().examMode(), ExamMode::MockExam);
         QCOMPARE(program.label("gb_Subject"), QStringLiteral("第 1 题   共\u3000100 题"));
         QCOMPARE(program.label("Label2"), QStringLiteral("剩余时间："));
         QCOMPARE(program.label("examtime"), QStringLiteral("0:45:00"));
@@ -167,7 +167,7 @@ private slots:
         QVERIFY(program.main().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
         program.main().Timer1Timer();
         QCOMPARE(program.label("examtime"), QStringLiteral("0:44:58"));
-        QCOMPARE(program.main().examMode(), 1);
+        QCOMPARE(program.main().examMode(), ExamMode::MockExam);
     }
 
     void timeRunsOutUnderTheConfirmation() {
@@ -195,7 +195,7 @@ private slots:
             QCOMPARE(program.boxes.asked.size(), 2);
             if (scoreAnswer == MessageBox::Result::Yes) {
                 QVERIFY(program.windows->wrongAnswers.isVisible());
-                QCOMPARE(program.main().examMode(), 0);
+                QCOMPARE(program.main().examMode(), ExamMode::SequentialPractice);
                 program.windows->wrongAnswers.hide();
             } else {
                 QVERIFY(!program.shown("GroupBox2"));
@@ -214,18 +214,19 @@ private slots:
         program.find<QPushButton>("BitBtn3")->click();
         program.key(Qt::Key_1);
         QCOMPARE(program.box("answerEdt"), QStringLiteral("当前选择答案为：答案一 正确"));
-        QCOMPARE(program.main().examMode(), 10);
+        QCOMPARE(program.main().examMode(), ExamMode::MockPractice);
     }
 
     void theWindowAnnouncesWhatHappens() {
         ProgramFixture program(sampleSources(1, 4, 4));
         TmainFrm& main = program.main();
-        QList<int> started;
+        QList<ExamMode> started;
         QList<QPair<int, int>> shown;
         QList<QList<int>> saved;
         QList<PaperResult> handedIn;
         int ended = 0;
-        connect(&main, &TmainFrm::exerciseStarted, this, [&](int mode) { started.append(mode); });
+        connect(&main, &TmainFrm::exerciseStarted, this,
+                [&](ExamMode mode) { started.append(mode); });
         connect(&main, &TmainFrm::questionShown, this, [&](int number, int id) {
             shown.append({number, id});
         });
@@ -237,7 +238,7 @@ private slots:
         connect(&main, &TmainFrm::exerciseEnded, this, [&] { ++ended; });
 
         program.find<QPushButton>("BitBtn4")->click();
-        QCOMPARE(started, QList<int>{1});
+        QCOMPARE(started, QList<ExamMode>{ExamMode::MockExam});
         const int firstId = main.curId();
         QCOMPARE(shown, (QList<QPair<int, int>>{{1, firstId}}));
         program.key(Qt::Key_1);
@@ -256,8 +257,8 @@ private slots:
         QCOMPARE(handedIn.size(), 1);
         const PaperResult& result = handedIn[0];
         QCOMPARE(result.bank, QStringLiteral("B2"));
-        QCOMPARE(result.examMode, 1);
-        QCOMPARE(result.paperMode, 1);
+        QCOMPARE(result.examMode, ExamMode::MockExam);
+        QCOMPARE(result.paperMode, PaperMode::DrawnPaper);
         QCOMPARE(result.minutesSet, 45);
         QCOMPARE(result.secondsUsed, 2);
         QCOMPARE(result.questionCount, 4);
@@ -278,7 +279,7 @@ private slots:
         program.key(Qt::Key_8);
         QVERIFY(program.windows->wrongAnswers.isVisible());
         QVERIFY(program.shown("GroupBox2"));
-        QCOMPARE(program.main().examMode(), 0);
+        QCOMPARE(program.main().examMode(), ExamMode::SequentialPractice);
         QVERIFY(!program.main().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
         // With the paper scored, the end key only offers to leave.
         program.boxes.clear();

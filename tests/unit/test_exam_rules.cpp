@@ -8,7 +8,6 @@
 #include "data/question_rows.h"
 #include "data/sqlite_database.h"
 #include "exam/answer_line.h"
-#include "exam/bank_name.h"
 #include "exam/countdown_clock.h"
 #include "exam/exercise_kind.h"
 #include "exam/paper_draw.h"
@@ -43,7 +42,7 @@ private slots:
     }
 
     void answerLineVerdicts_data() {
-        QTest::addColumn<int>("examMode");
+        QTest::addColumn<ExamMode>("examMode");
         QTest::addColumn<int>("ifShow");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("line");
@@ -59,7 +58,7 @@ private slots:
             << ExamMode::MockExam << 1 << 2 << QStringLiteral("当前选择答案为：答案二");
     }
     void answerLineVerdicts() {
-        QFETCH(int, examMode);
+        QFETCH(ExamMode, examMode);
         QFETCH(int, ifShow);
         QFETCH(int, answer);
         QFETCH(QString, line);
@@ -131,7 +130,6 @@ private slots:
         connection.open();
         AdoQuery settings(&connection), pool(&connection), taken(&connection), bank(&connection);
         const DrawQueries queries{pool, taken, bank};
-        BankName = QStringLiteral("C");
         const SqliteDatabase& database = connection.database();
 
         // A fresh pool, then one in which each category has a single unused question left, so
@@ -141,7 +139,7 @@ private slots:
                 folder.exec(QStringLiteral("delete from EXAM_TEMP; insert into EXAM_TEMP select "
                                            "ID, STZLB1 from C where ID % 6 <> 0"));
             const int before = database.commitCount();
-            QCOMPARE(drawPaper(settings, queries), PaperDraw::Drawn);
+            QCOMPARE(drawPaper(settings, queries, QStringLiteral("C")), PaperDraw::Drawn);
             QVERIFY(database.commitCount() - before <= 2);
             QCOMPARE(bank.recordCount(), 12);
             QCOMPARE(folder.scalar(QStringLiteral("select count(distinct EXAMID) from S_MARK")),
@@ -152,14 +150,14 @@ private slots:
         // one commit.
         folder.exec(QStringLiteral("update SYS_CFG set STSL='many' where STZLB1=3"));
         const int before = database.commitCount();
-        QVERIFY_THROWS_EXCEPTION(DbError, drawPaper(settings, queries));
+        QVERIFY_THROWS_EXCEPTION(DbError, drawPaper(settings, queries, QStringLiteral("C")));
         QCOMPARE(database.commitCount() - before, 1);
         QCOMPARE(folder.scalar(QStringLiteral("select count(*) from S_MARK")), 8);
 
         // A chapter that is text, once spliced into five statements, is refused, not run.
         folder.exec(QStringLiteral("update SYS_CFG set STSL=4;"
                                    "update SYS_CFG set STZLB1='1 OR 1=1' where STZLB1=1"));
-        QVERIFY_THROWS_EXCEPTION(DbError, drawPaper(settings, queries));
+        QVERIFY_THROWS_EXCEPTION(DbError, drawPaper(settings, queries, QStringLiteral("C")));
     }
 };
 

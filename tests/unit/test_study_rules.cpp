@@ -41,20 +41,20 @@ private slots:
         QFETCH(bool, askedFor);
         QFETCH(bool, handedIn);
         QFETCH(bool, shown);
-        QCOMPARE(mayShowAnswer({examMode, ifShow, answered, askedFor, handedIn}), shown);
+        QCOMPARE(mayShowAnswer({ExamMode(examMode), ifShow, answered, askedFor, handedIn}), shown);
     }
 
     void answerKey() {
-        QVERIFY(answerKeyActs(0, true));
-        QVERIFY(!answerKeyActs(0, false));
-        QVERIFY(!answerKeyActs(1, true));
-        QVERIFY(!answerKeyActs(10, true));
+        QVERIFY(answerKeyActs(ExamMode::SequentialPractice, true));
+        QVERIFY(!answerKeyActs(ExamMode::SequentialPractice, false));
+        QVERIFY(!answerKeyActs(ExamMode::MockExam, true));
+        QVERIFY(!answerKeyActs(ExamMode::MockPractice, true));
     }
 
     void sheetCells() {
-        const AnswerVisibility exam{1, 1, false, false, false};
-        const AnswerVisibility practice{0, 1, false, false, false};
-        const AnswerVisibility quietPractice{0, 0, false, false, false};
+        const AnswerVisibility exam{ExamMode::MockExam, 1, false, false, false};
+        const AnswerVisibility practice{ExamMode::SequentialPractice, 1, false, false, false};
+        const AnswerVisibility quietPractice{ExamMode::SequentialPractice, 0, false, false, false};
         QCOMPARE(sheetCellState(5, 1, practice), SheetCell::NotAnswered);
         QCOMPARE(sheetCellState(1, 1, practice), SheetCell::Right);
         QCOMPARE(sheetCellState(0, 1, practice), SheetCell::Wrong);
@@ -66,7 +66,7 @@ private slots:
         QCOMPARE(sheetCellState(0, 1, handedIn), SheetCell::Wrong);
         QCOMPARE(sheetCellState(5, 1, handedIn), SheetCell::NotAnswered);
         // Mock practice with ifshow 1 shows verdicts as they come; D is stored as 0.
-        const AnswerVisibility mockPractice{10, 1, false, false, false};
+        const AnswerVisibility mockPractice{ExamMode::MockPractice, 1, false, false, false};
         QCOMPARE(sheetCellState(0, 0, mockPractice), SheetCell::Right);
         QCOMPARE(sheetCellState(0, 3, mockPractice), SheetCell::Wrong);
     }

@@ -1,0 +1,171 @@
+#include "data/exercise_rows.h"
+
+#include "data/ado_query.h"
+#include "data/answer_code.h"
+#include "data/bank_table.h"
+#include "data/db_error.h"
+#include "data/sqlite_database.h"
+
+namespace {
+
+// The cursor-style query's conversions, so that a hostile row reads as it always did.
+int wholeNumber(const SqliteStatement& row, int column) {
+    return AdoField(row.columnName(column), row.value(column)).asInteger();
+}
+
+QString text(const SqliteStatement& row, int column) {
+    return AdoField(row.columnName(column), row.value(column)).asString();
+}
+
+const QString kQuestionColumns = QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER FROM ");
+const QString kBankOrder = QStringLiteral(" order by STLB,STZLB1,STLX,STBH");
+
+std::vector<ExerciseQuestion> readList(SqliteStatement& select) {
+    std::vector<ExerciseQuestion> questions;
+    while (select.step()) {
+        ExerciseQuestion question;
+        question.id = wholeNumber(select, 0);
+        question.tp = text(select, 1);
+        question.stnr = text(select, 2);
+        for (int index = 0; index < 4; ++index)
+            question.da[index] = text(select, 3 + index);
+        questions.push_back(question);
+    }
+    return questions;
+}
+
+[[noreturn]] void throwNoCurrentRecord() {
+    throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been "
+                                 "deleted. Requested operation requires a current record"));
+}
+
+} // namespace
+
+std::optional<ExerciseSettings> readExerciseSettings(const SqliteDatabase& database) {
+    SqliteStatement select(database, QStringLiteral("select * from sysparam where id=1"));
+    if (!select.step())
+        return std::nullopt;
+    ExerciseSettings settings;
+    for (int column = 0; column < select.columnCount(); ++column) {
+        const QString name = select.columnName(column).toLower();
+        if (name == QLatin1String("timer1"))
+            settings.timer1 = wholeNumber(select, column);
+        else if (name == QLatin1String("timer2"))
+            settings.timer2 = wholeNumber(select, column);
+        else if (name == QLatin1String("ifjump"))
+            settings.ifJump = wholeNumber(select, column);
+        else if (name == QLatin1String("ifshow"))
+            settings.ifShow = wholeNumber(select, column);
+    }
+    return settings;
+}
+
+void clearBankMarks(const SqliteDatabase& database, const QString& bank) {
+    // Only the answered rows are rewritten; IS NOT also takes a NULL mark back to 5.
+    SqliteStatement update(database, QStringLiteral("update ") + bankTable(bank) +
+                                         QStringLiteral(" set mark=") +
+                                         QString::number(AnswerCode::NotAnswered) +
+                                         QStringLiteral(" where mark is not ") +
+                                         QString::number(AnswerCode::NotAnswered));
+    update.step();
+}
+
+void clearDrawPool(const SqliteDatabase& database) {
+    SqliteStatement remove(database, QStringLiteral("delete from exam_temp"));
+    remove.step();
+}
+
+std::vector<ExerciseQuestion> readBankQuestions(const SqliteDatabase& database,
+                                                const QString& bank) {
+    SqliteStatement select(database, kQuestionColumns + bankTable(bank) + kBankOrder);
+    return readList(select);
+}
+
+std::vector<ExerciseQuestion> readChapterQuestions(const SqliteDatabase& database,
+                                                   const QString& bank, int chapter) {
+    SqliteStatement select(database, kQuestionColumns + bankTable(bank) +
+                                         QStringLiteral(" WHERE STZLB1 = ?") + kBankOrder);
+    select.bind(1, chapter);
+    return readList(select);
+}
+
+std::vector<ExerciseQuestion> readQuestionsInOrder(SqliteDatabase& database, const QString& bank,
+                                                   const std::vector<int>& ids) {
+    // The order lives in a temporary table of this connection, so the list can follow it
+    // without writing to the learner's file.
+    database.execScript(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS PRACTICE_ORDER "
+                                       "(POS INTEGER PRIMARY KEY, ID INTEGER);"
+                                       "DELETE FROM temp.PRACTICE_ORDER;"));
+    {
+        SqliteStatement insert(
+            database, QStringLiteral("INSERT INTO temp.PRACTICE_ORDER (POS, ID) VALUES (?, ?)"));
+        int position = 0;
+        for (const int id : ids) {
+            insert.reset();
+            insert.bind(1, ++position);
+            insert.bind(2, id);
+            insert.step();
+        }
+    }
+    SqliteStatement select(
+        database, QStringLiteral("SELECT b.ID,b.TP,b.STNR,b.DA1,b.DA2,b.DA3,b.DA4,b.ANSWER FROM ") +
+                      bankTable(bank) +
+                      QStringLiteral(" b, temp.PRACTICE_ORDER o WHERE b.ID = o.ID ORDER BY o.POS"));
+    return readList(select);
+}
+
+AnswerAndMarkRow readAnswerAndMark(const SqliteDatabase& database, const QString& bank, int id) {
+    SqliteStatement select(database, QStringLiteral("select ANSWER,MARK,TP from ") +
+                                         bankTable(bank) + QStringLiteral(" where id=?"));
+    select.bind(1, id);
+    if (!select.step())
+        throwNoCurrentRecord();
+    return {wholeNumber(select, 0), wholeNumber(select, 1)};
+}
+
+std::optional<int> readMark(const SqliteDatabase& database, const QString& bank, int id) {
+    SqliteStatement select(database, QStringLiteral("select MARK from ") + bankTable(bank) +
+                                         QStringLiteral(" where id=?"));
+    select.bind(1, id);
+    if (!select.step())
+        return std::nullopt;
+    return wholeNumber(select, 0);
+}
+
+int writeMark(const SqliteDatabase& database, const QString& bank, int id, int mark) {
+    SqliteStatement update(database, QStringLiteral("UPDATE ") + bankTable(bank) +
+                                         QStringLiteral(" SET MARK = ? WHERE id = ?"));
+    // The code goes in as text, as the quoted literal always did.
+    update.bind(1, QString::number(mark));
+    update.bind(2, id);
+    while (update.step()) {
+    }
+    return database.changes();
+}
+
+QString countRightAnswers(const SqliteDatabase& database, const QString& bank) {
+    SqliteStatement select(database, QStringLiteral("select count(id) as rightnum from ") +
+                                         bankTable(bank) + QStringLiteral(" where answer=mark"));
+    if (!select.step())
+        throwNoCurrentRecord();
+    return text(select, 0);
+}
+
+int countAnswered(const SqliteDatabase& database, const QString& bank) {
+    SqliteStatement select(database, QStringLiteral("select count(id) as answered from ") +
+                                         bankTable(bank) + QStringLiteral(" where mark<>") +
+                                         QString::number(AnswerCode::NotAnswered));
+    if (!select.step())
+        throwNoCurrentRecord();
+    return wholeNumber(select, 0);
+}
+
+int countPaperRightAnswers(const SqliteDatabase& database, const QString& bank) {
+    SqliteStatement select(database,
+                           QStringLiteral("select count(a.examid) as rightnum from s_mark a,") +
+                               bankTable(bank) +
+                               QStringLiteral(" b where b.answer=b.mark and a.examid=b.id"));
+    if (!select.step())
+        throwNoCurrentRecord();
+    return wholeNumber(select, 0);
+}
