@@ -4,6 +4,7 @@
 #include "data/db_error.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "data/topics.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +31,10 @@ std::vector<QuestionRow> numberQuestions(const std::vector<BankQuestion>& questi
         row.stzlb1 = question.chapter;
         row.stlx = question.isTrueFalse() ? 1 : 2;
         row.jx = question.explanation;
+        row.zt = joinTopics(question.topics);
+        row.zsd = question.factKey;
+        row.bs = question.variantNote;
+        row.yd = question.settledNotes.join(QLatin1Char('\n'));
         rows.push_back(row);
     }
     renumberQuestions(rows);
@@ -93,14 +98,16 @@ void insertQuestions(SqliteDatabase& database, const QString& table,
                      const std::vector<QuestionRow>& rows) {
     SqliteStatement insert(database,
                            QStringLiteral("INSERT INTO %1 (ID, TP, STNR, DA1, DA2, DA3, DA4, "
-                                          "ANSWER, MARK, STLB, STZLB1, STLX, STBH, JX) VALUES "
-                                          "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                                          "ANSWER, MARK, STLB, STZLB1, STLX, STBH, JX, ZT, ZSD, "
+                                          "BS, YD) VALUES "
+                                          "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                                .arg(bankTable(table)));
     for (const QuestionRow& row : rows) {
         insert.reset();
         const QVariant values[] = {row.id,     row.tp,    row.stnr,   row.da[0], row.da[1],
                                    row.da[2],  row.da[3], row.answer, row.mark,  row.stlb,
-                                   row.stzlb1, row.stlx,  row.stbh,   row.jx};
+                                   row.stzlb1, row.stlx,  row.stbh,   row.jx,    row.zt,
+                                   row.zsd,    row.bs,    row.yd};
         int index = 1;
         for (const QVariant& value : values)
             insert.bind(index++, value);
@@ -109,14 +116,17 @@ void insertQuestions(SqliteDatabase& database, const QString& table,
 }
 
 std::vector<QuestionRow> readQuestions(SqliteDatabase& database, const QString& table) {
-    // A file of the previous version has no JX column: its questions read as unexplained.
-    const QString explanation = hasColumn(database, table, QStringLiteral("JX"))
-                                    ? QStringLiteral("JX")
-                                    : QStringLiteral("''");
+    // A file of an earlier version lacks the later text columns: its questions read as
+    // unexplained and untagged.
+    QStringList later;
+    for (const char* column : kBankTextColumnsAfterStbh) {
+        const QString name = QLatin1String(column);
+        later.append(hasColumn(database, table, name) ? name : QStringLiteral("''"));
+    }
     SqliteStatement select(database, QStringLiteral("SELECT ID, TP, STNR, DA1, DA2, DA3, DA4, "
                                                     "ANSWER, MARK, STLB, STZLB1, STLX, STBH, %2 "
                                                     "FROM %1 ORDER BY ID")
-                                         .arg(bankTable(table), explanation));
+                                         .arg(bankTable(table), later.join(QStringLiteral(", "))));
     std::vector<QuestionRow> rows;
     while (select.step()) {
         QuestionRow row;
@@ -132,6 +142,10 @@ std::vector<QuestionRow> readQuestions(SqliteDatabase& database, const QString& 
         row.stlx = select.value(11).toInt();
         row.stbh = select.value(12).toInt();
         row.jx = select.value(13).toString();
+        row.zt = select.value(14).toString();
+        row.zsd = select.value(15).toString();
+        row.bs = select.value(16).toString();
+        row.yd = select.value(17).toString();
         rows.push_back(row);
     }
     return rows;

@@ -23,7 +23,15 @@ struct QuestionRow {
     int stlx = 0; // 1 true/false, 2 single choice
     int stbh = 0; // number within the chapter
     QString jx;   // explanation; empty for none
+    QString zt;   // topics, blank-separated (data/topics.h); empty for none yet
+    QString zsd;  // fact key: the rule the question tests
+    QString bs;   // variant note: why this is a deliberate second side of its fact
+    QString yd;   // settled notes, one a line: "PARTNER-FACT-KEY why both stay"
 };
+
+// The columns after STBH, in table and CSV order; a file of an earlier version lacks some or
+// all of them and reads them as empty.
+inline constexpr const char* kBankTextColumnsAfterStbh[] = {"JX", "ZT", "ZSD", "BS", "YD"};
 
 inline constexpr const char* kPictureFolder = "pic";
 

@@ -2,16 +2,18 @@
 
 #include "data/learning_record.h"
 #include "data/practice_record.h"
+#include "data/question_rows.h"
 #include "data/sqlite_database.h"
 
 namespace {
 
-QString bankTable(const char* name) {
+QString bankTableScript(const char* name) {
     return QStringLiteral("CREATE TABLE %1 ("
                           "ID INTEGER PRIMARY KEY, TP TEXT, STNR TEXT, "
                           "DA1 TEXT, DA2 TEXT, DA3 TEXT, DA4 TEXT, "
                           "ANSWER INTEGER, MARK INTEGER, "
-                          "STLB INTEGER, STZLB1 INTEGER, STLX INTEGER, STBH INTEGER, JX TEXT);"
+                          "STLB INTEGER, STZLB1 INTEGER, STLX INTEGER, STBH INTEGER, JX TEXT, "
+                          "ZT TEXT, ZSD TEXT, BS TEXT, YD TEXT);"
                           "CREATE INDEX %1_STZLB1 ON %1 (STZLB1, ID);")
         .arg(QLatin1String(name));
 }
@@ -37,7 +39,7 @@ void createLookupIndexes(SqliteDatabase& database) {
 }
 
 void createExamSchema(SqliteDatabase& database) {
-    database.execScript(bankTable("B2") + bankTable("C") +
+    database.execScript(bankTableScript("B2") + bankTableScript("C") +
                         QStringLiteral("CREATE TABLE SYS_CFG (STZLB1 INTEGER, STSL INTEGER);"
                                        "CREATE TABLE S_MARK (EXAMID INTEGER);"
                                        "CREATE TABLE EXAM_TEMP (EXAMID INTEGER, STZLB1 INTEGER);"
@@ -66,8 +68,11 @@ bool hasColumn(SqliteDatabase& database, const QString& table, const QString& co
 void migrateExamSchema(SqliteDatabase& database) {
     for (const char* table : {"B2", "C"}) {
         const QString name = QLatin1String(table);
-        if (!hasColumn(database, name, QStringLiteral("JX")))
-            database.execScript(QStringLiteral("ALTER TABLE %1 ADD COLUMN JX TEXT;").arg(name));
+        for (const char* column : kBankTextColumnsAfterStbh) {
+            if (!hasColumn(database, name, QLatin1String(column)))
+                database.execScript(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT;")
+                                        .arg(name, QLatin1String(column)));
+        }
     }
     createLookupIndexes(database);
     createRecordTables(database);

@@ -91,7 +91,19 @@ private slots:
                      "  chapter  questions  true/false  four-choice  pictures  drawn\n"
                      "  1        8          4           4            1         2\n"
                      "  2        8          4           4            0         2\n"
-                     "  3        7          3           4            1         2\n")),
+                     "  3        7          3           4            1         2\n"
+                     "  test-wise answerer (knows no traffic law) on four-choice questions, "
+                     "chance 25 %:\n"
+                     "  chapter  four-choice  right  rate     longest is right\n"
+                     // Every fixture choice is as long as the others and repeats the stem:
+                     // the answerer picks A, the right answer of half of them.
+                     "  1        4            2      50.0 %   0.0 %\n"
+                     "  2        4            2      50.0 %   0.0 %\n"
+                     "  3        4            2      50.0 %   0.0 %\n"
+                     "  all      12           6      50.0 %   0.0 %\n"
+                     "  topics: 标志 0 信号灯 0 交警手势 0 标线 0 灯光仪表 0 数字 1 记分罚款 0 "
+                     "驾驶证登记 0 高速公路 0 恶劣天气夜间 0 应急急救 0 新能源 0 货车客车 0 "
+                     "通行规则 1 安全驾驶 22 事故责任 0; untagged 0\n")),
                  qPrintable(run.out));
         QVERIFY(run.out.contains(QStringLiteral("bank C: 20 questions\n")));
         QVERIFY(run.out.endsWith(
@@ -126,6 +138,88 @@ private slots:
             QVERIFY2(run.err.contains(db_ + QStringLiteral(": ") + problem + QLatin1Char('\n')),
                      qPrintable(problem + "\n---\n" + run.err));
         QVERIFY(run.err.endsWith(QStringLiteral("%1 problem(s) found\n").arg(expected.size())));
+    }
+
+    // Each row plants one fault (or one thing that must pass) in the fixture's bank C, whose
+    // chapter 1 holds true/false IDs 1 to 3 and four-choice IDs 4 to 7 (7 shows sign.jpg).
+    void checkJudgesTopicsFactsAndNotes_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QStringList>("expected"); // after "table C"
+        const QString twice = QStringLiteral("UPDATE C SET ZSD = 'speed-x' WHERE ID IN (3, 5);");
+        const QString reread = QStringLiteral(": do they ask one fact? Settle with an S note "
+                                              "naming the other's fact key, or change one");
+        QTest::newRow("no topic") << "UPDATE C SET ZT = ' ' WHERE ID = 3"
+                                  << QStringList{", ID 3, column ZT: no topic; give one to three "
+                                                 "of the topics in bank/FORMAT.md"};
+        QTest::newRow("unknown and repeated topics")
+            << "UPDATE C SET ZT = '标志 驾照 标志' WHERE ID = 3"
+            << QStringList{", ID 3, column ZT: '驾照' is not one of the topics in bank/FORMAT.md",
+                           ", ID 3, column ZT: topic '标志' given twice"};
+        QTest::newRow("four topics")
+            << "UPDATE C SET ZT = '标志 标线 数字 新能源' WHERE ID = 3"
+            << QStringList{", ID 3, column ZT: 4 topics, more than the 3 a question may have"};
+        QTest::newRow("no fact key")
+            << "UPDATE C SET ZSD = '' WHERE ID = 3"
+            << QStringList{", ID 3, column ZSD: no fact key: name the rule the question tests"};
+        QTest::newRow("malformed fact key")
+            << "UPDATE C SET ZSD = 'Sign_A' WHERE ID = 3"
+            << QStringList{", ID 3, column ZSD: fact key 'Sign_A' is not a slug of a-z, 0-9 and "
+                           "single hyphens"};
+        const QString used = QStringLiteral(", ID 5, column ZSD: fact key 'speed-x' is already "
+                                            "used; mark both questions as variants (V) or let "
+                                            "one test another fact (first at ID 3)");
+        QTest::newRow("one fact twice") << twice << QStringList{used};
+        QTest::newRow("one side marked as a variant")
+            << twice + "UPDATE C SET BS = '反问' WHERE ID = 3" << QStringList{used};
+        QTest::newRow("two variants")
+            << twice + "UPDATE C SET BS = '反问' WHERE ID IN (3, 5)" << QStringList{};
+        QTest::newRow("three variants")
+            << "UPDATE C SET ZSD = 'speed-x', BS = '反问' WHERE ID IN (3, 5, 6)"
+            << QStringList{", ID 6, column ZSD: fact key 'speed-x' is already used by two "
+                           "questions; at most two variants may share a fact (first at ID 3)"};
+        QTest::newRow("settled note without a key")
+            << "UPDATE C SET YD = '同图异问' WHERE ID = 3"
+            << QStringList{", ID 3, column YD: settled note '同图异问' must be the other "
+                           "question's fact key, a blank and the reason both stay"};
+        QTest::newRow("settled note naming no question")
+            << "UPDATE C SET YD = 'sign-none 另问' WHERE ID = 3"
+            << QStringList{", ID 3, column YD: settled note names the fact key 'sign-none', "
+                           "which no question has"};
+        QTest::newRow("settled note naming a truck-only question")
+            << "UPDATE B2 SET ZSD = 'truck-one' WHERE STNR = '货车一';"
+               "UPDATE C SET YD = 'truck-one: 另问' WHERE ID = 3"
+            << QStringList{};
+        const QString sharePicture =
+            QStringLiteral("UPDATE C SET TP = '/pic/sign.jpg', ZSD = 'sign-a' WHERE ID = 4;"
+                           "UPDATE C SET ZSD = 'sign-b' WHERE ID = 7;");
+        QTest::newRow("shared picture")
+            << sharePicture
+            << QStringList{": ID 4 (sign-a) and ID 7 (sign-b) share the picture /pic/sign.jpg" +
+                           reread};
+        QTest::newRow("shared picture, settled")
+            << sharePicture + "UPDATE C SET YD = 'sign-b：同图异问' WHERE ID = 4" << QStringList{};
+        QTest::newRow("right choice in another stem")
+            << "UPDATE C SET STNR = '第1章第2题甲是对的', ZSD = 'law-a' WHERE ID = 3;"
+               "UPDATE C SET ZSD = 'law-b' WHERE ID = 4"
+            << QStringList{": the right choice of ID 4 (law-b), '第1章第2题甲', stands in the "
+                           "stem of ID 3 (law-a)" +
+                           reread};
+    }
+    void checkJudgesTopicsFactsAndNotes() {
+        QFETCH(QString, sql);
+        QFETCH(QStringList, expected);
+        folder_->exec(sql);
+        const ToolRun run = runTool({"check", db_});
+        QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        if (expected.isEmpty()) {
+            QVERIFY2(run.code == 0, qPrintable(run.err));
+            return;
+        }
+        QCOMPARE(run.code, 1);
+        QCOMPARE(lines.takeLast(), QStringLiteral("%1 problem(s) found").arg(expected.size()));
+        for (QString& line : expected)
+            line.prepend(db_ + QStringLiteral(": table C"));
+        QCOMPARE(lines, expected);
     }
 
     void configShowsAndSetsOneRow() {

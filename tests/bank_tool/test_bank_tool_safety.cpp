@@ -22,17 +22,16 @@
 
 namespace {
 
-// The tables as the version before explanations made them: no JX column.
-void dropExplanationColumns(const TestProgramFolder& folder) {
+// The tables as an earlier version made them: without JX (and all after it), or with JX but
+// without the topic and fact columns.
+void dropLaterColumns(const TestProgramFolder& folder, bool keepExplanations) {
+    const QString kept = QStringLiteral("ID, TP, STNR, DA1, DA2, DA3, DA4, ANSWER, MARK, STLB, "
+                                        "STZLB1, STLX, STBH") +
+                         (keepExplanations ? QStringLiteral(", JX") : QString());
     for (const char* table : {"B2", "C"})
-        folder.exec(QStringLiteral("CREATE TABLE old_%1 (ID INTEGER PRIMARY KEY, TP TEXT, "
-                                   "STNR TEXT, DA1 TEXT, DA2 TEXT, DA3 TEXT, DA4 TEXT, "
-                                   "ANSWER INTEGER, MARK INTEGER, STLB INTEGER, STZLB1 INTEGER, "
-                                   "STLX INTEGER, STBH INTEGER);"
-                                   "INSERT INTO old_%1 SELECT ID, TP, STNR, DA1, DA2, DA3, DA4, "
-                                   "ANSWER, MARK, STLB, STZLB1, STLX, STBH FROM %1;"
+        folder.exec(QStringLiteral("CREATE TABLE old_%1 AS SELECT %2 FROM %1;"
                                    "DROP TABLE %1; ALTER TABLE old_%1 RENAME TO %1;")
-                        .arg(QLatin1String(table)));
+                        .arg(QLatin1String(table), kept));
 }
 
 } // namespace
@@ -241,46 +240,88 @@ private slots:
         QCOMPARE(dumpDatabase(db_), before);
     }
 
-    void explanationsTravelAndOlderFilesStillWork() {
-        // The fixture's explanations hold a comma, quotes and a line break.
-        QVERIFY(folder_->scalar("SELECT COUNT(*) FROM C WHERE JX <> ''") == 2);
+    // A CSV of an earlier version ends before JX, or before ZT: it imports, and what it lacks
+    // stays empty. A record longer than its header is refused.
+    void olderCsvFilesStillImport_data() {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("explained"); // rows with JX, tagged with ZT and ZSD, with notes
+        QTest::addColumn<int>("tagged");
+        QTest::addColumn<int>("withNotes");
+        QTest::newRow("all columns") << 18 << 2 << 20 << 1;
+        QTest::newRow("up to the fact key") << 16 << 2 << 20 << 0;
+        QTest::newRow("up to JX") << 14 << 2 << 0 << 0;
+        QTest::newRow("without JX") << 13 << 0 << 0 << 0;
+    }
+    void olderCsvFilesStillImport() {
+        QFETCH(int, columns);
+        QFETCH(int, explained);
+        QFETCH(int, tagged);
+        QFETCH(int, withNotes);
+        // The fixture's explanations and notes hold a comma, quotes and a line break.
         std::vector<QStringList> records = csvTexts(readFile(csv_));
-        QCOMPARE(records[0].last(), QStringLiteral("JX"));
-        // A CSV of the previous version has no JX column: it imports, unexplained.
+        QCOMPARE(records[0].mid(13), (QStringList{"JX", "ZT", "ZSD", "BS", "YD"}));
         for (QStringList& record : records)
-            record.removeLast();
+            record = record.mid(0, columns);
         writeFile(csv_, writeCsv(records));
         ToolRun run = runTool({"import", db_, "C", csv_});
         QVERIFY2(run.code == 0, qPrintable(run.err));
-        QCOMPARE(folder_->scalar("SELECT COUNT(*) FROM C WHERE JX <> ''"), 0);
         QCOMPARE(folder_->scalar("SELECT COUNT(*) FROM C"), 20);
+        QCOMPARE(folder_->scalar("SELECT COUNT(*) FROM C WHERE JX <> ''"), explained);
+        QCOMPARE(folder_->scalar("SELECT COUNT(*) FROM C WHERE ZT <> '' AND ZSD <> ''"), tagged);
+        QCOMPARE(folder_->scalar("SELECT COUNT(*) FROM C WHERE BS <> '' AND YD LIKE '%' || "
+                                 "char(10) || '%'"),
+                 withNotes);
         records[2].append(QStringLiteral("多一列"));
         writeFile(csv_, writeCsv(records));
         run = runTool({"import", db_, "C", csv_});
         QCOMPARE(run.code, 1);
-        QVERIFY2(run.err.contains("the record has 14 fields, expected 13 as the header has"),
+        QVERIFY2(run.err.contains(QStringLiteral("the record has %1 fields, expected %2 as the "
+                                                 "header has")
+                                      .arg(columns + 1)
+                                      .arg(columns)),
                  qPrintable(run.err));
     }
 
-    void aDatabaseWithoutExplanationsWorksWithEveryCommand() {
-        const QString withJx = folder_->path() + QStringLiteral("/with-jx.csv");
-        QCOMPARE(runTool({"export", db_, "B2", withJx}).code, 0);
-        dropExplanationColumns(*folder_);
+    // A file of an earlier version: reading leaves it as it is, and check refuses nothing but
+    // the untagged questions; an import brings the columns in.
+    void aDatabaseOfAnEarlierVersionWorksWithEveryCommand_data() {
+        QTest::addColumn<bool>("keepExplanations");
+        QTest::newRow("without JX") << false;
+        QTest::newRow("with JX, without topics") << true;
+    }
+    void aDatabaseOfAnEarlierVersionWorksWithEveryCommand() {
+        QFETCH(bool, keepExplanations);
+        const QString fullC = folder_->path() + QStringLiteral("/full-c.csv");
+        const QString fullB2 = folder_->path() + QStringLiteral("/full-b2.csv");
+        QCOMPARE(runTool({"export", db_, "C", fullC}).code, 0);
+        QCOMPARE(runTool({"export", db_, "B2", fullB2}).code, 0);
+        dropLaterColumns(*folder_, keepExplanations);
         const QByteArray before = readFile(db_);
-        for (const QStringList& reading : {QStringList{"check", db_}, QStringList{"config", db_},
-                                           QStringList{"export", db_, "B2", csv_}}) {
+        for (const QStringList& reading :
+             {QStringList{"config", db_}, QStringList{"export", db_, "B2", csv_}}) {
             const ToolRun run = runTool(reading);
             QVERIFY2(run.code == 0, qPrintable(reading.join(' ') + "\n" + run.err));
             QCOMPARE(readFile(db_), before);
         }
-        QCOMPARE(csvTexts(readFile(csv_))[1].last(), QString());
-        // Writing: config leaves the banks alone; import brings the explanations in.
+        QCOMPARE(csvTexts(readFile(csv_))[1].mid(14), QStringList(4, QString()));
+        const ToolRun check = runTool({"check", db_});
+        QCOMPARE(check.code, 1);
+        QCOMPARE(readFile(db_), before);
+        const QStringList problems = check.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(problems.size(), 2 * (23 + 20) + 1);
+        for (const QString& problem : problems.mid(0, problems.size() - 1))
+            QVERIFY2(problem.contains(QStringLiteral("column ZT: no topic")) ||
+                         problem.contains(QStringLiteral("column ZSD: no fact key")),
+                     qPrintable(problem));
+        // Writing: config leaves the banks alone; import brings the later columns in.
         QCOMPARE(runTool({"config", db_, "1", "1"}).code, 0);
-        const ToolRun run = runTool({"import", db_, "B2", withJx});
-        QVERIFY2(run.code == 0, qPrintable(run.err));
+        for (const auto& [bank, file] : {std::pair{"B2", fullB2}, std::pair{"C", fullC}}) {
+            const ToolRun imported = runTool({"import", db_, bank, file});
+            QVERIFY2(imported.code == 0, qPrintable(imported.err));
+        }
         QCOMPARE(folder_->scalar("SELECT COUNT(*) FROM B2 WHERE JX <> ''"), 2);
-        QCOMPARE(folder_->scalar("SELECT COUNT(*) FROM C WHERE JX IS NULL"), 20);
-        QCOMPARE(runTool({"check", db_}).code, 0);
+        const ToolRun after = runTool({"check", db_});
+        QVERIFY2(after.code == 0, qPrintable(after.err));
     }
 
     void reportsTheNumbersTheFileHolds() {

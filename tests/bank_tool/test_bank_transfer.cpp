@@ -7,7 +7,7 @@
 namespace {
 
 const char* const kHeader =
-    "\xEF\xBB\xBFID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK,STLB,STZLB1,STLX,STBH,JX\r\n";
+    "\xEF\xBB\xBFID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK,STLB,STZLB1,STLX,STBH,JX,ZT,ZSD,BS,YD\r\n";
 
 } // namespace
 
@@ -61,8 +61,8 @@ private slots:
         // A question added at the end of chapter 1 with a made-up STBH joins its chapter, and
         // every chapter's ids still run without a gap.
         records = csvTexts(original);
-        records.push_back(
-            {"", "", "新加的题", "正确", "错误", "", "", "1", "", "1", "1", "1", "99", ""});
+        records.push_back({"", "", "新加的题", "正确", "错误", "", "", "1", "", "1", "1", "1", "99",
+                           "", "安全驾驶", "added-question", "", ""});
         writeFile(csv_, writeCsv(records));
         QCOMPARE(runTool({"import", db_, "B2", csv_}).code, 0);
         QCOMPARE(folder_->scalar("SELECT STBH FROM B2 WHERE STNR = '新加的题'"), 5);
@@ -141,7 +141,7 @@ private slots:
                                         << "is not a JPEG, BMP, PNG, GIF or ICO file";
         QTest::newRow("field missing") << 6 << 12 << "<drop>"
                                        << ""
-                                       << "the record has 13 fields, expected 14 as the header has";
+                                       << "the record has 17 fields, expected 18 as the header has";
         QTest::newRow("header") << 0 << 2 << "TEXT"
                                 << ""
                                 << "header column 3 is 'TEXT', expected 'STNR'";

@@ -1,8 +1,11 @@
 // The content checks a bank maintainer and the shipped-bank test rely on: a question that gives
 // its answer away, and two questions that test one fact twice.
 #include "tools/bank_tool/content_lint.h"
+#include "tools/bank_tool/testwise_answerer.h"
 
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 
@@ -116,6 +119,78 @@ private slots:
                             {QStringLiteral("0-1"), QStringLiteral("4-5"), QStringLiteral("7-8")}));
         QCOMPARE(textSimilarity(QStringLiteral("黄色虚线"), QStringLiteral("黄色，虚线！")), 1.0);
         QCOMPARE(textSimilarity(QStringLiteral("甲乙"), QStringLiteral("丙丁")), 0.0);
+    }
+
+    // Two true/false statements of one rule are paired from kNearDuplicateThreshold + 0.1 up:
+    // one pair just under it, one just over, so that a loosened or tightened threshold fails.
+    void trueFalseThresholdHoldsAtItsEdge_data() {
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<bool>("paired");
+        QTest::newRow("0.68: reworded, not repeated")
+            << QStringLiteral("驾驶机动车在高速公路上出现故障时，要先开启危险报警闪光灯。")
+            << false;
+        QTest::newRow("0.71: repeated")
+            << QStringLiteral("驾驶机动车在高速公路上出现故障时，要开启危险报警闪光灯。") << true;
+    }
+    void trueFalseThresholdHoldsAtItsEdge() {
+        QFETCH(QString, other);
+        QFETCH(bool, paired);
+        const QString stem =
+            QStringLiteral("驾驶机动车在高速公路上发生故障时，应当开启危险报警闪光灯。");
+        const double edge = kNearDuplicateThreshold + 0.1;
+        const double similarity = textSimilarity(stem, other);
+        QVERIFY2(std::abs(similarity - edge) < 0.02 && (similarity >= edge) == paired,
+                 qPrintable(QString::number(similarity)));
+        const std::vector<QuestionRow> rows = {trueFalse(stem, true), trueFalse(other, true)};
+        QCOMPARE(findNearDuplicates(rows).size(), std::size_t(paired ? 1 : 0));
+    }
+
+    // Each case turns on one of the answerer's rules; bank_lint.py picks the same letters.
+    void testwiseAnswerer_data() {
+        QTest::addColumn<QString>("stem");
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<int>("picked");
+        const QString plain = QStringLiteral("遇到这种情况应当怎样做？");
+        const QString school = QStringLiteral("驾驶机动车通过学校门前时应当怎样做？");
+        QTest::newRow("the uniquely longest")
+            << plain << QStringList{"鸣喇叭", "开远光灯提醒", "跟车", "停"} << 1;
+        QTest::newRow("a tie at the greatest length goes to the earlier")
+            << plain << QStringList{"鸣喇叭", "开远光灯", "跟车行驶", "停"} << 1;
+        QTest::newRow("three safety words beat the longest")
+            << plain << QStringList{"开远光灯再跟车", "减速停车观察", "跟车", "倒车"} << 1;
+        QTest::newRow("absolutes sink the longest")
+            << plain << QStringList{"绝对不必停车", "开远光灯", "跟车", "倒车"} << 1;
+        QTest::newRow("echoing the stem")
+            << school << QStringList{"鸣喇叭", "通过学校", "开远光灯", "跟车"} << 1;
+        QTest::newRow("the echo counts at most four pairs")
+            << school
+            << QStringList{"驾驶机动车通过学校门前时", "按喇叭示意路边的学生们走开", "注意减速让行",
+                           "跟车"}
+            << 2;
+    }
+    void testwiseAnswerer() {
+        QFETCH(QString, stem);
+        QFETCH(QStringList, choices);
+        QFETCH(int, picked);
+        QCOMPARE(testwiseChoice(fourChoice(stem, choices, 1)), picked);
+    }
+
+    void testwiseTalliesPerChapter() {
+        std::vector<QuestionRow> rows = {
+            fourChoice(QStringLiteral("问"), {"甲", "乙乙乙", "丙", "丁"}, 2), // picked, right
+            fourChoice(QStringLiteral("问"), {"甲", "乙乙乙", "丙", "丁"}, 1), // picked, wrong
+            trueFalse(QStringLiteral("判断"), true)};
+        rows[0].stzlb1 = 1;
+        rows[1].stzlb1 = 2;
+        rows[2].stzlb1 = 1;
+        const std::vector<TestwiseTally> tallies = tallyTestwiseAnswerer(rows);
+        QCOMPARE(int(tallies.size()), 3);
+        QCOMPARE(tallies[0].hits + tallies[0].longestRight, 2);
+        QCOMPARE(tallies[1].chapter, 2);
+        QCOMPARE(tallies[1].hits + tallies[1].longestRight, 0);
+        QCOMPARE(tallies[2].chapter, 0);
+        QCOMPARE(tallies[2].fourChoice, 2);
+        QCOMPARE(tallies[2].hits, 1);
     }
 };
 

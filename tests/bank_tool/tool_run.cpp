@@ -75,6 +75,12 @@ BankSources toolFixtureSources() {
     sources.common.push_back(trueFalseQuestion(2, QStringLiteral("第一行\n第二行，逗号,"), true));
     sources.common.back().explanation = QStringLiteral("解析一行，\"引号\"\n解析第二行");
     sources.common.front().explanation = QStringLiteral("=1+1 不是公式");
+    // Notes that travel as they are: two settled notes make a text of two lines.
+    BankQuestion& noted = sources.common.back();
+    noted.topics = {QStringLiteral("数字"), QStringLiteral("通行规则")};
+    noted.variantNote = QStringLiteral("从反面问同一条规定");
+    noted.settledNotes = {sources.common[1].factKey + QStringLiteral(" 另问一事"),
+                          sources.common[2].factKey + QStringLiteral("：同图异问")};
     sources.truck = {
         trueFalseQuestion(1, QStringLiteral("货车一"), false),
         fourChoiceQuestion(3, QStringLiteral("货车二"), 3, QStringLiteral("truck.bmp")),

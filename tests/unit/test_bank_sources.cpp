@@ -4,6 +4,7 @@
 #include "data/question_rows.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "data/topics.h"
 #include "tests/support/test_data.h"
 
 #include <QDir>
@@ -41,38 +42,89 @@ private slots:
         QVERIFY(questions[1].explanation.isEmpty());
     }
 
-    // The explanation travels from the source line through the builder into JX, and a file
-    // of the previous version (no JX) gains the column on migration without losing a row.
-    void explanationReachesTheDatabaseAndOldFilesMigrate() {
-        const auto questions =
-            parseBankText(QStringLiteral("Q: 问？\nA: 正确\nB: 错误\nK: A\nE: 因为规定如此。"),
-                          QStringLiteral("ch1.txt"), 1);
-        QCOMPARE(questions.at(0).explanation, QStringLiteral("因为规定如此。"));
+    // The explanation, fact key, notes and topics travel from the source lines through the
+    // builder into their columns.
+    void sourceLinesReachTheirColumns() {
+        const auto questions = parseBankText(
+            QStringLiteral(
+                "Q: 问？\nA: 正确\nB: 错误\nK: A\nE: 因为规定如此。\nF: law-carry-licence\n"
+                "V: 从反面问\nS: sign-a 同图异问\nS: sign-b：另一条\nT: 驾驶证登记  数字"),
+            QStringLiteral("ch1.txt"), 1);
         const auto rows = numberQuestions(questions);
         QCOMPARE(rows.at(0).jx, QStringLiteral("因为规定如此。"));
+        QCOMPARE(rows.at(0).zsd, QStringLiteral("law-carry-licence"));
+        QCOMPARE(rows.at(0).bs, QStringLiteral("从反面问"));
+        QCOMPARE(rows.at(0).yd, QStringLiteral("sign-a 同图异问\nsign-b：另一条"));
+        QCOMPARE(rows.at(0).zt, QStringLiteral("驾驶证登记 数字"));
+    }
 
+    // A file of an earlier version (no JX; or JX but no topic and fact columns) gains the
+    // columns on migration, twice over without harm, and keeps every row and value.
+    void oldFilesMigrateKeepingEveryRow_data() {
+        QTest::addColumn<QString>("columns");
+        QTest::addColumn<QString>("values");
+        QTest::newRow("without JX") << QString() << QString();
+        QTest::newRow("with JX") << QStringLiteral(", JX TEXT") << QStringLiteral(", '解析'");
+    }
+    void oldFilesMigrateKeepingEveryRow() {
+        QFETCH(QString, columns);
+        QFETCH(QString, values);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("old.mdb"));
         {
             SqliteDatabase old(path, QStringLiteral("k"),
                                SqliteDatabase::OpenMode::CreateIfMissing);
-            old.execScript(QStringLiteral(
-                "CREATE TABLE B2 (ID INTEGER PRIMARY KEY, TP TEXT, STNR TEXT, DA1 TEXT, "
-                "DA2 TEXT, DA3 TEXT, DA4 TEXT, ANSWER INTEGER, MARK INTEGER, STLB INTEGER, "
-                "STZLB1 INTEGER, STLX INTEGER, STBH INTEGER);"
-                "CREATE TABLE C AS SELECT * FROM B2;"
-                "INSERT INTO C VALUES (1, '', '旧题', '正确', '错误', '', '', 1, 5, 1, 1, 1, 1);"));
-            QCOMPARE(int(readQuestions(old, QStringLiteral("C")).size()), 1);
-            QVERIFY(readQuestions(old, QStringLiteral("C")).at(0).jx.isEmpty());
+            old.execScript(
+                QStringLiteral("CREATE TABLE B2 (ID INTEGER PRIMARY KEY, TP TEXT, STNR TEXT, "
+                               "DA1 TEXT, DA2 TEXT, DA3 TEXT, DA4 TEXT, ANSWER INTEGER, "
+                               "MARK INTEGER, STLB INTEGER, STZLB1 INTEGER, STLX INTEGER, "
+                               "STBH INTEGER%1);"
+                               "CREATE TABLE C AS SELECT * FROM B2;"
+                               "INSERT INTO C VALUES (1, '', '旧题', '正确', '错误', '', '', 1, 5, "
+                               "1, 1, 1, 1%2);"
+                               "INSERT INTO C VALUES (2, '', '旧题二', '正确', '错误', '', '', 2, "
+                               "1, 1, 1, 1, 2%2);")
+                    .arg(columns, values));
+            const auto before = readQuestions(old, QStringLiteral("C"));
+            QCOMPARE(int(before.size()), 2);
+            QVERIFY(before.at(0).zt.isEmpty() && before.at(0).zsd.isEmpty());
             migrateExamSchema(old);
             migrateExamSchema(old);
-            QVERIFY(hasColumn(old, QStringLiteral("C"), QStringLiteral("jx")));
-            QVERIFY(hasColumn(old, QStringLiteral("B2"), QStringLiteral("JX")));
+            for (const char* table : {"B2", "C"}) {
+                for (const char* column : kBankTextColumnsAfterStbh)
+                    QVERIFY(hasColumn(old, QLatin1String(table), QLatin1String(column)));
+            }
         }
         SqliteDatabase reopened(path, QStringLiteral("k"), SqliteDatabase::OpenMode::ExistingOnly);
         const auto kept = readQuestions(reopened, QStringLiteral("C"));
-        QCOMPARE(int(kept.size()), 1);
-        QCOMPARE(kept.at(0).stnr, QStringLiteral("旧题"));
+        QCOMPARE(int(kept.size()), 2);
+        QCOMPARE(kept.at(1).stnr, QStringLiteral("旧题二"));
+        QCOMPARE(kept.at(1).mark, 1);
+        QCOMPARE(kept.at(0).jx, values.isEmpty() ? QString() : QStringLiteral("解析"));
+        QVERIFY(kept.at(0).zt.isEmpty());
+    }
+
+    // The program, the bank tool and the writers' guide name the same topics in one order.
+    void topicVocabularyMatchesTheFormatGuide() {
+        QFile guide(qEnvironmentVariable("XUNDRAL_SOURCE_DIR") + QStringLiteral("/bank/FORMAT.md"));
+        QVERIFY(guide.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(guide.readAll());
+        const qsizetype start = text.indexOf(QStringLiteral("| Topic | Holds |"));
+        QVERIFY(start >= 0);
+        QStringList documented;
+        for (const QString& line : text.mid(start).split(QLatin1Char('\n')).mid(2)) {
+            if (!line.startsWith(QLatin1Char('|')))
+                break;
+            documented.append(line.section(QLatin1Char('|'), 1, 1).trimmed());
+        }
+        QStringList defined;
+        for (const Topic topic : allTopics()) {
+            defined.append(topicName(topic));
+            QCOMPARE(topicForName(topicName(topic)), std::optional<Topic>(topic));
+        }
+        QCOMPARE(defined, documented);
+        QVERIFY(!topicForName(QStringLiteral("标")));
+        QCOMPARE(splitTopics(QStringLiteral(" 标志  数字 ")), (QStringList{"标志", "数字"}));
     }
 
     void refusesBadRecordsWithFileAndLine_data() {

@@ -8,9 +8,9 @@
 
 namespace {
 
-const char* const kColumnNames[kBankColumnCount] = {"ID",     "TP",   "STNR",   "DA1",  "DA2",
-                                                    "DA3",    "DA4",  "ANSWER", "MARK", "STLB",
-                                                    "STZLB1", "STLX", "STBH",   "JX"};
+const char* const kColumnNames[kBankColumnCount] = {
+    "ID",   "TP",     "STNR", "DA1",  "DA2", "DA3", "DA4", "ANSWER", "MARK",
+    "STLB", "STZLB1", "STLX", "STBH", "JX",  "ZT",  "ZSD", "BS",     "YD"};
 
 // The picture formats the program's question panel can read; it chooses by file suffix.
 const char* const kPictureSuffixes[] = {"jpg", "jpeg", "bmp", "png", "gif", "ico"};
@@ -99,6 +99,13 @@ int maxTextLength(BankColumn column) {
         return 2000;
     case BankColumn::Jx:
         return 8000;
+    case BankColumn::Zt:
+    case BankColumn::Zsd:
+        return 200;
+    case BankColumn::Bs:
+        return 2000;
+    case BankColumn::Yd:
+        return 8000;
     default:
         return 0;
     }
@@ -122,7 +129,9 @@ std::vector<RowProblem> findRowProblems(const std::vector<QuestionRow>& rows,
             {BankColumn::Tp, &row.tp},     {BankColumn::Stnr, &row.stnr},
             {BankColumn::Da1, &row.da[0]}, {BankColumn::Da2, &row.da[1]},
             {BankColumn::Da3, &row.da[2]}, {BankColumn::Da4, &row.da[3]},
-            {BankColumn::Jx, &row.jx}};
+            {BankColumn::Jx, &row.jx},     {BankColumn::Zt, &row.zt},
+            {BankColumn::Zsd, &row.zsd},   {BankColumn::Bs, &row.bs},
+            {BankColumn::Yd, &row.yd}};
         for (const auto& [column, text] : texts) {
             if (hasControlCharacter(*text))
                 problems.push_back(

@@ -8,8 +8,8 @@
 
 #include <vector>
 
-// The columns of a bank table in table order, which is also the CSV column order. Files of the
-// previous version end before JX.
+// The columns of a bank table in table order, which is also the CSV column order. Files of
+// earlier versions end before JX, or before ZT.
 enum class BankColumn {
     Id,
     Tp,
@@ -24,10 +24,15 @@ enum class BankColumn {
     Stzlb1,
     Stlx,
     Stbh,
-    Jx
+    Jx,
+    Zt,
+    Zsd,
+    Bs,
+    Yd
 };
-inline constexpr int kBankColumnCount = 14;
-inline constexpr int kBankColumnCountWithoutJx = 13;
+inline constexpr int kBankColumnCount = 18;
+// The columns every file has; the later ones (JX to YD) may be left off from the end.
+inline constexpr int kRequiredBankColumnCount = 13;
 QString bankColumnName(BankColumn column);
 QStringList bankColumnNames();
 

@@ -1,9 +1,14 @@
 #include "tools/bank_tool/check_report.h"
 
 #include "data/sqlite_database.h"
+#include "data/topics.h"
 #include "tools/bank_tool/bank_rules.h"
 #include "tools/bank_tool/content_lint.h"
+#include "tools/bank_tool/fact_rules.h"
 
+#include <QSet>
+
+#include <array>
 #include <iterator>
 #include <limits>
 #include <set>
@@ -51,7 +56,9 @@ findUnreadableNumbers(SqliteDatabase& database, const QString& name, QStringList
 }
 
 BankReport checkBank(SqliteDatabase& database, const QString& name, const QString& programDir) {
-    BankReport report{name, readQuestions(database, name), {}};
+    BankReport report;
+    report.name = name;
+    report.rows = readQuestions(database, name);
     const std::set<std::pair<int, BankColumn>> unreadable =
         findUnreadableNumbers(database, name, report.problems);
     for (const RowProblem& problem : findRowProblems(report.rows, programDir)) {
@@ -76,14 +83,52 @@ BankReport checkBank(SqliteDatabase& database, const QString& name, const QStrin
                                        .arg(row.id)
                                        .arg(reason));
     }
-    for (const NearDuplicate& pair : findNearDuplicates(report.rows))
+    for (const NearDuplicate& pair : findNearDuplicates(report.rows)) {
+        if (areDeclaredVariants(report.rows[pair.first], report.rows[pair.second]))
+            continue;
         report.problems.append(
             QStringLiteral("table %1, IDs %2 and %3: test one fact twice (similarity %4)")
                 .arg(name)
                 .arg(report.rows[pair.first].id)
                 .arg(report.rows[pair.second].id)
                 .arg(pair.similarity, 0, 'f', 2));
+    }
+    report.testwise = tallyTestwiseAnswerer(report.rows);
     return report;
+}
+
+QString rowName(const QuestionRow& row) {
+    return row.zsd.isEmpty() ? QStringLiteral("ID %1").arg(row.id)
+                             : QStringLiteral("ID %1 (%2)").arg(row.id).arg(row.zsd);
+}
+
+void checkFacts(BankReport& report, const QSet<QString>& knownFactKeys) {
+    const std::vector<QuestionRow>& rows = report.rows;
+    for (const RowProblem& problem : findFactProblems(rows, knownFactKeys)) {
+        QString text = QStringLiteral("table %1, ID %2, column %3: %4")
+                           .arg(report.name)
+                           .arg(rows[std::size_t(problem.row)].id)
+                           .arg(bankColumnName(problem.column), problem.message);
+        if (problem.earlierRow >= 0)
+            text +=
+                QStringLiteral(" (first at ID %1)").arg(rows[std::size_t(problem.earlierRow)].id);
+        report.factProblems.append(text);
+    }
+    for (const PairToRead& pair : findPairsToRead(rows)) {
+        const QuestionRow& first = rows[pair.first];
+        const QuestionRow& second = rows[pair.second];
+        const QString what =
+            pair.reason == PairToRead::Reason::SharedPicture
+                ? QStringLiteral("%1 and %2 share the picture %3")
+                      .arg(rowName(first), rowName(second), first.tp)
+                : QStringLiteral("the right choice of %1, '%2', stands in the stem of %3")
+                      .arg(rowName(first), first.da[first.answer == 0 ? 3 : first.answer - 1],
+                           rowName(second));
+        report.pairsToRead.append(
+            QStringLiteral("table %1: %2: do they ask one fact? Settle with an S note naming the "
+                           "other's fact key, or change one")
+                .arg(report.name, what));
+    }
 }
 
 QString checkSysParam(SqliteDatabase& database) {
@@ -104,19 +149,62 @@ QString padded(const QString& text, int width) {
     return text.leftJustified(width);
 }
 
+QString rate(int part, int whole) {
+    return whole > 0 ? QString::number(100.0 * part / whole, 'f', 1) + QStringLiteral(" %")
+                     : QStringLiteral("-");
+}
+
+void printTestwiseTallies(const std::vector<TestwiseTally>& tallies, QTextStream& out) {
+    out << "  test-wise answerer (knows no traffic law) on four-choice questions, chance 25 %:\n";
+    out << "  chapter  four-choice  right  rate     longest is right\n";
+    for (const TestwiseTally& tally : tallies) {
+        out << "  "
+            << padded(tally.chapter == 0 ? QStringLiteral("all") : QString::number(tally.chapter),
+                      9)
+            << padded(QString::number(tally.fourChoice), 13)
+            << padded(QString::number(tally.hits), 7)
+            << padded(rate(tally.hits, tally.fourChoice), 9)
+            << rate(tally.longestRight, tally.fourChoice) << '\n';
+    }
+}
+
+// How many questions each topic's practice would hold.
+void printTopicCounts(const std::vector<QuestionRow>& rows, QTextStream& out) {
+    std::array<int, kTopicCount> counts{};
+    int untagged = 0;
+    for (const QuestionRow& row : rows) {
+        const QStringList names = splitTopics(row.zt);
+        untagged += names.isEmpty() ? 1 : 0;
+        for (const QString& name : names) {
+            if (const std::optional<Topic> topic = topicForName(name))
+                ++counts[std::size_t(*topic)];
+        }
+    }
+    out << "  topics:";
+    for (const Topic topic : allTopics())
+        out << ' ' << topicName(topic) << ' ' << counts[std::size_t(topic)];
+    out << "; untagged " << untagged << '\n';
+}
+
 } // namespace
 
 int CheckReport::problemCount() const {
     int count = int(problems.size());
     for (const BankReport& bank : banks)
-        count += int(bank.problems.size());
+        count += int(bank.problems.size() + bank.factProblems.size() + bank.pairsToRead.size());
     return count;
 }
 
 CheckReport checkExamDatabase(SqliteDatabase& database, const QString& programDir) {
     CheckReport report;
-    for (const char* table : kBankTables)
+    QSet<QString> factKeys;
+    for (const char* table : kBankTables) {
         report.banks.push_back(checkBank(database, QLatin1String(table), programDir));
+        for (const QuestionRow& row : report.banks.back().rows)
+            factKeys.insert(row.zsd.trimmed());
+    }
+    for (BankReport& bank : report.banks)
+        checkFacts(bank, factKeys);
     report.sysCfg = readSysCfg(database);
     report.problems = report.sysCfg.problems;
     std::vector<NamedBank> banks;
@@ -144,14 +232,19 @@ void printCheckReport(const CheckReport& report, const QString& databasePath, QT
                 << padded(QString::number(chapter.fourChoice), 13)
                 << padded(QString::number(chapter.pictures), 10) << drawn << '\n';
         }
+        printTestwiseTallies(bank.testwise, out);
+        printTopicCounts(bank.rows, out);
     }
     qint64 paper = 0;
     for (const SysCfgRow& row : report.sysCfg.rows)
         paper += row.count > 0 ? row.count : 0;
     out << "SYS_CFG: a paper draws " << paper << " questions\n";
     for (const BankReport& bank : report.banks) {
-        for (const QString& problem : bank.problems)
-            err << databasePath << ": " << problem << '\n';
+        for (const QStringList* problems :
+             {&bank.problems, &bank.factProblems, &bank.pairsToRead}) {
+            for (const QString& problem : *problems)
+                err << databasePath << ": " << problem << '\n';
+        }
     }
     for (const QString& problem : report.problems)
         err << databasePath << ": " << problem << '\n';

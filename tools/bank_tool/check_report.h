@@ -2,6 +2,7 @@
 
 #include "data/question_rows.h"
 #include "tools/bank_tool/exam_file.h"
+#include "tools/bank_tool/testwise_answerer.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,12 @@ struct BankReport {
     QString name;
     std::vector<QuestionRow> rows;
     QStringList problems;
+    // Topics, fact keys, variant and settled notes: kept apart so that a bank written before
+    // questions were tagged shows its other problems on their own.
+    QStringList factProblems;
+    // Pairs a reader has not settled yet (a shared picture, a right choice in another stem).
+    QStringList pairsToRead;
+    std::vector<TestwiseTally> testwise;
 };
 
 struct CheckReport {

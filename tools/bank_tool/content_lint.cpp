@@ -135,6 +135,10 @@ QString giveawayReason(const QuestionRow& row) {
     return QString();
 }
 
+QString contentCharacters(const QString& text) {
+    return contentOf(text);
+}
+
 double textSimilarity(const QString& left, const QString& right) {
     return (jaccard(gramsOf(left, 1), gramsOf(right, 1)) +
             jaccard(gramsOf(left, 2), gramsOf(right, 2))) /

@@ -14,6 +14,10 @@
 // picture question's stem describes what the picture shows.
 QString giveawayReason(const QuestionRow& row);
 
+// The letters, digits and CJK characters of a text: punctuation and blanks say nothing about
+// content.
+QString contentCharacters(const QString& text);
+
 // The mean of the character and character-pair Jaccard similarities of two texts, ignoring
 // punctuation and blanks: 1 for the same words, 0 for nothing in common.
 double textSimilarity(const QString& left, const QString& right);

@@ -19,8 +19,9 @@ CsvProblem problemAt(const QString& fileName, const CsvField& field, const QStri
     return {field.line, field.column, location(fileName, field) + QStringLiteral(": ") + message};
 }
 
-// The header decides the columns: all of them, or all but JX as the previous version wrote.
-// Returns the problem, or an empty text with `columns` set.
+// The header decides the columns: all of them, or the first 13 to 17 as earlier versions wrote
+// them (without JX, or without the topic and fact columns). Returns the problem, or an empty
+// text with `columns` set.
 QString headerProblem(const CsvRecord& header, const QString& fileName, int& columns) {
     const QStringList expected = bankColumnNames();
     for (int index = 0; index < kBankColumnCount && index < int(header.size()); ++index) {
@@ -33,13 +34,14 @@ QString headerProblem(const CsvRecord& header, const QString& fileName, int& col
                 .arg(field.text, expected.at(index), expected.join(QLatin1Char(',')));
     }
     columns = int(header.size());
-    if (columns != kBankColumnCount && columns != kBankColumnCountWithoutJx)
-        return QStringLiteral("%1: the header has %2 columns, expected %3 (%4) or %5 without JX")
+    if (columns > kBankColumnCount || columns < kRequiredBankColumnCount)
+        return QStringLiteral("%1: the header has %2 columns, expected %3 (%4), or the first %5 "
+                              "or more of them")
             .arg(location(fileName, header.front()))
             .arg(header.size())
             .arg(kBankColumnCount)
             .arg(expected.join(QLatin1Char(',')))
-            .arg(kBankColumnCountWithoutJx);
+            .arg(kRequiredBankColumnCount);
     return QString();
 }
 
@@ -135,10 +137,15 @@ QByteArray questionsToCsv(const std::vector<QuestionRow>& rows) {
                            QString::number(row.stzlb1),
                            QString::number(row.stlx),
                            QString::number(row.stbh),
-                           row.jx};
+                           row.jx,
+                           row.zt,
+                           row.zsd,
+                           row.bs,
+                           row.yd};
         for (const BankColumn column :
              {BankColumn::Tp, BankColumn::Stnr, BankColumn::Da1, BankColumn::Da2, BankColumn::Da3,
-              BankColumn::Da4, BankColumn::Jx})
+              BankColumn::Da4, BankColumn::Jx, BankColumn::Zt, BankColumn::Zsd, BankColumn::Bs,
+              BankColumn::Yd})
             record[int(column)] = neutralizeFormulaText(record[int(column)]);
         records.push_back(record);
     }
@@ -186,6 +193,10 @@ CsvQuestions questionsFromCsv(const std::vector<CsvRecord>& records, const QStri
         row.stlx = reader.number(BankColumn::Stlx);
         row.stbh = reader.number(BankColumn::Stbh);
         row.jx = reader.text(BankColumn::Jx);
+        row.zt = reader.text(BankColumn::Zt);
+        row.zsd = reader.text(BankColumn::Zsd);
+        row.bs = reader.text(BankColumn::Bs);
+        row.yd = reader.text(BankColumn::Yd);
         if (reader.failed())
             continue;
         result.rows.push_back(row);
@@ -197,8 +208,11 @@ CsvQuestions questionsFromCsv(const std::vector<CsvRecord>& records, const QStri
 CsvProblem describeRowProblem(const CsvQuestions& questions, const RowProblem& problem,
                               const QString& fileName) {
     const CsvRecord& record = questions.records[std::size_t(problem.row)];
-    CsvProblem described =
-        problemAt(fileName, record[std::size_t(problem.column)], problem.message);
+    // A column the file left off reads as empty; its problem is put at the record's end.
+    const CsvField& field = std::size_t(problem.column) < record.size()
+                                ? record[std::size_t(problem.column)]
+                                : record.back();
+    CsvProblem described = problemAt(fileName, field, problem.message);
     if (problem.earlierRow >= 0)
         described.text += QStringLiteral(" (first on line %1)")
                               .arg(questions.records[std::size_t(problem.earlierRow)].front().line);

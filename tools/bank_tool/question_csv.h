@@ -30,10 +30,10 @@ struct CsvQuestions {
     std::vector<CsvProblem> problems;
 };
 
-// Reads the questions of CSV records whose first record is the header, with or without the
-// JX column (explanations then stay empty). ID and MARK are read but not used: the import numbers
-// ids afresh and clears every answer. Records that are entirely blank (a spreadsheet's trailing
-// rows) are skipped.
+// Reads the questions of CSV records whose first record is the header, with all columns or
+// without some of the later ones (JX, ZT, ZSD, BS, YD from the end: those then stay empty). ID and
+// MARK are read but not used: the import numbers ids afresh and clears every answer. Records that
+// are entirely blank (a spreadsheet's trailing rows) are skipped.
 CsvQuestions questionsFromCsv(const std::vector<CsvRecord>& records, const QString& fileName);
 
 // "file:line:column: message" for the field of `column` in the record of row `row`, with the
