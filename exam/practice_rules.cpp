@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <random>
 
-bool favouriteKeyActs(int examMode, bool exerciseRunning, bool handedIn) {
+bool favouriteKeyActs(ExamMode examMode, bool exerciseRunning, bool handedIn) {
     return exerciseRunning && (examMode != ExamMode::MockExam || handedIn);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/practice_record.h"
+#include "exam/exercise_kind.h"
 
 #include <QHash>
 #include <QString>
@@ -11,7 +12,7 @@
 
 // Whether key 7 may mark or unmark the question shown: in every practice, and in a mock exam
 // only once its paper is handed in, so that an exam stays an exam.
-bool favouriteKeyActs(int examMode, bool exerciseRunning, bool handedIn);
+bool favouriteKeyActs(ExamMode examMode, bool exerciseRunning, bool handedIn);
 
 // The questions in a shuffled order that only the seed decides, each once.
 std::vector<int> shuffledOrder(std::vector<int> ids, quint64 seed);

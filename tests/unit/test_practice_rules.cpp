@@ -9,6 +9,7 @@
 #include "data/sqlite_database.h"
 #include "exam/exercise_kind.h"
 #include "exam/learning_recorder.h"
+#include "exam/paper_result.h"
 #include "exam/practice_memory.h"
 #include "exam/practice_rules.h"
 
@@ -113,7 +114,7 @@ private slots:
     }
 
     void favouriteKey_data() {
-        QTest::addColumn<int>("examMode");
+        QTest::addColumn<ExamMode>("examMode");
         QTest::addColumn<bool>("running");
         QTest::addColumn<bool>("handedIn");
         QTest::addColumn<bool>("acts");
@@ -124,7 +125,7 @@ private slots:
         QTest::newRow("start panel") << ExamMode::SequentialPractice << false << false << false;
     }
     void favouriteKey() {
-        QFETCH(int, examMode);
+        QFETCH(ExamMode, examMode);
         QFETCH(bool, running);
         QFETCH(bool, handedIn);
         QFETCH(bool, acts);
@@ -158,19 +159,24 @@ private slots:
 
     void mostMissedFromEveryMode() {
         PracticeDatabase db;
-        recordAnswer(db.database, kC, ExamMode::SequentialPractice, 3, false, kMonday);
-        recordAnswer(db.database, kC, ExamMode::MockPractice, 5, false, kMonday.addSecs(60));
-        recordAnswer(db.database, kC, ExamMode::SequentialPractice, 5, false, kMonday.addSecs(90));
-        recordAnswer(db.database, kC, ExamMode::SequentialPractice, 1, true, kMonday.addSecs(120));
+        LearningRecorder recorder;
+        const auto answer = [&](ExamMode mode, int id, bool right, int seconds) {
+            recorder.answerStored(
+                db.database, {kC, mode, id, right ? 1 : 2, right, true, kMonday.addSecs(seconds)});
+        };
+        answer(ExamMode::SequentialPractice, 3, false, 0);
+        answer(ExamMode::MockPractice, 5, false, 60);
+        answer(ExamMode::SequentialPractice, 5, false, 90);
+        answer(ExamMode::SequentialPractice, 1, true, 120);
         // A mock exam counts at hand-in, not before.
-        recordAnswer(db.database, kC, ExamMode::MockExam, 6, false, kMonday.addSecs(150));
+        answer(ExamMode::MockExam, 6, false, 150);
         db.database.execScript(QStringLiteral("INSERT INTO S_MARK VALUES (6);"
                                               "UPDATE C SET MARK = 2 WHERE ID = 6;"));
         PaperResult paper;
         paper.bank = kC;
         paper.examMode = ExamMode::MockExam;
         paper.handedInAt = kMonday.addSecs(200);
-        recordHandIn(db.database, paper);
+        recorder.paperHandedIn(db.database, paper);
         const auto ranked = rankMostMissed(readAnswerHistory(db.database, kC));
         QCOMPARE(idsOfDigests(db.database, kC, ranked), (std::vector<int>{5, 6, 3}));
     }
