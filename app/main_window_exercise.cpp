@@ -5,6 +5,7 @@
 #include "exam/answer_line.h"
 #include "exam/answer_pause.h"
 #include "exam/countdown_clock.h"
+#include "exam/practice_memory.h"
 #include "exam/question_picture.h"
 #include "exam/question_text.h"
 #include "forms/widget_setup.h"
@@ -21,6 +22,10 @@
 void TmainFrm::ResetExercise(ExamMode mode, PaperMode paperMode) {
     gb_Subject->setText(questionTitle(0, 0));
     exercise_.reset(mode, paperMode);
+    // Only a practice that says what it is gets kept; a paper is never resumed.
+    if (memory_)
+        memory_->forget();
+    practiceTitle_.clear();
     if (mode == ExamMode::SequentialPractice) {
         setAutoCaption(Label1, QStringLiteral("答对题数：0"));
         Label1->show();

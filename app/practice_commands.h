@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/practice_lists.h"
+
 #include <QObject>
 
 class QWidget;
@@ -7,28 +9,53 @@ class QWidget;
 class QMenu;
 class QPushButton;
 
-// The commands the original window lacks: practice by chapter, practice on the wrong-question
-// book and the learning record. Their buttons go wherever the program puts them beside the
-// original layout; Alt with a letter the window does not use yet (Z, W, R) presses them in
-// `window` whether or not they can be seen. They only announce what was asked for.
+// The commands the original window lacks: going on with the last practice, practice by
+// chapter, in a random order, by topic or kind, on the wrong-question book, on the most missed
+// and on the marked questions, and the learning record. Their buttons go wherever the program
+// puts them beside the original layout; Alt with a letter the window does not use yet presses
+// them in `window` whether or not they can be seen. They only announce what was asked for.
 class PracticeCommands : public QObject {
     Q_OBJECT
 public:
     explicit PracticeCommands(QWidget* window);
 
+    QPushButton* resumeButton() const { return resumeButton_; }
     QPushButton* chapterButton() const { return chapterButton_; }
+    QPushButton* randomButton() const { return randomButton_; }
+    QPushButton* topicButton() const { return topicButton_; }
     QPushButton* wrongBookButton() const { return wrongBookButton_; }
+    QPushButton* mostMissedButton() const { return mostMissedButton_; }
+    QPushButton* favouritesButton() const { return favouritesButton_; }
     QPushButton* recordButton() const { return recordButton_; }
     QMenu* chapterMenu() const { return chapterMenu_; }
+    QMenu* topicMenu() const { return topicMenu_; }
+    // In the order the side panel shows them.
+    QList<QPushButton*> buttons() const;
 
 signals:
+    void resumeRequested();
     void chapterPracticeRequested(int chapter);
+    void randomPracticeRequested();
+    void topicPracticeRequested(const QString& topic);
+    void kindPracticeRequested(QuestionKind kind);
     void wrongBookPracticeRequested();
+    void mostMissedPracticeRequested();
+    void favouritesPracticeRequested();
     void recordRequested();
 
 private:
+    QPushButton* addButton(QWidget* window, const QString& caption, const char* name);
+    void popUnder(QMenu* menu, QPushButton* button);
+
+    QPushButton* resumeButton_ = nullptr;
     QPushButton* chapterButton_ = nullptr;
+    QPushButton* randomButton_ = nullptr;
+    QPushButton* topicButton_ = nullptr;
     QPushButton* wrongBookButton_ = nullptr;
+    QPushButton* mostMissedButton_ = nullptr;
+    QPushButton* favouritesButton_ = nullptr;
     QPushButton* recordButton_ = nullptr;
     QMenu* chapterMenu_ = nullptr;
+    QMenu* topicMenu_ = nullptr;
+    QList<QPushButton*> buttons_;
 };

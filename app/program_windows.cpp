@@ -9,33 +9,59 @@ ProgramWindows::ProgramWindows()
     : practiceCommands(new PracticeCommands(&main)),
       record([this]() -> SqliteDatabase& { return dataModule.ADOConnection1.database(); }) {
     main.attachConnection(dataModule.ADOConnection1);
+    recorder.setPracticeMemory(&practiceMemory);
     main.setRecorder(recorder);
+    main.setPracticeMemory(practiceMemory);
     QObject::connect(&main, &TmainFrm::settingsRequested, &systemSet, &TSystemSetFrm::exec);
     QObject::connect(&main, &TmainFrm::paperReviewRequested, &wrongAnswers, &QWidget::show);
     QObject::connect(&wrongAnswers, &TShowErrFrm::closed, &main, &TmainFrm::ReturnToStartPanel);
     QObject::connect(&main, &TmainFrm::examTypeChanged, &wrongAnswers, &TShowErrFrm::setBank);
 
+    PracticeCommands* commands = practiceCommands;
+    const auto handle = [this](void (TmainFrm::*handler)()) {
+        return [this, handler] { runHandler([&] { (main.*handler)(); }); };
+    };
+    QObject::connect(commands, &PracticeCommands::resumeRequested, &main,
+                     handle(&TmainFrm::ResumePracticeClick));
     QObject::connect(
-        practiceCommands, &PracticeCommands::chapterPracticeRequested, &main,
+        commands, &PracticeCommands::chapterPracticeRequested, &main,
         [this](int chapter) { runHandler([&] { main.ChapterPracticeClick(chapter); }); });
-    QObject::connect(practiceCommands, &PracticeCommands::wrongBookPracticeRequested, &main,
-                     [this] { runHandler([&] { main.WrongBookPracticeClick(); }); });
-    QObject::connect(practiceCommands, &PracticeCommands::recordRequested, &record, [this] {
+    QObject::connect(commands, &PracticeCommands::randomPracticeRequested, &main,
+                     handle(&TmainFrm::RandomPracticeClick));
+    QObject::connect(
+        commands, &PracticeCommands::topicPracticeRequested, &main,
+        [this](const QString& topic) { runHandler([&] { main.TopicPracticeClick(topic); }); });
+    QObject::connect(
+        commands, &PracticeCommands::kindPracticeRequested, &main,
+        [this](QuestionKind kind) { runHandler([&] { main.KindPracticeClick(kind); }); });
+    QObject::connect(commands, &PracticeCommands::wrongBookPracticeRequested, &main,
+                     handle(&TmainFrm::WrongBookPracticeClick));
+    QObject::connect(commands, &PracticeCommands::mostMissedPracticeRequested, &main,
+                     handle(&TmainFrm::MostMissedPracticeClick));
+    QObject::connect(commands, &PracticeCommands::favouritesPracticeRequested, &main,
+                     handle(&TmainFrm::FavouritesPracticeClick));
+    QObject::connect(commands, &PracticeCommands::recordRequested, &record, [this] {
         runHandler([&] {
             record.show();
             record.raise();
         });
     });
-    for (QPushButton* button :
-         {practiceCommands->chapterButton(), practiceCommands->wrongBookButton(),
-          practiceCommands->recordButton()}) {
+    for (QPushButton* button : commands->buttons())
         sidePanel.addCommand(button);
-    }
+    // The place in a kept practice moves with every question shown.
+    QObject::connect(&main, &TmainFrm::questionShown, &main, [this](int curNum, int) {
+        if (practiceMemory.active())
+            runHandler([&] {
+                practiceMemory.questionShown(dataModule.ADOConnection1.database(), curNum,
+                                             QDateTime::currentDateTime());
+            });
+    });
 
     sidePanel.setPane(&studyPane);
     StudyPane* pane = &studyPane;
     QObject::connect(&main, &TmainFrm::exerciseStarted, pane,
-                     [this] { studyPane.startExercise(main.exercise()); });
+                     [this] { studyPane.startExercise(main.exercise(), main.practiceTitle()); });
+    QObject::connect(&main, &TmainFrm::favouriteChanged, pane, &StudyPane::markFavourite);
     QObject::connect(&main, &TmainFrm::questionShown, pane, &StudyPane::showQuestion);
     QObject::connect(&main, &TmainFrm::answerSaved, pane, [pane](int curId, int answerCode, bool) {
         pane->recordAnswer(curId, answerCode);

@@ -6,6 +6,7 @@
 #include "app/study_pane.h"
 #include "data/data_module.h"
 #include "exam/learning_recorder.h"
+#include "exam/practice_memory.h"
 #include "forms/record_window.h"
 #include "forms/show_err_form.h"
 #include "forms/system_set_form.h"
@@ -23,7 +24,10 @@ struct ProgramWindows {
     // The connection first: every window is handed it, and it closes after the last is gone.
     TDM dataModule;
     TmainFrm main;
-    // The book and the paper record, written inside the answer's or hand-in's transaction.
+    // Where the practice running is kept for 继续练习.
+    PracticeMemory practiceMemory;
+    // The book, the answer history, the kept practice and the paper record, written inside the
+    // answer's or hand-in's transaction.
     LearningRecorder recorder;
     SidePanel sidePanel{&main};
     TSystemSetFrm systemSet{dataModule.query1};

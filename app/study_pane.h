@@ -5,6 +5,7 @@
 #include "exam/study_texts.h"
 
 #include <QHash>
+#include <QSet>
 #include <QVector>
 #include <QWidget>
 
@@ -23,8 +24,11 @@ class StudyPane : public QWidget {
 public:
     explicit StudyPane(AdoConnection& connection, QWidget* parent = nullptr);
 
-    // The exercise as it begins: its mode, bank, settings and questions in order.
-    void startExercise(const Exercise& exercise);
+    // The exercise as it begins: its mode, bank, settings and questions in order; `title`
+    // names a practice ("随机练习"), empty leaves the name to the exercise's mode.
+    void startExercise(const Exercise& exercise, const QString& title = QString());
+    // Key 7 marked or unmarked a question of the exercise.
+    void markFavourite(int curId, bool marked);
     void showQuestion(int curNum, int curId);
     void recordAnswer(int curId, int answerCode);
     void handIn();
@@ -54,6 +58,7 @@ private:
 
     AdoConnection& connection_;
     QLabel* heading_;
+    QLabel* favouriteLine_;
     QWidget* study_;
     StudyWidgets studyWidgets_;
     QWidget* sheetBox_;
@@ -70,6 +75,7 @@ private:
     QVector<int> ids_;
     QVector<AnswerAndMark> rows_;
     QHash<int, int> indexOfId_;
+    QSet<int> favourites_; // ids
     int current_ = -1;
     // The answer just given stays in view across the automatic advance to the next question.
     bool keepAcrossAdvance_ = false;

@@ -1,8 +1,9 @@
 #include "data/practice_record.h"
 
+#include "data/ado_query.h"
 #include "data/answer_code.h"
-#include "data/learning_record.h"
 #include "data/bank_table.h"
+#include "data/learning_record.h"
 #include "data/sqlite_database.h"
 
 namespace {
@@ -159,14 +160,14 @@ void writePracticePosition(SqliteDatabase& database, const PracticeState& key, i
     update.step();
 }
 
-void writePracticeAnswer(SqliteDatabase& database, const PracticeState& key, int position,
+void writePracticeAnswer(SqliteDatabase& database, const PracticeState& key, const QString& digest,
                          int mark) {
     SqliteStatement update(database,
                            QStringLiteral("UPDATE PRACTICE_ITEM SET MARK = ?5 "
                                           "WHERE BANK = ?1 AND MODE = ?2 AND SCOPE = ?3 AND "
-                                          "POS = ?4"));
+                                          "DIGEST = ?4"));
     bindKey(update, key);
-    update.bind(4, position);
+    update.bind(4, digestKey(digest));
     update.bind(5, mark);
     update.step();
 }
@@ -213,15 +214,19 @@ std::vector<QString> digestsOfIds(SqliteDatabase& database, const QString& bankT
 
 void restoreMarks(SqliteDatabase& database, const QString& bankTable, const std::vector<int>& ids,
                   const std::vector<int>& marks) {
-    SqliteStatement update(
-        database,
-        QStringLiteral("UPDATE %1 SET MARK = ? WHERE ID = ?").arg(::bankTable(bankTable)));
-    for (std::size_t index = 0; index < ids.size() && index < marks.size(); ++index) {
-        if (marks[index] == AnswerCode::NotAnswered)
-            continue;
-        update.reset();
-        update.bind(1, marks[index]);
-        update.bind(2, ids[index]);
-        update.step();
+    Transaction transaction(database);
+    {
+        SqliteStatement update(
+            database,
+            QStringLiteral("UPDATE %1 SET MARK = ? WHERE ID = ?").arg(::bankTable(bankTable)));
+        for (std::size_t index = 0; index < ids.size() && index < marks.size(); ++index) {
+            if (marks[index] == AnswerCode::NotAnswered)
+                continue;
+            update.reset();
+            update.bind(1, marks[index]);
+            update.bind(2, ids[index]);
+            update.step();
+        }
     }
+    transaction.commit();
 }

@@ -70,12 +70,14 @@ struct PracticeState {
     std::vector<PracticeItem> items;
 };
 
-// Replaces whatever was stored for the state's bank, mode and scope.
+// Replaces whatever was stored for the state's bank, mode and scope; the caller holds the
+// transaction.
 void writePracticeState(SqliteDatabase& database, const PracticeState& state);
 // The place and an answer, as the learner moves and answers.
 void writePracticePosition(SqliteDatabase& database, const PracticeState& key, int position,
                            const QDateTime& now);
-void writePracticeAnswer(SqliteDatabase& database, const PracticeState& key, int position,
+// A list holds each question once, so its digest names its place.
+void writePracticeAnswer(SqliteDatabase& database, const PracticeState& key, const QString& digest,
                          int mark);
 // The most recently saved practice of a bank, if any.
 std::optional<PracticeState> readLatestPracticeState(SqliteDatabase& database, const QString& bank);
@@ -83,7 +85,7 @@ std::optional<PracticeState> readLatestPracticeState(SqliteDatabase& database, c
 // The digest of each id's question, in the ids' order (empty for an id not in the bank).
 std::vector<QString> digestsOfIds(SqliteDatabase& database, const QString& bankTable,
                                   const std::vector<int>& ids);
-// Puts answers back into the bank table's MARK column, as a resumed practice held them; codes
-// meaning "not answered" are left as the reset wrote them.
+// Puts answers back into the bank table's MARK column, as a resumed practice held them, in one
+// transaction of its own; codes meaning "not answered" are left as the reset wrote them.
 void restoreMarks(SqliteDatabase& database, const QString& bankTable, const std::vector<int>& ids,
                   const std::vector<int>& marks);

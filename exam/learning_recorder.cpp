@@ -4,9 +4,13 @@
 #include "data/learning_record.h"
 #include "data/practice_record.h"
 #include "exam/paper_result.h"
+#include "exam/practice_memory.h"
 #include "exam/wrong_book.h"
 
 void LearningRecorder::answerStored(SqliteDatabase& database, const StoredAnswer& answer) {
+    const QString digest = digestOfQuestion(database, answer.bank, answer.id);
+    if (memory_)
+        memory_->answered(database, digest, answer.answerCode);
     if (answer.examMode == ExamMode::MockExam)
         return;
     // One right answer per showing: a key pressed twice must not take a question out of the
@@ -14,8 +18,7 @@ void LearningRecorder::answerStored(SqliteDatabase& database, const StoredAnswer
     if (answer.right && !answer.newOnShowing)
         return;
     recordAnswerInBook(database, answer.bank, answer.id, answer.right, answer.at);
-    recordAnswerHistory(database, answer.bank, digestOfQuestion(database, answer.bank, answer.id),
-                        answer.right, answer.at);
+    recordAnswerHistory(database, answer.bank, digest, answer.right, answer.at);
 }
 
 void LearningRecorder::paperHandedIn(SqliteDatabase& database, const PaperResult& result) {

@@ -2,6 +2,8 @@
 
 #include "exam/exercise_recorder.h"
 
+class PracticeMemory;
+
 // What the lasting record keeps of the exercises on the question panel: an answer stored as
 // MARK during practice or mock practice enters or leaves the wrong-question book at once (a
 // mock exam is judged only when it is handed in); a handed-in paper gets its row, its chapters
@@ -9,6 +11,12 @@
 // leaves the whole paper or none of it.
 class LearningRecorder : public ExerciseRecorder {
 public:
+    // Where the practice running keeps its answers for 继续练习; none by default.
+    void setPracticeMemory(const PracticeMemory* memory) { memory_ = memory; }
+
     void answerStored(SqliteDatabase& database, const StoredAnswer& answer) override;
     void paperHandedIn(SqliteDatabase& database, const PaperResult& result) override;
+
+private:
+    const PracticeMemory* memory_ = nullptr;
 };

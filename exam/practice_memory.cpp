@@ -1,5 +1,6 @@
 #include "exam/practice_memory.h"
 
+#include "data/ado_query.h"
 #include "data/answer_code.h"
 #include "data/learning_record.h"
 #include "exam/practice_rules.h"
@@ -16,7 +17,9 @@ void PracticeMemory::begin(SqliteDatabase& database, const QString& bankTable, P
     state.savedAt = now;
     for (const QString& digest : digestsOfIds(database, bankTable, ids))
         state.items.push_back({digest, AnswerCode::NotAnswered});
+    Transaction transaction(database);
     writePracticeState(database, state);
+    transaction.commit();
     state.items.clear();
     key_ = state;
     active_ = true;
@@ -38,9 +41,9 @@ void PracticeMemory::questionShown(SqliteDatabase& database, int position,
         writePracticePosition(database, key_, position, now);
 }
 
-void PracticeMemory::answered(SqliteDatabase& database, int position, int mark) const {
+void PracticeMemory::answered(SqliteDatabase& database, const QString& digest, int mark) const {
     if (active_)
-        writePracticeAnswer(database, key_, position, mark);
+        writePracticeAnswer(database, key_, digest, mark);
 }
 
 std::optional<ResumablePractice> findResumablePractice(SqliteDatabase& database,

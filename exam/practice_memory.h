@@ -14,6 +14,7 @@ class SqliteDatabase;
 // leaves nothing; a new practice replaces the stored one of its own mode and scope only.
 class PracticeMemory {
 public:
+    // Writes the new practice's list in one transaction of its own.
     void begin(SqliteDatabase& database, const QString& bankTable, PracticeMode mode,
                const QString& scope, qint64 seed, const std::vector<int>& ids,
                const QDateTime& now);
@@ -25,7 +26,7 @@ public:
 
     void questionShown(SqliteDatabase& database, int position, const QDateTime& now) const;
     // Called inside the transaction that stores the answer.
-    void answered(SqliteDatabase& database, int position, int mark) const;
+    void answered(SqliteDatabase& database, const QString& digest, int mark) const;
 
 private:
     PracticeState key_; // its items stay empty: they live on disk
