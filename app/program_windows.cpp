@@ -3,6 +3,7 @@
 #include "data/sqlite_database.h"
 #include "forms/error_report.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 ProgramWindows::ProgramWindows()
@@ -48,14 +49,14 @@ ProgramWindows::ProgramWindows()
     });
     for (QPushButton* button : commands->buttons())
         sidePanel.addCommand(button);
-    // The place in a kept practice moves with every question shown.
-    QObject::connect(&main, &TmainFrm::questionShown, &main, [this](int curNum, int) {
-        if (practiceMemory.active())
-            runHandler([&] {
-                practiceMemory.questionShown(dataModule.ADOConnection1.database(), curNum,
-                                             QDateTime::currentDateTime());
-            });
-    });
+    // The place in a kept practice follows every question shown, and is written when the
+    // practice ends or the program closes (and with every answer).
+    QObject::connect(&main, &TmainFrm::questionShown, &main,
+                     [this](int curNum, int) { practiceMemory.questionShown(curNum); });
+    QObject::connect(&main, &TmainFrm::exerciseEnded, &main,
+                     [this] { runHandler([&] { savePracticePosition(); }); });
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &main,
+                     [this] { runHandler([&] { savePracticePosition(); }); });
 
     sidePanel.setPane(&studyPane);
     StudyPane* pane = &studyPane;
@@ -73,4 +74,19 @@ ProgramWindows::ProgramWindows()
     QObject::connect(&main, &TmainFrm::examTypeChanged, pane, &StudyPane::showBank);
     QObject::connect(pane, &StudyPane::questionChosen, &main,
                      [this](int number) { runHandler([&] { main.goToQuestion(number); }); });
+}
+
+ProgramWindows::~ProgramWindows() {
+    try {
+        savePracticePosition();
+    } catch (const std::exception& error) {
+        // No window is left to report it in; the place saved with the last answer stays.
+        qWarning("practice place not saved: %s", error.what());
+    }
+}
+
+void ProgramWindows::savePracticePosition() {
+    if (dataModule.ADOConnection1.connected())
+        practiceMemory.savePosition(dataModule.ADOConnection1.database(),
+                                    QDateTime::currentDateTime());
 }

@@ -20,6 +20,10 @@
 // connects the announcements, so a new window joins by connecting here.
 struct ProgramWindows {
     ProgramWindows();
+    ~ProgramWindows();
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+    void savePracticePosition();
 
     // The connection first: every window is handed it, and it closes after the last is gone.
     TDM dataModule;

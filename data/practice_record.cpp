@@ -161,7 +161,7 @@ void writePracticePosition(SqliteDatabase& database, const PracticeState& key, i
 }
 
 void writePracticeAnswer(SqliteDatabase& database, const PracticeState& key, const QString& digest,
-                         int mark) {
+                         int mark, int position, const QDateTime& now) {
     SqliteStatement update(database,
                            QStringLiteral("UPDATE PRACTICE_ITEM SET MARK = ?5 "
                                           "WHERE BANK = ?1 AND MODE = ?2 AND SCOPE = ?3 AND "
@@ -170,6 +170,7 @@ void writePracticeAnswer(SqliteDatabase& database, const PracticeState& key, con
     update.bind(4, digestKey(digest));
     update.bind(5, mark);
     update.step();
+    writePracticePosition(database, key, position, now);
 }
 
 std::optional<PracticeState> readLatestPracticeState(SqliteDatabase& database,

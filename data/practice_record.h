@@ -73,12 +73,13 @@ struct PracticeState {
 // Replaces whatever was stored for the state's bank, mode and scope; the caller holds the
 // transaction.
 void writePracticeState(SqliteDatabase& database, const PracticeState& state);
-// The place and an answer, as the learner moves and answers.
+// The place the learner is at.
 void writePracticePosition(SqliteDatabase& database, const PracticeState& key, int position,
                            const QDateTime& now);
-// A list holds each question once, so its digest names its place.
+// An answer, with the place it was given at. A list holds each question once, so its digest
+// names its item.
 void writePracticeAnswer(SqliteDatabase& database, const PracticeState& key, const QString& digest,
-                         int mark);
+                         int mark, int position, const QDateTime& now);
 // The most recently saved practice of a bank, if any.
 std::optional<PracticeState> readLatestPracticeState(SqliteDatabase& database, const QString& bank);
 

@@ -10,7 +10,7 @@
 void LearningRecorder::answerStored(SqliteDatabase& database, const StoredAnswer& answer) {
     const QString digest = digestOfQuestion(database, answer.bank, answer.id);
     if (memory_)
-        memory_->answered(database, digest, answer.answerCode);
+        memory_->answered(database, digest, answer.answerCode, answer.at);
     if (answer.examMode == ExamMode::MockExam)
         return;
     // One right answer per showing: a key pressed twice must not take a question out of the

@@ -12,11 +12,11 @@ class PracticeMemory;
 class LearningRecorder : public ExerciseRecorder {
 public:
     // Where the practice running keeps its answers for 继续练习; none by default.
-    void setPracticeMemory(const PracticeMemory* memory) { memory_ = memory; }
+    void setPracticeMemory(PracticeMemory* memory) { memory_ = memory; }
 
     void answerStored(SqliteDatabase& database, const StoredAnswer& answer) override;
     void paperHandedIn(SqliteDatabase& database, const PaperResult& result) override;
 
 private:
-    const PracticeMemory* memory_ = nullptr;
+    PracticeMemory* memory_ = nullptr;
 };

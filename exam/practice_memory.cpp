@@ -23,27 +23,34 @@ void PracticeMemory::begin(SqliteDatabase& database, const QString& bankTable, P
     state.items.clear();
     key_ = state;
     active_ = true;
+    position_ = savedPosition_ = 1;
 }
 
 void PracticeMemory::resume(const PracticeState& state) {
     key_ = state;
     key_.items.clear();
     active_ = true;
+    position_ = savedPosition_ = state.position;
 }
 
 void PracticeMemory::forget() {
     active_ = false;
 }
 
-void PracticeMemory::questionShown(SqliteDatabase& database, int position,
-                                   const QDateTime& now) const {
-    if (active_)
-        writePracticePosition(database, key_, position, now);
+void PracticeMemory::savePosition(SqliteDatabase& database, const QDateTime& now) {
+    if (!active_ || position_ == savedPosition_)
+        return;
+    writePracticePosition(database, key_, position_, now);
+    savedPosition_ = position_;
 }
 
-void PracticeMemory::answered(SqliteDatabase& database, const QString& digest, int mark) const {
-    if (active_)
-        writePracticeAnswer(database, key_, digest, mark);
+void PracticeMemory::answered(SqliteDatabase& database, const QString& digest, int mark,
+                              const QDateTime& now) {
+    if (!active_)
+        return;
+    // The place saved is left as it was: should the answer's transaction roll back, the next
+    // save still writes it.
+    writePracticeAnswer(database, key_, digest, mark, position_, now);
 }
 
 std::optional<ResumablePractice> findResumablePractice(SqliteDatabase& database,

@@ -24,13 +24,19 @@ public:
     bool active() const { return active_; }
     const PracticeState& key() const { return key_; }
 
-    void questionShown(SqliteDatabase& database, int position, const QDateTime& now) const;
-    // Called inside the transaction that stores the answer.
-    void answered(SqliteDatabase& database, const QString& digest, int mark) const;
+    // The place shown, kept in memory only: moving through a list costs no write of its own.
+    void questionShown(int position) { position_ = position; }
+    // Writes the place when it changed since it was last written: when the practice ends, the
+    // program closes or another exercise starts.
+    void savePosition(SqliteDatabase& database, const QDateTime& now);
+    // Called inside the transaction that stores the answer; the place goes with it.
+    void answered(SqliteDatabase& database, const QString& digest, int mark, const QDateTime& now);
 
 private:
     PracticeState key_; // its items stay empty: they live on disk
     bool active_ = false;
+    int position_ = 1;
+    int savedPosition_ = 1;
 };
 
 // The practice to go on with: the latest one stored for the bank, brought onto the bank as it

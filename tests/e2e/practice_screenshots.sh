@@ -58,7 +58,6 @@ screen() {
     sleep 1
     "$screen_tool" grab "$out/topic-practice-$name.png"
     check "select count(*) from B2 where MARK<>5" 2
-    check "select POSITION from PRACTICE_STATE where BANK='B2' and MODE=4 and SCOPE='标志'" 3
 
     xdotool key 7
     sleep 1
@@ -67,6 +66,7 @@ screen() {
 
     # Closed and opened again: 继续练习 goes on at question 3 with both answers.
     close_program "$program" "$window"
+    check "select POSITION from PRACTICE_STATE where BANK='B2' and MODE=4 and SCOPE='标志'" 3
     "$query" "$db" "update B2 set MARK=5" >/dev/null
     start_program
     xdotool key --clearmodifiers alt+j

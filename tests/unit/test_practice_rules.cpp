@@ -186,9 +186,11 @@ private slots:
         const std::vector<int> order = shuffledOrder({1, 2, 3, 4, 5, 6}, 7);
         PracticeMemory memory;
         memory.begin(db.database, kC, PracticeMode::Random, QString(), 7, order, kMonday);
-        memory.answered(db.database, db.digest(order[0]), 2);
-        memory.answered(db.database, db.digest(order[1]), 1);
-        memory.questionShown(db.database, 3, kMonday.addSecs(30));
+        memory.answered(db.database, db.digest(order[0]), 2, kMonday);
+        memory.questionShown(2);
+        memory.answered(db.database, db.digest(order[1]), 1, kMonday.addSecs(10));
+        memory.questionShown(3);
+        memory.savePosition(db.database, kMonday.addSecs(30));
         // Another practice of another mode saved earlier is not the latest.
         PracticeMemory older;
         older.begin(db.database, kC, PracticeMode::Chapter, QStringLiteral("1"), 0, {1, 3},
