@@ -1,6 +1,7 @@
 #include "app/database_place.h"
 
 #include "app/program_directory.h"
+#include "data/database_lock.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,6 +41,16 @@ void copyDatabase(const QString& source, const QString& target) {
         fail(QStringLiteral("无法把题库复制到 %1").arg(target));
 }
 
+QString& claimedFolder() {
+    static QString folder;
+    return folder;
+}
+
+QString& claimError() {
+    static QString error;
+    return error;
+}
+
 } // namespace
 
 QString chooseDatabaseFolder(const QString& programFolder, const QString& dataFolder) {
@@ -53,11 +64,27 @@ QString chooseDatabaseFolder(const QString& programFolder, const QString& dataFo
     // Without a database to copy, the connection reports the missing file by its usual place.
     if (!QFileInfo(shipped).isFile())
         return programFolder;
-    copyDatabase(shipped, copy);
+    const QString copyFolder = QFileInfo(copy).absolutePath();
+    if (!QDir().mkpath(copyFolder))
+        fail(QStringLiteral("无法建立文件夹：%1").arg(copyFolder));
+    // Two first starts at once: the second waits here until the first has put its copy in
+    // place, then takes that copy as it is instead of copying over it.
+    const FolderLock copying(copyFolder);
+    if (!QFileInfo::exists(copy))
+        copyDatabase(shipped, copy);
     return dataFolder;
 }
 
 QString examDatabaseFolder() {
+    if (!claimedFolder().isEmpty())
+        return claimedFolder();
+    if (!claimError().isEmpty())
+        fail(claimError());
     return chooseDatabaseFolder(programDirectory(),
                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+void claimDatabaseFolder(const QString& folder, const QString& error) {
+    claimedFolder() = folder;
+    claimError() = error;
 }

@@ -12,5 +12,11 @@
 // opening it reports the file missing where the learner expects it.
 QString chooseDatabaseFolder(const QString& programFolder, const QString& dataFolder);
 
-// chooseDatabaseFolder for this program: its own folder and the user's AppDataLocation.
+// chooseDatabaseFolder for this program: its own folder and the user's AppDataLocation; once
+// the program has claimed its database (see ExamDatabaseClaim), that folder, or that failure,
+// for the rest of the run, so the file opened is the file locked.
 QString examDatabaseFolder();
+
+// Fixes what examDatabaseFolder answers: `folder`, or when that is empty, `error` thrown; both
+// empty go back to choosing afresh.
+void claimDatabaseFolder(const QString& folder, const QString& error = QString());

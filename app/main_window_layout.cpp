@@ -140,9 +140,13 @@ void TmainFrm::createQuestionPanel() {
     Image1->setPixmap(programPicture(QStringLiteral("banner.jpg")));
 
     gb_Subject = makeLabel(panel, "gb_Subject", {17, 80}, pixelFont(kSong, 14), Qt::black);
-    gb_Subject->resize(152, 21);
+    // Reaches to Label1 rather than the original 152 pixels, which cut "共 1259 题" of a bank
+    // of four-digit numbers; nothing moves.
+    gb_Subject->resize(190, 21);
     Label1 = makeLabel(panel, "Label1", {208, 80}, pixelFont(kNewSong, 15), Qt::black);
     re_SubJect = makeTextBox(panel, "re_SubJect", {30, 97, 459, 64}, text16, Qt::black, kSkyBlue);
+    // A long stem scrolls inside its box instead of being cut off; the layout stays as it is.
+    re_SubJect->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Image_sign = new QLabel(panel);
     Image_sign->setObjectName(QStringLiteral("Image_sign"));
     Image_sign->setGeometry(512, 80, 209, 153);

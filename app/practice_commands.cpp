@@ -40,6 +40,7 @@ PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
     favouritesButton_ =
         addButton(window, QStringLiteral("收藏练习(&F)"), "favouritesPracticeButton");
     recordButton_ = addButton(window, QStringLiteral("学习记录(&R)"), "recordButton");
+    helpButton_ = addButton(window, QStringLiteral("帮助(&B)"), "additionsHelpButton");
 
     chapterMenu_ = new QMenu(window);
     chapterMenu_->setObjectName(QStringLiteral("chapterMenu"));
@@ -84,17 +85,19 @@ PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
     connect(favouritesButton_, &QPushButton::clicked, this,
             &PracticeCommands::favouritesPracticeRequested);
     connect(recordButton_, &QPushButton::clicked, this, &PracticeCommands::recordRequested);
+    connect(helpButton_, &QPushButton::clicked, this, &PracticeCommands::helpRequested);
 
     // Alt with the underlined letter presses a command wherever the focus is, as the window's
     // own commands do, also while the question panel is up.
-    const std::pair<Qt::Key, QPushButton*> accelerators[] = {
-        {Qt::Key_J, resumeButton_},     {Qt::Key_Z, chapterButton_},
-        {Qt::Key_X, randomButton_},     {Qt::Key_T, topicButton_},
-        {Qt::Key_W, wrongBookButton_},  {Qt::Key_Y, mostMissedButton_},
-        {Qt::Key_F, favouritesButton_}, {Qt::Key_R, recordButton_}};
+    const std::pair<QKeyCombination, QPushButton*> accelerators[] = {
+        {Qt::ALT | Qt::Key_J, resumeButton_},     {Qt::ALT | Qt::Key_Z, chapterButton_},
+        {Qt::ALT | Qt::Key_X, randomButton_},     {Qt::ALT | Qt::Key_T, topicButton_},
+        {Qt::ALT | Qt::Key_W, wrongBookButton_},  {Qt::ALT | Qt::Key_Y, mostMissedButton_},
+        {Qt::ALT | Qt::Key_F, favouritesButton_}, {Qt::ALT | Qt::Key_R, recordButton_},
+        {Qt::ALT | Qt::Key_B, helpButton_},       {QKeyCombination(Qt::Key_F1), helpButton_}};
     for (const auto& [key, button] : accelerators) {
         button->setShortcut(QKeySequence());
-        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), window);
+        auto* shortcut = new QShortcut(QKeySequence(key), window);
         QPushButton* target = button;
         connect(shortcut, &QShortcut::activated, target, [target] { target->click(); });
     }

@@ -11,9 +11,10 @@ class QPushButton;
 
 // The commands the original window lacks: going on with the last practice, practice by
 // chapter, in a random order, by topic or kind, on the wrong-question book, on the most missed
-// and on the marked questions, and the learning record. Their buttons go wherever the program
-// puts them beside the original layout; Alt with a letter the window does not use yet presses
-// them in `window` whether or not they can be seen. They only announce what was asked for.
+// and on the marked questions, the learning record and a help on these additions. Their buttons
+// go wherever the program puts them beside the original layout; Alt with a letter the window
+// does not use yet presses them in `window` whether or not they can be seen (the help also F1).
+// They only announce what was asked for.
 class PracticeCommands : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +28,7 @@ public:
     QPushButton* mostMissedButton() const { return mostMissedButton_; }
     QPushButton* favouritesButton() const { return favouritesButton_; }
     QPushButton* recordButton() const { return recordButton_; }
+    QPushButton* helpButton() const { return helpButton_; }
     QMenu* chapterMenu() const { return chapterMenu_; }
     QMenu* topicMenu() const { return topicMenu_; }
     // In the order the side panel shows them.
@@ -42,6 +44,7 @@ signals:
     void mostMissedPracticeRequested();
     void favouritesPracticeRequested();
     void recordRequested();
+    void helpRequested();
 
 private:
     QPushButton* addButton(QWidget* window, const QString& caption, const char* name);
@@ -55,6 +58,7 @@ private:
     QPushButton* mostMissedButton_ = nullptr;
     QPushButton* favouritesButton_ = nullptr;
     QPushButton* recordButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
     QMenu* chapterMenu_ = nullptr;
     QMenu* topicMenu_ = nullptr;
     QList<QPushButton*> buttons_;

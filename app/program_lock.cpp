@@ -7,6 +7,7 @@
 #include "forms/message_box.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 #include <exception>
 
@@ -23,23 +24,34 @@ QString databaseInUseText(const DatabaseLock& lock, const QString& databasePath)
         .arg(QDir::toNativeSeparators(databasePath), holder);
 }
 
-std::unique_ptr<DatabaseLock> lockExamDatabase() {
+ExamDatabaseClaim::ExamDatabaseClaim(const QString& programFolder, const QString& dataFolder) {
     QString folder;
     try {
-        folder = examDatabaseFolder();
-    } catch (const std::exception&) {
-        // No database to work on (its first copy failed): opening the connection reports why.
-        folder = programDirectory();
+        folder = chooseDatabaseFolder(programFolder, dataFolder);
+    } catch (const std::exception& error) {
+        // No database to work on (its first copy failed): the open reports this, and no later
+        // attempt picks another file that nothing locked.
+        claimDatabaseFolder(QString(), QString::fromUtf8(error.what()));
+        return;
     }
-    const QString databasePath = parseConnectionString(examConnectionString(folder)).dataSource;
-    auto lock = std::make_unique<DatabaseLock>(databasePath);
-    if (lock->status() != DatabaseLock::Status::HeldByProgram)
-        // Also when no lock file can be made (a read-only folder, a full disk, no database
-        // folder at all): the program then cannot write either, and opening the database
-        // says what is wrong in the usual way.
-        return lock;
+    databasePath_ = parseConnectionString(examConnectionString(folder)).dataSource;
+    lock_ = std::make_unique<DatabaseLock>(databasePath_);
+    claimDatabaseFolder(folder);
+}
+
+ExamDatabaseClaim::~ExamDatabaseClaim() {
+    claimDatabaseFolder(QString());
+}
+
+std::unique_ptr<ExamDatabaseClaim> lockExamDatabase() {
+    auto claim = std::make_unique<ExamDatabaseClaim>(
+        programDirectory(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // Also when the file cannot be locked (missing, unreadable, a folder): opening the database
+    // then says what is wrong in the usual way.
+    if (!claim->heldByAnother())
+        return claim;
     MessageBox::show(nullptr, {QString::fromLatin1(kApplicationTitle),
-                               databaseInUseText(*lock, databasePath), MessageBox::Buttons::Ok,
-                               MessageBox::Icon::Error});
+                               databaseInUseText(*claim->lock(), claim->databasePath()),
+                               MessageBox::Buttons::Ok, MessageBox::Icon::Error});
     return nullptr;
 }

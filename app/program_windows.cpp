@@ -47,6 +47,8 @@ ProgramWindows::ProgramWindows()
             record.raise();
         });
     });
+    QObject::connect(commands, &PracticeCommands::helpRequested, &additionsHelp,
+                     &AdditionsHelp::popUp);
     for (QPushButton* button : commands->buttons())
         sidePanel.addCommand(button);
     // The place in a kept practice follows every question shown, and is written when the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/additions_help.h"
 #include "app/main_window.h"
 #include "app/practice_commands.h"
 #include "app/side_panel.h"
@@ -14,9 +15,9 @@
 // The program's windows, created in start-up order and living until the process ends: the
 // data module's connection, the main window (the first window, so it is the main window) with
 // the panel right of its layout, then the settings dialog and the wrong-answer list, each
-// handed the query it works with, then what the original lacks:
-// the study pane, the practice commands and the learning record. This is the one place where
-// they meet: no window knows another, each announces what happened and the constructor
+// handed the query it works with, then what the original lacks: the study pane, the practice
+// commands, the learning record and the help on them. This is the one place where they meet:
+// no window knows another, each announces what happened and the constructor
 // connects the announcements, so a new window joins by connecting here.
 struct ProgramWindows {
     ProgramWindows();
@@ -39,4 +40,5 @@ struct ProgramWindows {
     StudyPane studyPane{dataModule.ADOConnection1};
     PracticeCommands* practiceCommands = nullptr; // owned by the main window
     RecordWindow record;
+    AdditionsHelp additionsHelp{&main};
 };

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The layout is 800 pixels wide, but the question panel's frame reaches 13 pixels further.
@@ -16,6 +18,8 @@ constexpr int kGap = 4;
 constexpr int kMargin = 8;
 // Two captions like "章节练习(Z)" fit side by side in the narrowest panel (200 px).
 constexpr int kCommandsPerLine = 2;
+// About 36 characters of the pane's 15-pixel text a line: wider, the eye loses the next line.
+constexpr int kReadableWidth = 560;
 
 } // namespace
 
@@ -29,6 +33,8 @@ SidePanel::SidePanel(QWidget* host) : QWidget(host), host_(host) {
     commands_ = new QGridLayout(commandRow_);
     commands_->setContentsMargins(0, 0, 0, 0);
     commands_->setSpacing(4);
+    // Commands keep their natural size; the room right of them stays empty.
+    commands_->setColumnStretch(kCommandsPerLine, 1);
     commandRow_->hide();
     column_->addWidget(commandRow_);
     host_->installEventFilter(this);
@@ -37,6 +43,7 @@ SidePanel::SidePanel(QWidget* host) : QWidget(host), host_(host) {
 
 void SidePanel::addCommand(QPushButton* button) {
     button->setFont(pixelFont(QStringLiteral("宋体"), 12));
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     commands_->addWidget(button, commandCount_ / kCommandsPerLine,
                          commandCount_ % kCommandsPerLine);
     ++commandCount_;
@@ -61,6 +68,7 @@ bool SidePanel::eventFilter(QObject* watched, QEvent* event) {
 
 void SidePanel::followHost() {
     const int left = kLayoutFrameRight + kGap;
-    setGeometry(left, kMargin, host_->width() - left - kMargin, host_->height() - 2 * kMargin);
+    setGeometry(left, kMargin, std::min(host_->width() - left - kMargin, kReadableWidth),
+                host_->height() - 2 * kMargin);
     setVisible(fits());
 }

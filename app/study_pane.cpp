@@ -6,6 +6,7 @@
 #include "data/answer_code.h"
 #include "data/practice_record.h"
 #include "exam/exercise.h"
+#include "exam/exercise_title.h"
 #include "forms/font_faces.h"
 
 #include <QLabel>
@@ -19,17 +20,6 @@ namespace {
 
 const QString kSong = QStringLiteral("宋体");
 const QColor kPaneBackground(234, 243, 252);
-
-QString exerciseHeading(ExamMode examMode, int count) {
-    switch (examMode) {
-    case ExamMode::MockExam:
-        return QStringLiteral("模拟考试　共 %1 题").arg(count);
-    case ExamMode::MockPractice:
-        return QStringLiteral("模拟练习　共 %1 题").arg(count);
-    default:
-        return QStringLiteral("顺序出题　共 %1 题").arg(count);
-    }
-}
 
 } // namespace
 
@@ -97,7 +87,8 @@ void StudyPane::startExercise(const Exercise& exercise, const QString& title) {
     ifJump_ = exercise.settings().ifJump;
     const QList<int> ids = exercise.questionIds();
     handedIn_ = false;
-    keepAcrossAdvance_ = false;
+    justAnswered_ = -1;
+    showing_ = -1;
     current_ = -1;
     ids_ = QVector<int>(ids.begin(), ids.end());
     indexOfId_.clear();
@@ -122,8 +113,10 @@ void StudyPane::startExercise(const Exercise& exercise, const QString& title) {
     sheet_->reset(cells);
     for (int index = 0; index < ids_.size(); ++index)
         sheet_->setFavourite(index, favourites_.contains(ids_.at(index)));
-    heading_->setText(title.isEmpty() ? exerciseHeading(examMode_, int(ids_.size()))
-                                      : title + QStringLiteral("　共 %1 题").arg(ids_.size()));
+    // A practice names itself; a paper is named by its mode.
+    heading_->setText(title.isEmpty()
+                          ? exerciseTitle({examMode_, PracticeList::WholeBank, 0}, int(ids_.size()))
+                          : title + QStringLiteral("　共 %1 题").arg(ids_.size()));
     favouriteLine_->hide();
     study_->show();
     sheetBox_->show();
@@ -133,8 +126,11 @@ void StudyPane::startExercise(const Exercise& exercise, const QString& title) {
 void StudyPane::showQuestion(int /*curNum*/, int curId) {
     if (!running_)
         return;
-    const bool keep = keepAcrossAdvance_;
-    keepAcrossAdvance_ = false;
+    // The automatic advance follows an answer: that answer stays the one key 5 explains, and
+    // stays in view where it may be shown, until the learner moves on.
+    const int advancedFrom = advancing_ ? justAnswered_ : -1;
+    advancing_ = false;
+    justAnswered_ = advancedFrom;
     current_ = indexOfId_.value(curId, -1);
     sheet_->setCurrent(current_);
     favouriteLine_->setVisible(favourites_.contains(curId));
@@ -142,7 +138,7 @@ void StudyPane::showQuestion(int /*curNum*/, int curId) {
         return;
     if (mayShowAnswer(visibility(current_)))
         reveal(current_);
-    else if (!keep)
+    else if (advancedFrom < 0 || showing_ != advancedFrom)
         conceal();
 }
 
@@ -152,10 +148,12 @@ void StudyPane::recordAnswer(int curId, int answerCode) {
         return;
     rows_[index].mark = answerCode;
     sheet_->setCell(index, cellState(index));
-    if (index == current_ && mayShowAnswer(visibility(index))) {
+    if (index != current_)
+        return;
+    if (mayShowAnswer(visibility(index)))
         reveal(index);
-        keepAcrossAdvance_ = ifJump_ == 1;
-    }
+    justAnswered_ = index;
+    advancing_ = ifJump_ == 1;
 }
 
 void StudyPane::handIn() {
@@ -169,7 +167,12 @@ void StudyPane::handIn() {
 }
 
 void StudyPane::requestAnswer(int curId) {
-    const int index = indexOfId_.value(curId, -1);
+    int index = indexOfId_.value(curId, -1);
+    // Right after an answer and the advance it caused, key 5 explains that answer, unless the
+    // pane shows it already; pressed again, it explains the question on screen.
+    if (justAnswered_ >= 0 && justAnswered_ != index && !(isVisible() && showing_ == justAnswered_))
+        index = justAnswered_;
+    justAnswered_ = -1;
     if (!running_ || index < 0 || !mayShowAnswer(visibility(index, true)))
         return;
     if (isVisible()) {
@@ -196,9 +199,15 @@ void StudyPane::endExercise() {
     running_ = false;
     favouriteLine_->hide();
     current_ = -1;
-    keepAcrossAdvance_ = false;
+    justAnswered_ = -1;
+    advancing_ = false;
     study_->hide();
     sheetBox_->hide();
+    describeBank();
+}
+
+void StudyPane::setStartNotice(const QString& line) {
+    startNotice_ = line;
     describeBank();
 }
 
@@ -211,8 +220,11 @@ void StudyPane::describeBank() {
     if (running_)
         return;
     try {
-        heading_->setText(
-            bankSummary(startBank_, readChapterSizes(connection_.database(), startBank_)));
+        QString text =
+            bankSummary(startBank_, readChapterSizes(connection_.database(), startBank_));
+        if (!startNotice_.isEmpty())
+            text += QLatin1Char('\n') + startNotice_;
+        heading_->setText(text);
     } catch (const std::exception&) {
         // Before the window has opened its connection there is no bank to describe yet.
         heading_->clear();
@@ -230,10 +242,12 @@ SheetCell StudyPane::cellState(int index) const {
 
 void StudyPane::reveal(int index) {
     showAnswerIn(studyWidgets_, index);
+    showing_ = index;
 }
 
 void StudyPane::conceal() {
     showStudyHint(studyWidgets_, current_ + 1, placeholder());
+    showing_ = -1;
 }
 
 void StudyPane::showAnswerIn(const StudyWidgets& widgets, int index) {
@@ -246,11 +260,14 @@ void StudyPane::showAnswerIn(const StudyWidgets& widgets, int index) {
 }
 
 QString StudyPane::placeholder() const {
+    // Key 5 acts in practice only; in a paper the pane says so rather than leave it unexplained.
     if (examMode_ == ExamMode::MockExam)
-        return QStringLiteral("交卷后显示各题的正确答案和解析。");
+        return QStringLiteral("交卷后显示各题的正确答案和解析；考试中数字键“5”不起作用。");
     if (examMode_ == ExamMode::MockPractice)
-        return ifShow_ == 1 ? QStringLiteral("答题后显示正确答案和解析。")
-                            : QStringLiteral("交卷后显示各题的正确答案和解析。");
+        return ifShow_ == 1
+                   ? QStringLiteral("答题后显示正确答案和解析；模拟练习中数字键“5”不起作用。")
+                   : QStringLiteral(
+                         "交卷后显示各题的正确答案和解析；模拟练习中数字键“5”不起作用。");
     return ifShow_ == 1 ? QStringLiteral("答题后显示正确答案和解析；按数字键“5”可直接查看。")
                         : QStringLiteral("按数字键“5”查看本题的正确答案和解析。");
 }

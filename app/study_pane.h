@@ -2,6 +2,7 @@
 
 #include "app/study_widgets.h"
 #include "exam/answer_visibility.h"
+#include "exam/exercise_title.h"
 #include "exam/study_texts.h"
 
 #include <QHash>
@@ -37,6 +38,8 @@ public:
     void endExercise();
     // The start screen's line for the bank in use, "B2" or "C".
     void showBank(const QString& bank);
+    // A line under the start screen's, such as the news of a bank brought in at start-up.
+    void setStartNotice(const QString& line);
 
     AnswerSheet* sheet() const { return sheet_; }
     AnswerWindow* answerWindow() const { return answerWindow_; }
@@ -77,6 +80,11 @@ private:
     QHash<int, int> indexOfId_;
     QSet<int> favourites_; // ids
     int current_ = -1;
-    // The answer just given stays in view across the automatic advance to the next question.
-    bool keepAcrossAdvance_ = false;
+    // The question answered last, until the learner moves on by hand; the answer stays in view
+    // across the automatic advance to the next question.
+    int justAnswered_ = -1;
+    bool advancing_ = false;
+    // The question whose answer the pane shows; -1 while it shows a hint.
+    int showing_ = -1;
+    QString startNotice_;
 };

@@ -24,6 +24,9 @@ NOTES = """
   practice) or the draw (paper modes), after an exercise with 100 answers.
 - **Hand-in**: the score count. **Wrong-answer list**: both SELECTs and the same text put into a
   plain text box.
+- **Record window**: the statements the window runs (newest bank, readiness, count, the
+  table's first page, the chart's newest 50, the chapter sums, the book sizes, the damaged
+  rows) as plain SQLCipher calls; the program's figure also lays out and paints the window.
 - **Start-up**: `bench_startup` forks the program and waits for the X server's MapNotify of its
   first top-level window (Xvfb, no window manager), against a bare Qt window that first opens
   the keyed database; medians of 11 runs.
@@ -114,6 +117,17 @@ def main():
         row("Hand-in", "handin", (str(size),), f"{size:,}", "–")
     for size in sizes:
         row("Wrong-answer list, 40 entries", "wronglist", (str(size),), f"{size:,}", "≤ 2×")
+
+    record = medians(load(now_dir, "record.json"))
+    record_before = medians(load(before_dir, "record.json"))
+    for papers in sorted({int(a[0]) for (k, _, a) in record if k == "record"}):
+        args = (str(papers),)
+        b, bf = record_before.get(("record", "program", args)), record_before.get(
+            ("record", "floor", args))
+        n, nf = record.get(("record", "program", args)), record.get(("record", "floor", args))
+        print(f"| Record window opened and drawn | {papers:,} papers | {fmt(b)} | {fmt(bf)} | "
+              f"{ratio(b, bf)} | {fmt(n)} | {fmt(nf)} | {ratio(n, nf)} | "
+              f"{'< 1000 ms' if papers == 100000 else '–'} |")
 
     def process_row(label, name, key, floor_name, floor_key, unit, target, scale=1.0):
         values = []

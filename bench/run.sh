@@ -15,7 +15,7 @@ trap 'rm -rf "$out"' EXIT
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build "$build" -j"$(nproc)" --target bench_exam bench_startup make_bench_bank xundral \
+cmake --build "$build" -j"$(nproc)" --target bench_exam bench_record bench_startup make_bench_bank xundral \
   program_data
 
 export XUNDRAL_BENCH_BANKS="$build/bench-banks"
@@ -31,6 +31,7 @@ export XUNDRAL_SHIPPED_DB="$shipped"
 "$build/bench/bench_exam" --peak-memory=program "$shipped" | tail -1 >"$out/memory-program.json"
 "$build/bench/bench_exam" --peak-memory=floor "$shipped" | tail -1 >"$out/memory-floor.json"
 "$build/bench/bench_exam" --growth "$shipped" | tail -1 >"$out/growth.json"
+"$build/bench/bench_record" --benchmark_out="$out/record.json" --benchmark_out_format=json
 
 # Start-up runs in a real X server, on a copy of the program folder.
 cp -r "$build/xundral" "$out/program"

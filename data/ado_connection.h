@@ -20,10 +20,12 @@ public:
     void close();
     bool connected() const { return bool(database_); }
 
-    // Throws DbError when not connected, so every statement fails with a clear message.
+    // Throws DbError when not connected, so every statement fails with a clear message: in
+    // Chinese, naming the file, its folder and why the last open failed.
     SqliteDatabase& database() const;
 
 private:
     QString connectionString_;
+    QString openFailure_;
     std::unique_ptr<SqliteDatabase> database_;
 };

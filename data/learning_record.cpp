@@ -18,10 +18,6 @@ QString timeText(const QDateTime& time) {
     return time.toString(Qt::ISODate);
 }
 
-QDateTime timeFrom(const QVariant& value) {
-    return QDateTime::fromString(value.toString(), Qt::ISODate);
-}
-
 // The book can hold every question of both banks; its times are seconds since the epoch, a few
 // bytes a row instead of twenty.
 QVariant bookTime(const QDateTime& time) {
@@ -60,6 +56,8 @@ void createRecordTables(SqliteDatabase& database) {
         "CREATE TABLE IF NOT EXISTS PAPER_CHAPTER (PAPER_ID INTEGER NOT NULL, "
         "STZLB1 INTEGER NOT NULL, QUESTIONS INTEGER, RIGHT_ANSWERS INTEGER, "
         "PRIMARY KEY (PAPER_ID, STZLB1)) WITHOUT ROWID;"
+        // The record window reads a bank's newest papers first, whatever the record's length.
+        "CREATE INDEX IF NOT EXISTS PAPER_RECORD_NEWEST ON PAPER_RECORD (BANK, HANDED_IN, ID);"
         "CREATE TABLE IF NOT EXISTS WRONG_BOOK (BANK TEXT NOT NULL, DIGEST INTEGER NOT NULL, "
         "WRONG_COUNT INTEGER, LAST_WRONG INTEGER, RIGHT_STREAK INTEGER, "
         "PRIMARY KEY (BANK, DIGEST)) WITHOUT ROWID;"));
@@ -116,42 +114,6 @@ qint64 insertPaperRecord(SqliteDatabase& database, const PaperRecord& paper) {
         chapter.step();
     }
     return id;
-}
-
-std::vector<PaperRecord> readPaperRecords(SqliteDatabase& database) {
-    std::vector<PaperRecord> papers;
-    QHash<qint64, std::size_t> byId;
-    SqliteStatement select(
-        database, QStringLiteral("SELECT ID, STARTED, HANDED_IN, BANK, EXAM_MODE, MINUTES, "
-                                 "SECONDS_USED, QUESTIONS, RIGHT_ANSWERS, SCORE, PASSED "
-                                 "FROM PAPER_RECORD ORDER BY HANDED_IN, ID"));
-    while (select.step()) {
-        PaperRecord paper;
-        paper.id = select.value(0).toLongLong();
-        paper.started = timeFrom(select.value(1));
-        paper.handedIn = timeFrom(select.value(2));
-        paper.bank = select.value(3).toString();
-        paper.examMode = select.value(4).toInt();
-        paper.minutes = select.value(5).toInt();
-        paper.secondsUsed = select.value(6).toInt();
-        paper.questions = select.value(7).toInt();
-        paper.right = select.value(8).toInt();
-        paper.score = select.value(9).toInt();
-        paper.passed = select.value(10).toInt() != 0;
-        byId.insert(paper.id, papers.size());
-        papers.push_back(paper);
-    }
-    SqliteStatement chapters(database,
-                             QStringLiteral("SELECT PAPER_ID, STZLB1, QUESTIONS, RIGHT_ANSWERS "
-                                            "FROM PAPER_CHAPTER ORDER BY PAPER_ID, STZLB1"));
-    while (chapters.step()) {
-        const auto found = byId.constFind(chapters.value(0).toLongLong());
-        if (found == byId.constEnd())
-            continue;
-        papers[*found].chapters.push_back(
-            {chapters.value(1).toInt(), chapters.value(2).toInt(), chapters.value(3).toInt()});
-    }
-    return papers;
 }
 
 std::vector<ChapterTally> tallyPaperChapters(SqliteDatabase& database, const QString& bankTable) {

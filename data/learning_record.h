@@ -44,8 +44,7 @@ struct PaperRecord {
 // Writes the paper and its chapters; the caller holds the transaction that also carries the
 // hand-in's other writes. Returns the new paper's id.
 qint64 insertPaperRecord(SqliteDatabase& database, const PaperRecord& paper);
-// Every paper in the order handed in, oldest first, with its chapters.
-std::vector<PaperRecord> readPaperRecords(SqliteDatabase& database);
+// The record is read back through record_figures.h, which checks every figure.
 
 // Per chapter of the current bank, how many of the paper's questions (ids in S_MARK) there are
 // and how many hold their right answer in MARK.

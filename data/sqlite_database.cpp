@@ -33,10 +33,12 @@ QString quoteLiteral(const QString& text) {
 
 SqliteDatabase::SqliteDatabase(const QString& path, const QString& key, OpenMode mode)
     : path_(path) {
-    if (mode == OpenMode::ExistingOnly && !QFileInfo(path).isFile())
+    if (mode != OpenMode::CreateIfMissing && !QFileInfo(path).isFile())
         throw DbError(QStringLiteral("Could not find file '%1'").arg(path));
-    const int flags =
-        SQLITE_OPEN_READWRITE | (mode == OpenMode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
+    const int flags = mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY
+                      : mode == OpenMode::CreateIfMissing
+                          ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
+                          : SQLITE_OPEN_READWRITE;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString message =
@@ -80,7 +82,12 @@ void SqliteDatabase::useWriteAheadLog() {
         writeAheadLog_ = mode.step() && mode.value(0).toString() == QLatin1String("wal");
     } catch (const DbError&) {
         // Another program holds the file (a reader mid-read, say): it keeps its rollback
-        // journal, which works as well, only slower.
+        // journal, which works as well, only slower. A full disk or a folder that takes no
+        // new file would fail every answer as well, so the open fails now and says so.
+        const int code = sqlite3_errcode(db_) & 0xFF;
+        if (code == SQLITE_FULL || code == SQLITE_READONLY || code == SQLITE_CANTOPEN ||
+            code == SQLITE_IOERR)
+            throw;
     }
     execScript(QStringLiteral("PRAGMA synchronous = FULL; PRAGMA wal_autocheckpoint = 1000;"
                               "PRAGMA journal_size_limit = 4194304;"));
@@ -95,6 +102,9 @@ SqliteDatabase::~SqliteDatabase() {
         // another connection still has the file open this fails at once and the file stays in
         // WAL, which that connection reads and writes as well.
         sqlite3_busy_timeout(db_, 0);
+        // The log folded into the file first: should another connection keep the file in WAL,
+        // the file copied alone still holds every answer.
+        sqlite3_exec(db_, "PRAGMA wal_checkpoint(TRUNCATE);", nullptr, nullptr, nullptr);
         sqlite3_exec(db_, "PRAGMA journal_mode = DELETE;", nullptr, nullptr, nullptr);
     }
     // close_v2 defers the close until the last statement is finalised instead of failing.

@@ -12,7 +12,8 @@ struct sqlite3_stmt;
 // error, not a fresh empty file next to the program.
 class SqliteDatabase {
 public:
-    enum class OpenMode { ExistingOnly, CreateIfMissing };
+    // ReadOnly never changes a byte of the file: no checkpoint, no journal switch.
+    enum class OpenMode { ExistingOnly, CreateIfMissing, ReadOnly };
 
     SqliteDatabase(const QString& path, const QString& key, OpenMode mode);
     ~SqliteDatabase();

@@ -18,8 +18,9 @@ bool answerKeyActs(ExamMode examMode, bool exerciseRunning) {
 }
 
 SheetCell sheetCellState(int mark, int answer, const AnswerVisibility& state) {
+    // A handed-in paper counts an unanswered question as wrong; the sheet says so too.
     if (mark == AnswerCode::NotAnswered)
-        return SheetCell::NotAnswered;
+        return state.handedIn ? SheetCell::Wrong : SheetCell::NotAnswered;
     AnswerVisibility answered = state;
     answered.answered = true;
     if (!mayShowAnswer(answered))

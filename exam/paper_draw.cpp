@@ -19,9 +19,27 @@ int missesBeforeInOrder(int size) {
     return 16 * size + 64;
 }
 
+// The category's ids in the rotation pool, read once: the draw holds the write lock for its
+// whole run, so nothing but its own inserts changes the pool meanwhile, and looking each
+// candidate up here answers what one probe per candidate would.
+void readPool(AdoQuery& taken, int category, std::unordered_set<int>& inPool) {
+    inPool.clear();
+    taken.close();
+    taken.setSql(QStringLiteral("SELECT EXAMID FROM EXAM_TEMP WHERE STZLB1=?"));
+    taken.bind(1, category);
+    taken.open();
+    for (; !taken.eof(); taken.next()) {
+        const AdoField id = taken.fieldByName(QStringLiteral("EXAMID"));
+        if (!id.isNull())
+            inPool.insert(id.asInteger());
+    }
+    taken.close();
+}
+
 } // namespace
 
-void drawCategory(const DrawQueries& queries, const QString& bankTable, int category, int wanted) {
+void drawCategory(const DrawQueries& queries, const QString& bankTable, CategoryQuota quota) {
+    const int category = quota.category;
     AdoQuery& pool = queries.pool;
     pool.close();
     pool.setSql(QStringLiteral("select count(*) as countnum from exam_temp where STZLB1=?"));
@@ -39,29 +57,12 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, int cate
     const int baseId = bank.fieldByName(QStringLiteral("BASEID")).asInteger();
     const int size = bank.fieldByName(QStringLiteral("RANDNUM")).asInteger();
 
-    // The draw holds the write lock for its whole run, so nothing but its own inserts changes
-    // the pool meanwhile: the category's pool is read once and each candidate looked up here,
-    // which answers what one probe per candidate would.
-    AdoQuery& taken = queries.taken;
     std::unordered_set<int> inPool;
-    auto readPool = [&] {
-        inPool.clear();
-        taken.close();
-        taken.setSql(QStringLiteral("SELECT EXAMID FROM EXAM_TEMP WHERE STZLB1=?"));
-        taken.bind(1, category);
-        taken.open();
-        for (; !taken.eof(); taken.next()) {
-            const AdoField id = taken.fieldByName(QStringLiteral("EXAMID"));
-            if (!id.isNull())
-                inPool.insert(id.asInteger());
-        }
-        taken.close();
-    };
-    readPool();
+    readPool(queries.taken, category, inPool);
 
     // A category asking for more than it holds gets all it has, an empty one nothing, so the
     // loop below always ends.
-    const int target = std::min(wanted, size);
+    const int target = std::min(quota.wanted, size);
     int drawn = 0;
     bool poolCleared = false;
     // One candidate: clear the pool once it is used up, reject the candidate if it is still
@@ -76,7 +77,7 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, int cate
             pool.bind(1, category);
             pool.execSql();
             poolCleared = true;
-            readPool();
+            readPool(queries.taken, category, inPool);
         }
         if (inPool.count(candidate))
             return false;
@@ -134,7 +135,7 @@ PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries, const QS
         const int wanted = countText.toInt(&isNumber);
         if (!isNumber)
             throw DbError(QStringLiteral("'%1' is not a valid integer value").arg(countText));
-        drawCategory(queries, bank, category, wanted);
+        drawCategory(queries, bank, {category, wanted});
     }
     AdoQuery& paper = queries.bank;
     paper.close();

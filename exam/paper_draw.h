@@ -18,10 +18,16 @@ struct DrawQueries {
     AdoQuery& bank;  // the category's first id and size
 };
 
-// Adds `wanted` random questions of `category` to S_MARK (all it has, if it holds fewer),
-// none of them one that earlier papers of this run used, unless the pool of unused ones ran
-// dry, in which case the pool starts afresh except for this paper's questions.
-void drawCategory(const DrawQueries& queries, const QString& bankTable, int category, int wanted);
+// How many questions a paper takes from one category (chapter).
+struct CategoryQuota {
+    int category = 0;
+    int wanted = 0;
+};
+
+// Adds `quota.wanted` random questions of `quota.category` to S_MARK (all it has, if it holds
+// fewer), none of them one that earlier papers of this run used, unless the pool of unused
+// ones ran dry, in which case the pool starts afresh except for this paper's questions.
+void drawCategory(const DrawQueries& queries, const QString& bankTable, CategoryQuota quota);
 
 enum class PaperDraw { Drawn, NotConfigured };
 

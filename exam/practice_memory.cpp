@@ -70,12 +70,12 @@ QString practiceTitle(PracticeMode mode, const QString& scope) {
     case PracticeMode::Sequential:
         return QStringLiteral("顺序出题");
     case PracticeMode::Chapter:
-        return QStringLiteral("章节练习　第%1章").arg(scope);
+        return QStringLiteral("章节练习（第%1章）").arg(scope);
     case PracticeMode::Random:
         return QStringLiteral("随机练习");
     case PracticeMode::Topic:
     case PracticeMode::Kind:
-        return QStringLiteral("专项练习　%1").arg(scope);
+        return QStringLiteral("专项练习（%1）").arg(scope);
     case PracticeMode::MostMissed:
         return QStringLiteral("易错题练习");
     case PracticeMode::Favourites:

@@ -50,5 +50,5 @@ struct ResumablePractice {
 std::optional<ResumablePractice> findResumablePractice(SqliteDatabase& database,
                                                        const QString& bankTable);
 
-// What the study pane calls the practice: "顺序出题", "章节练习　第2章", "专项练习　标志"…
+// What the study pane calls the practice: "顺序出题", "章节练习（第2章）", "专项练习（标志）"…
 QString practiceTitle(PracticeMode mode, const QString& scope);

@@ -1,5 +1,6 @@
 #include "exam/record_summary.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -8,23 +9,18 @@ constexpr int kMockExamMode = 1;
 
 } // namespace
 
-QString readinessLine(const std::vector<PaperRecord>& papers) {
-    std::vector<const PaperRecord*> exams;
-    for (auto paper = papers.rbegin();
-         paper != papers.rend() && int(exams.size()) < kReadinessPapers; ++paper) {
-        if (paper->examMode == kMockExamMode)
-            exams.push_back(&*paper);
-    }
-    if (exams.empty())
+QString readinessLine(const std::vector<PaperLine>& newestExams) {
+    if (newestExams.empty())
         return QStringLiteral("还没有模拟考试记录，交一份模拟考试试卷后这里会显示成绩情况。");
-    int passed = 0;
-    int scores = 0;
-    for (const PaperRecord* exam : exams) {
-        passed += exam->passed ? 1 : 0;
-        scores += exam->score;
+    const qint64 count = qint64(std::min<std::size_t>(newestExams.size(), kReadinessPapers));
+    qint64 passed = 0;
+    qint64 scores = 0;
+    for (qint64 index = 0; index < count; ++index) {
+        passed += newestExams[std::size_t(index)].passed ? 1 : 0;
+        scores += newestExams[std::size_t(index)].score;
     }
-    const int count = int(exams.size());
-    const long average = std::lround(double(scores) / count);
+    // Whole points, halves rounded up, in integers: a sum of scores never wraps in 64 bits.
+    const qint64 average = (2 * scores + count) / (2 * count);
     const QString recent = count == kReadinessPapers
                                ? QStringLiteral("最近%1次模拟考试").arg(count)
                                : QStringLiteral("已有%1次模拟考试").arg(count);
@@ -33,18 +29,18 @@ QString readinessLine(const std::vector<PaperRecord>& papers) {
     return QStringLiteral("%1及格%2次，平均%3分。").arg(recent).arg(passed).arg(average);
 }
 
-std::map<int, ChapterTally> chapterAccuracy(const std::vector<PaperRecord>& papers, int count) {
-    std::map<int, ChapterTally> sums;
-    int taken = 0;
-    for (auto paper = papers.rbegin(); paper != papers.rend() && taken < count; ++paper, ++taken) {
-        for (const ChapterTally& tally : paper->chapters) {
-            ChapterTally& sum = sums[tally.chapter];
-            sum.chapter = tally.chapter;
-            sum.questions += tally.questions;
-            sum.right += tally.right;
-        }
-    }
-    return sums;
+QString damagedLine(const DamagedRows& damaged) {
+    if (damaged.total() == 0)
+        return QString();
+    return QStringLiteral("学习记录中有%1条记录已损坏（数值缺失、不是整数或超出范围），"
+                          "未计入统计。")
+        .arg(damaged.total());
+}
+
+int accuracyPercent(const ChapterSum& sum) {
+    if (sum.questions <= 0 || sum.right < 0 || sum.right > sum.questions)
+        return 0;
+    return int(std::floor(100.0 * double(sum.right) / double(sum.questions)));
 }
 
 QString bankDisplayName(const QString& bank) {
@@ -71,10 +67,10 @@ QString durationText(int seconds) {
     return QStringLiteral("%1分%2秒").arg(safe / 60).arg(safe % 60, 2, 10, QLatin1Char('0'));
 }
 
-QByteArray papersCsv(const std::vector<PaperRecord>& papers) {
+QByteArray papersCsv(const std::vector<PaperLine>& papers) {
     QString text = QStringLiteral("交卷时间,开始时间,题库,模式,考试时间(分钟),用时(秒),题数,"
                                   "答对,得分,是否及格\r\n");
-    for (const PaperRecord& paper : papers) {
+    for (const PaperLine& paper : papers) {
         const QStringList fields = {paper.handedIn.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                                     paper.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                                     bankDisplayName(paper.bank),

@@ -89,3 +89,7 @@ QList<std::pair<int, int>> readChapterSizes(const SqliteDatabase& database, cons
         sizes.append({select.value(0).toInt(), select.value(1).toInt()});
     return sizes;
 }
+
+QString bankUpdateLine(const QString& version, qint64 newQuestions) {
+    return QStringLiteral("题库已更新到 %1 版（新增 %2 题）").arg(version).arg(newQuestions);
+}

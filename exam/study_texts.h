@@ -19,6 +19,8 @@ struct StudyText {
 QString rightAnswerLine(const StudyText& text);
 
 // The questions per chapter of a bank, for the start screen: "大型货车B2题库共 6 题：…".
+// The start screen's line after a new bank came in with a package.
+QString bankUpdateLine(const QString& version, qint64 newQuestions);
 QString bankSummary(const QString& bank, const QList<std::pair<int, int>>& chapterSizes);
 
 struct AnswerAndMark {

@@ -1,5 +1,7 @@
 #include "forms/message_box.h"
 
+#include "forms/font_faces.h"
+
 #include <QMessageBox>
 
 namespace MessageBox {
@@ -44,6 +46,8 @@ Result show(QWidget* parent, const Request& request) {
                     request.caption, QString(request.text).remove(QLatin1Char('\r')),
                     standardButtons(request.buttons), parent);
     box.setTextFormat(Qt::PlainText);
+    // One face for the digits and the Chinese of a box, as the system's message font gives.
+    box.setFont(pixelFont(QStringLiteral("宋体"), 12));
     return resultOf(box.exec());
 }
 

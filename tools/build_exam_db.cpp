@@ -1,7 +1,10 @@
 // Builds the shipped exam database from the bank sources at build time.
 #include "data/bank_source.h"
+#include "data/bank_stamp.h"
 #include "data/connection_string.h"
+#include "data/program_version.h"
 #include "data/question_rows.h"
+#include "data/sqlite_database.h"
 
 #include <QCoreApplication>
 #include <QDir>

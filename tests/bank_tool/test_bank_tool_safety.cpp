@@ -1,6 +1,7 @@
 // What the bank tool must never do: write beside a running program, overwrite its own database,
 // hang on a device or a pipe, hand a spreadsheet a formula, or report a number the file does
 // not hold.
+#include "data/connection_string.h"
 #include "data/database_lock.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
@@ -64,9 +65,9 @@ private slots:
             argument = expand(argument);
         const QByteArray before = readFile(db_);
         {
-            // A live pid in the lock, as the running program leaves it.
-            QLockFile program(db_ + QStringLiteral(".lock"));
-            QVERIFY(program.tryLock(0));
+            // The lock as the running program holds it.
+            const DatabaseLock program(db_);
+            QVERIFY(program.isLocked());
             for (const ToolRun& run : {runTool(arguments), runToolProcess(arguments)}) {
                 QCOMPARE(run.code, whileHeld);
                 if (whileHeld == 3) {
@@ -86,49 +87,149 @@ private slots:
         QVERIFY(!QFile::exists(db_ + QStringLiteral(".lock")));
     }
 
-    void aLockOfAKilledProcessIsTakenOver() {
-        QProcess gone;
-        gone.start(QStringLiteral("sleep"), {QStringLiteral("30")});
-        QVERIFY(gone.waitForStarted());
-        const qint64 pid = gone.processId();
-        gone.kill();
-        QVERIFY(gone.waitForFinished());
-        writeFile(db_ + QStringLiteral(".lock"), QByteArray::number(pid) + "\nxundral\n" +
-                                                     QSysInfo::machineHostName().toUtf8() + "\n");
+    // The lock belongs to the file: every way of reaching it meets the one lock, whatever lies
+    // beside it under the old lock file's name, and the holder is the process that holds it.
+    void theLockFollowsTheFile() {
+        const QString folder = folder_->path();
+        // Left by an older program: a stale pid of a live process, a folder. Neither matters.
+        QProcess unrelated;
+        unrelated.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(unrelated.waitForStarted());
+        writeFile(db_ + QStringLiteral(".lock"),
+                  QByteArray::number(unrelated.processId()) + "\nxundral\n");
         {
-            DatabaseLock lock(db_);
+            const DatabaseLock lock(db_);
             QVERIFY2(lock.isLocked(), qPrintable(lock.reason()));
         }
-        // Killed between creating the file and writing its pid: an empty file nobody holds.
-        writeFile(db_ + QStringLiteral(".lock"), QByteArray());
-        QVERIFY(QFile::exists(db_ + QStringLiteral(".lock")));
-        DatabaseLock lock(db_);
-        QVERIFY2(lock.isLocked(), qPrintable(lock.reason()));
-        // Every spelling of the path names one lock.
-        DatabaseLock again(folder_->path() + QStringLiteral("/db/../db/exam.mdb"));
-        QCOMPARE(again.status(), DatabaseLock::Status::HeldByProgram);
-        QCOMPARE(again.holderPid(), QCoreApplication::applicationPid());
+        QVERIFY(QFile::remove(db_ + QStringLiteral(".lock")));
+        QVERIFY(QDir().mkdir(db_ + QStringLiteral(".lock")));
+
+        QVERIFY(QFile::link(db_, folder + QStringLiteral("/symlink.mdb")));
+        QVERIFY(QFile::link(folder + QStringLiteral("/db"), folder + QStringLiteral("/dblink")));
+        QCOMPARE(::link(QFile::encodeName(db_).constData(),
+                        QFile::encodeName(folder + "/hard.mdb").constData()),
+                 0);
+        const DatabaseLock held(db_);
+        QVERIFY2(held.isLocked(), qPrintable(held.reason()));
+        for (const QString& spelling :
+             {folder + QStringLiteral("/db/../db/exam.mdb"),
+              folder + QStringLiteral("/symlink.mdb"), folder + QStringLiteral("/hard.mdb"),
+              folder + QStringLiteral("/dblink/exam.mdb")}) {
+            const DatabaseLock again(spelling);
+            QCOMPARE(again.status(), DatabaseLock::Status::HeldByProgram);
+            QCOMPARE(again.holderPid(), QCoreApplication::applicationPid());
+        }
+        // A bind mount of the folder, where this machine lets us make one.
+        const QString bound = folder + QStringLiteral("/bound");
+        QVERIFY(QDir().mkdir(bound));
+        if (::geteuid() == 0 && QProcess::execute(QStringLiteral("mount"),
+                                                  {QStringLiteral("--bind"),
+                                                   folder + QStringLiteral("/db"), bound}) == 0) {
+            const DatabaseLock throughMount(bound + QStringLiteral("/exam.mdb"));
+            QProcess::execute(QStringLiteral("umount"), {bound});
+            QCOMPARE(throughMount.status(), DatabaseLock::Status::HeldByProgram);
+        }
+
+        // Another process holds it: named by what the system says, not by the old file's pid.
+        writeFile(folder + QStringLiteral("/other.mdb"), "x");
+        QProcess foreign;
+        // -o: the lock stays with flock itself, not with the command it runs.
+        foreign.start(QStringLiteral("flock"), {QStringLiteral("-n"), QStringLiteral("-o"),
+                                                folder + QStringLiteral("/other.mdb"),
+                                                QStringLiteral("sleep"), QStringLiteral("30")});
+        QVERIFY(foreign.waitForStarted());
+        QTRY_COMPARE(DatabaseLock(folder + QStringLiteral("/other.mdb")).status(),
+                     DatabaseLock::Status::HeldByProgram);
+        const DatabaseLock other(folder + QStringLiteral("/other.mdb"));
+        QCOMPARE(other.holderPid(), foreign.processId());
+        QCOMPARE(other.holderName(), QStringLiteral("flock"));
+        foreign.kill();
+        unrelated.kill();
+        foreign.waitForFinished();
+        unrelated.waitForFinished();
+        // Killed holders leave nothing behind.
+        QVERIFY(DatabaseLock(folder + QStringLiteral("/other.mdb")).isLocked());
     }
 
+    void aDatabaseThatCannotBeLockedIsReported_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("missing") << "DIR/db/none.mdb"
+                                 << "the file does not exist";
+        QTest::newRow("a folder") << "DIR/db"
+                                  << "it is a folder, not a database file";
+    }
+    void aDatabaseThatCannotBeLockedIsReported() {
+        QFETCH(QString, path);
+        QFETCH(QString, cause);
+        const DatabaseLock lock(expand(path));
+        QCOMPARE(lock.status(), DatabaseLock::Status::CannotLock);
+        QCOMPARE(lock.reason(),
+                 QStringLiteral("%1 cannot be locked for writing: %2").arg(expand(path), cause));
+    }
+
+    // A program killed in WAL mode leaves its last answers in the log. A reading command must
+    // neither fold them into the file (that changes the bytes of a file it only reads) nor
+    // report the file without them.
+    void readingCommandsLeaveAKilledProgramsLogAlone_data() {
+        QTest::addColumn<QStringList>("arguments"); // DB and CSV2 stand for the left files'
+        QTest::newRow("check") << QStringList{"check", "DB"};
+        QTest::newRow("export") << QStringList{"export", "DB", "B2", "CSV2"};
+        QTest::newRow("config show") << QStringList{"config", "DB"};
+        QTest::newRow("stats") << QStringList{"stats", "DB"};
+    }
+    void readingCommandsLeaveAKilledProgramsLogAlone() {
+        QFETCH(QStringList, arguments);
+        const QString left = folder_->path() + QStringLiteral("/left.mdb");
+        {
+            SqliteDatabase running(db_, QString::fromLatin1(kExamDatabasePassword),
+                                   SqliteDatabase::OpenMode::ExistingOnly);
+            running.useWriteAheadLog();
+            running.execScript(QStringLiteral("UPDATE B2 SET MARK=1;"));
+            // What a killed program leaves: the file, its log and its index, copied mid-run.
+            for (const char* part : {"", "-wal", "-shm"})
+                QVERIFY(QFile::copy(db_ + QLatin1String(part), left + QLatin1String(part)));
+        }
+        const QByteArray file = readFile(left);
+        const QByteArray log = readFile(left + QStringLiteral("-wal"));
+        QVERIFY(!log.isEmpty());
+        for (QString& argument : arguments)
+            argument = argument == QLatin1String("DB") ? left : expand(argument);
+        const ToolRun run = runToolProcess(arguments);
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("still in its log %1-wal").arg(left)),
+                 qPrintable(run.err));
+        QCOMPARE(readFile(left), file);
+        QCOMPARE(readFile(left + QStringLiteral("-wal")), log);
+    }
+
+    // One row for each kind of file the export guard refuses: a kind missing from the guard
+    // fails its own row.
     void exportRefusesTargetsThatAreNotNewFiles_data() {
         QTest::addColumn<QString>("target"); // DB and DIR stand for the fixture's
         QTest::addColumn<QString>("error");
-        QTest::newRow("the database") << "DB"
-                                      << "it is the database being exported";
-        QTest::newRow("another spelling") << "DIR/db/../db/exam.mdb"
-                                          << "it is the database being exported";
-        QTest::newRow("a symlink to it") << "DIR/link.mdb"
-                                         << "it is the database being exported";
-        QTest::newRow("a hard link to it") << "DIR/hard.mdb"
-                                           << "it is the database being exported";
+        const QString database = QStringLiteral("它是正在使用的题库文件");
+        QTest::newRow("the database") << "DB" << database;
+        QTest::newRow("another spelling") << "DIR/db/../db/exam.mdb" << database;
+        QTest::newRow("a symlink to it") << "DIR/link.mdb" << database;
+        QTest::newRow("a hard link to it") << "DIR/hard.mdb" << database;
+        QTest::newRow("its folder through a symlink") << "DIR/dblink/exam.mdb" << database;
         QTest::newRow("its journal") << "DB-journal"
-                                     << "it is the database being exported";
+                                     << "它是题库的回滚日志文件";
+        QTest::newRow("its write-ahead log") << "DB-wal"
+                                             << "它是题库的预写日志文件";
+        QTest::newRow("its log through a symlinked folder") << "DIR/dblink/exam.mdb-wal"
+                                                            << "它是题库的预写日志文件";
+        QTest::newRow("its shared memory") << "DB-shm"
+                                           << "它是题库的共享内存文件";
+        QTest::newRow("its lock file") << "DB.lock"
+                                       << "它是题库的锁文件";
         QTest::newRow("a pipe") << "DIR/pipe"
-                                << "it is a pipe";
+                                << "它是一个管道";
         QTest::newRow("a device") << "/dev/null"
-                                  << "it is a device";
+                                  << "它是一个设备";
         QTest::newRow("a folder") << "DIR/db"
-                                  << "it is a folder";
+                                  << "它是一个文件夹";
     }
     void exportRefusesTargetsThatAreNotNewFiles() {
         QFETCH(QString, target);
@@ -138,6 +239,8 @@ private slots:
         QCOMPARE(::link(QFile::encodeName(db_).constData(),
                         QFile::encodeName(folder_->path() + "/hard.mdb").constData()),
                  0);
+        QVERIFY(QFile::link(folder_->path() + QStringLiteral("/db"),
+                            folder_->path() + QStringLiteral("/dblink")));
         QCOMPARE(::mkfifo(QFile::encodeName(folder_->path() + "/pipe").constData(), 0600), 0);
         const QByteArray before = readFile(db_);
         const ToolRun run = runToolProcess({"export", db_, "C", target}, 10000);
@@ -147,6 +250,8 @@ private slots:
         QCOMPARE(readFile(db_), before);
         QVERIFY(QFileInfo(folder_->path() + "/pipe").exists());
         QVERIFY(!QFileInfo(folder_->path() + "/pipe").isFile());
+        for (const char* companion : {"-journal", "-wal", "-shm", ".lock"})
+            QVERIFY(!QFile::exists(db_ + QLatin1String(companion)));
     }
 
     void importReadsOnlyRegularFilesOfBoundedSize_data() {
@@ -420,7 +525,7 @@ private slots:
         if (import.code == -1 && !prefix.isEmpty() && import.err.isEmpty())
             QSKIP("the tool cannot run as another user here");
         QCOMPARE(import.code, 1);
-        QVERIFY2(import.err.contains(QStringLiteral("%1 cannot be locked for writing: the folder "
+        QVERIFY2(import.err.contains(QStringLiteral("%1 cannot be written: the folder "
                                                     "%2 is read-only")
                                          .arg(db_, folder)),
                  qPrintable(import.err));

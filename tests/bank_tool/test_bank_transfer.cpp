@@ -4,7 +4,37 @@
 #include "tests/support/test_data.h"
 #include "tools/bank_tool/csv.h"
 
+#include <QTemporaryFile>
+
 namespace {
+
+quint32 crc32(const QByteArray& bytes) {
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray bigEndian(quint32 value) {
+    const char bytes[] = {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
+    return QByteArray(bytes, 4);
+}
+
+// Only the start of a PNG of 30000 x 30000 pixels: what its header claims is all check may
+// look at.
+QByteArray hugePngHeader() {
+    const QByteArray header = QByteArray("IHDR") + bigEndian(30000) + bigEndian(30000) +
+                              QByteArray("\x08\x02\x00\x00\x00", 5);
+    // The reader looks for the first data chunk before it tells the size; an empty one will do.
+    const QByteArray data("IDAT");
+    const QByteArray end("IEND");
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + bigEndian(13) + header + bigEndian(crc32(header)) +
+           bigEndian(0) + data + bigEndian(crc32(data)) + bigEndian(0) + end +
+           bigEndian(crc32(end));
+}
 
 const char* const kHeader =
     "\xEF\xBB\xBFID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK,STLB,STZLB1,STLX,STBH,JX,ZT,ZSD,BS,YD\r\n";
@@ -127,6 +157,20 @@ private slots:
         QTest::newRow("control character") << 1 << 3 << "正\x01确"
                                            << ""
                                            << "text holds a control character";
+        QTest::newRow("right-to-left override")
+            << 1 << 4 << "\u202E左转"
+            << ""
+            << "text holds the direction mark U+202E, which changes the order in which it is shown";
+        QTest::newRow("isolate in a stem") << 2 << 2 << "前方\u2067路口"
+                                           << ""
+                                           << "text holds the direction mark U+2067";
+        QTest::newRow("picture 30000 x 30000") << 1 << 1 << "/pic/huge.png"
+                                               << ""
+                                               << "is 30000 x 30000 pixels, more than the 4096";
+        QTest::newRow("picture linked outside")
+            << 1 << 1 << "/pic/outside.jpg"
+            << ""
+            << "picture path '/pic/outside.jpg' leads out of the program folder through a link";
         QTest::newRow("missing picture") << 1 << 1 << "/pic/none.jpg"
                                          << ""
                                          << "/pic/none.jpg does not exist";
@@ -161,6 +205,10 @@ private slots:
         QFETCH(QString, error);
         if (!setupSql.isEmpty())
             folder_->exec(setupSql);
+        writeFile(folder_->path() + QStringLiteral("/pic/huge.png"), hugePngHeader());
+        QTemporaryFile outside;
+        QVERIFY(outside.open());
+        QFile::link(outside.fileName(), folder_->path() + QStringLiteral("/pic/outside.jpg"));
         QCOMPARE(runTool({"export", db_, "C", csv_}).code, 0);
         if (column < 0) {
             writeFile(csv_, readFile(csv_) + value.toUtf8());

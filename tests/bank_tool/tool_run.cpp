@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTextStream>
 
@@ -90,8 +91,11 @@ BankSources toolFixtureSources() {
 
 void addFixturePictures(const QString& programDir) {
     QDir(programDir).mkpath(QStringLiteral("pic"));
-    writeFile(programDir + QStringLiteral("/pic/sign.jpg"), QByteArray("\xFF\xD8\xFF"));
-    writeFile(programDir + QStringLiteral("/pic/truck.bmp"), QByteArray("BM"));
+    // Real pictures: check reads each one's size from its header.
+    QImage picture(8, 6, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    picture.save(programDir + QStringLiteral("/pic/sign.jpg"), "JPG");
+    picture.save(programDir + QStringLiteral("/pic/truck.bmp"), "BMP");
 }
 
 QByteArray readFile(const QString& path) {

@@ -2,20 +2,25 @@
 // (answering, drawing papers, handing in) and kills it with SIGKILL at a random moment, over
 // and over on the same database. After every kill the database must pass the engine's
 // integrity check and the program's own start-up check, and every answer the program had
-// reported as shown must be stored, unless a confirmed restart wiped it since.
+// reported as shown must be stored, unless a confirmed restart wiped it since. Every third run
+// ends with SIGTERM, SIGHUP or SIGINT instead (a logout, a closed terminal, Ctrl+C): the program
+// must then end by itself, leave no log beside the file, and the file copied alone must hold
+// every answer.
 //
-// crash_loop PROGRAM_DIR [--kills N] [--seconds S] [--seed X]
+// crash_loop PROGRAM_DIR [--kills N] [--seconds S] [--seed X] [--signal-every N]
 #include "data/connection_string.h"
 #include "data/database_check.h"
 #include "data/sqlite_database.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMap>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <cstdio>
 #include <exception>
 
@@ -26,6 +31,7 @@ struct Options {
     int kills = 200;
     int seconds = 0; // 0: no cap
     quint32 seed = 1;
+    int signalEvery = 3; // every Nth run ends on SIGTERM, SIGHUP or SIGINT; 1: every run
 };
 
 bool parseOptions(const QStringList& arguments, Options& options) {
@@ -43,6 +49,8 @@ bool parseOptions(const QStringList& arguments, Options& options) {
             options.seconds = value;
         else if (arguments[index] == QLatin1String("--seed"))
             options.seed = quint32(value);
+        else if (arguments[index] == QLatin1String("--signal-every") && value > 0)
+            options.signalEvery = value;
         else
             return false;
     }
@@ -114,6 +122,46 @@ QString checkDatabase(const QString& path, const QMap<int, int>& stored) {
     }
 }
 
+// How a run ends: SIGKILL, or a signal the program must end cleanly on.
+int endingSignal(int run, bool duringStartUp, int every) {
+    static const int asked[] = {SIGTERM, SIGHUP, SIGINT};
+    if (duringStartUp || run % every != every - 1)
+        return SIGKILL;
+    return asked[(run / every) % 3];
+}
+
+// Empty when the program ended by itself on `signal` and left no log beside the file.
+QString endOnSignal(QProcess& program, int signal, const QString& database) {
+    ::kill(pid_t(program.processId()), signal);
+    if (!program.waitForFinished(20000)) {
+        program.kill();
+        program.waitForFinished(10000);
+        return QStringLiteral("still running 20 s after signal %1").arg(signal);
+    }
+    if (program.exitStatus() != QProcess::NormalExit || program.exitCode() != 0)
+        return QStringLiteral("signal %1 ended it abruptly (exit %2)")
+            .arg(signal)
+            .arg(program.exitCode());
+    for (const char* left : {"-wal", "-shm"}) {
+        if (QFile::exists(database + QLatin1String(left)))
+            return QStringLiteral("signal %1 left %2 beside the file")
+                .arg(signal)
+                .arg(QLatin1String(left));
+    }
+    return QString();
+}
+
+// The file copied alone (to a USB stick, say) must hold every answer.
+QString checkCopyAlone(const QString& database, const QString& folder,
+                       const QMap<int, int>& stored) {
+    const QString copy = folder + QStringLiteral("/alone.mdb");
+    QFile::remove(copy);
+    if (!QFile::copy(database, copy))
+        return QStringLiteral("cannot copy the file");
+    const QString problem = checkDatabase(copy, stored);
+    return problem.isEmpty() ? QString() : QStringLiteral("the file copied alone: ") + problem;
+}
+
 void print(const QString& line) {
     std::printf("%s\n", line.toUtf8().constData());
     std::fflush(stdout);
@@ -125,8 +173,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     Options options;
     if (!parseOptions(QCoreApplication::arguments(), options)) {
-        std::fprintf(stderr,
-                     "usage: crash_loop PROGRAM_DIR [--kills N] [--seconds S] [--seed X]\n");
+        std::fprintf(stderr, "usage: crash_loop PROGRAM_DIR [--kills N] [--seconds S] [--seed X] "
+                             "[--signal-every N]\n");
         return 2;
     }
     QTemporaryDir work;
@@ -161,7 +209,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         // One kill in ten lands during start-up; the others once the program drives itself.
-        const bool duringStartUp = random.bounded(10) == 0;
+        const bool duringStartUp = random.bounded(10) == 0 && options.signalEvery > 1;
         if (!duringStartUp) {
             QByteArray early;
             QElapsedTimer waited;
@@ -186,11 +234,18 @@ int main(int argc, char** argv) {
                       .arg(QString::fromLocal8Bit(program.readAllStandardError())));
             return 1;
         }
-        program.kill();
-        program.waitForFinished(10000);
+        const int signal = endingSignal(kills, duringStartUp, options.signalEvery);
+        QString unclean;
+        if (signal == SIGKILL) {
+            program.kill();
+            program.waitForFinished(10000);
+        } else {
+            unclean = endOnSignal(program, signal, database);
+        }
         expectations.lastLine = QStringLiteral("start-up");
         const QStringList errors = expectations.take(program.readAllStandardOutput());
-        ++killedAfter[expectations.lastLine.section(QLatin1Char(' '), 0, 1).left(20)];
+        ++killedAfter[expectations.lastLine.section(QLatin1Char(' '), 0, 1).left(20) +
+                      (signal == SIGKILL ? QString() : QStringLiteral(" (signal %1)").arg(signal))];
         if (!errors.isEmpty()) {
             print(QStringLiteral("FAIL: run %1: the program reported: %2")
                       .arg(kills + 1)
@@ -198,7 +253,10 @@ int main(int argc, char** argv) {
             work.setAutoRemove(false);
             return 1;
         }
-        const QString problem = checkDatabase(database, expectations.stored);
+        const QString problem = !unclean.isEmpty() ? unclean
+                                : signal == SIGKILL
+                                    ? checkDatabase(database, expectations.stored)
+                                    : checkCopyAlone(database, work.path(), expectations.stored);
         if (!problem.isEmpty()) {
             print(QStringLiteral("FAIL: run %1, killed after '%2': %3 (database kept in %4)")
                       .arg(kills + 1)

@@ -1,5 +1,8 @@
 // Two real programs on one database: the second says so and ends without touching the file,
-// the bank tool refuses to write beside the first, and a killed program's lock is taken over.
+// also from another folder whose database is a hard link of the first's; the bank tool refuses
+// to write beside the first, and a killed program's lock is taken over.
+#include "data/database_lock.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
@@ -63,21 +66,32 @@ private slots:
     void secondProgramEndsWithoutTouchingTheFile() {
         Program first(folder_);
         QVERIFY(first.waitUntilReady());
-        QVERIFY(QFile::exists(database_ + QStringLiteral(".lock")));
+        QCOMPARE(DatabaseLock(database_).status(), DatabaseLock::Status::HeldByProgram);
         const QByteArray before = digest(database_);
 
-        Program second(folder_);
-        QVERIFY(second.process.waitForFinished(30000));
-        QCOMPARE(second.process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second.process.exitCode(), 1);
-        const QString said = QString::fromUtf8(second.process.readAllStandardOutput());
-        QVERIFY2(!said.contains(QStringLiteral("ready")), qPrintable(said));
-        QVERIFY2(said.startsWith(QStringLiteral("box\terror\tyes\tdedode\t题库文件 ")),
-                 qPrintable(said));
-        QVERIFY2(said.contains(QStringLiteral("正在被")), qPrintable(said));
-        QVERIFY2(said.contains(QString::number(first.process.processId())), qPrintable(said));
-        QCOMPARE(digest(database_), before);
-        QCOMPARE(first.process.state(), QProcess::Running);
+        // The same folder, and another whose database is a hard link of this one.
+        const QString linked = work_.path() + QStringLiteral("/linked");
+        QCOMPARE(QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), folder_, linked}),
+                 0);
+        for (const char* copied : {"", "-wal", "-shm"})
+            QFile::remove(linked + QStringLiteral("/db/exam.mdb") + QLatin1String(copied));
+        QCOMPARE(QProcess::execute(QStringLiteral("ln"),
+                                   {database_, linked + QStringLiteral("/db/exam.mdb")}),
+                 0);
+        for (const QString& folder : {folder_, linked}) {
+            Program second(folder);
+            QVERIFY(second.process.waitForFinished(30000));
+            QCOMPARE(second.process.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(second.process.exitCode(), 1);
+            const QString said = QString::fromUtf8(second.process.readAllStandardOutput());
+            QVERIFY2(!said.contains(QStringLiteral("ready")), qPrintable(said));
+            QVERIFY2(said.startsWith(QStringLiteral("box\terror\tyes\tdedode\t题库文件 ")),
+                     qPrintable(said));
+            QVERIFY2(said.contains(QStringLiteral("正在被")), qPrintable(said));
+            QVERIFY2(said.contains(QString::number(first.process.processId())), qPrintable(said));
+            QCOMPARE(digest(database_), before);
+            QCOMPARE(first.process.state(), QProcess::Running);
+        }
 
         // The bank tool's writing commands refuse beside the running program.
         const QString csv = work_.path() + QStringLiteral("/b2.csv");
@@ -102,7 +116,6 @@ private slots:
             killed.process.kill();
             QVERIFY(killed.process.waitForFinished(5000));
         }
-        QVERIFY(QFile::exists(database_ + QStringLiteral(".lock")));
         Program next(folder_);
         QVERIFY2(next.waitUntilReady(), next.output.constData());
         QVERIFY2(!next.output.contains("box\terror"), next.output.constData());

@@ -4,12 +4,14 @@
 #include "data/sqlite_database.h"
 #include "forms/record_window.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,13 +58,32 @@ private slots:
                  QStringLiteral("最近5次模拟考试及格4次，平均91分。"));
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("bookSizesLabel"))->text(),
                  QStringLiteral("错题本：小型汽车 1 题，大型货车 0 题"));
-        auto* table = window.findChild<QTableWidget*>(QStringLiteral("paperTable"));
+        const QAbstractItemModel* table =
+            window.findChild<QTableView*>(QStringLiteral("paperTable"))->model();
         QCOMPARE(table->rowCount(), 7);
-        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("模拟练习"));
-        QCOMPARE(table->item(1, 3)->text(), QStringLiteral("93分"));
-        QCOMPARE(table->item(1, 4)->text(), QStringLiteral("25分00秒"));
+        QCOMPARE(table->index(0, 1).data().toString(), QStringLiteral("模拟练习"));
+        QCOMPARE(table->index(1, 2).data().toString(), QStringLiteral("93分"));
+        QCOMPARE(table->index(1, 3).data().toString(), QStringLiteral("25分00秒"));
         auto* scoreChart = window.findChild<QChartView*>(QStringLiteral("scoreChart"));
+        // Mock exams, mock practice and the pass line.
         QCOMPARE(scoreChart->chart()->series().size(), 3);
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("damagedLabel"))->isHidden());
+
+        // The other bank has no papers yet; a damaged row is named, not shown.
+        database.execScript(QStringLiteral("UPDATE PAPER_RECORD SET SCORE = -1 WHERE ID = 1"));
+        window.refresh();
+        QCOMPARE(table->rowCount(), 6);
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("damagedLabel"))
+                    ->text()
+                    .startsWith(QStringLiteral("学习记录中有1条记录已损坏")));
+        window.showBank(QStringLiteral("B2"));
+        QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("bankChoice"))->currentText(),
+                 QStringLiteral("大型货车"));
+        QCOMPARE(table->rowCount(), 0);
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("readinessLabel"))
+                    ->text()
+                    .startsWith(QStringLiteral("还没有模拟考试记录")));
+        window.showBank(QStringLiteral("C"));
 
         const QString path = dir.filePath(QStringLiteral("record.csv"));
         QString error;
@@ -72,11 +93,38 @@ private slots:
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
         const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 9); // header, seven papers, the empty rest after the last CRLF
-        QCOMPARE(lines.at(1), QStringLiteral("2026-12-01 20:00:00,2026-12-01 19:35:00,小型汽车,"
-                                             "模拟考试,45,1500,100,72,72,不及格"));
+        QCOMPARE(lines.size(), 8); // header, six sound papers, the empty rest after the last CRLF
+        QCOMPARE(lines.at(1), QStringLiteral("2026-12-02 20:00:00,2026-12-02 19:35:00,小型汽车,"
+                                             "模拟考试,45,1500,100,88,88,不及格"));
         QVERIFY(!window.exportPapers(dir.filePath(QStringLiteral("no/such/folder/x.csv")), &error));
         QVERIFY(error.contains(QStringLiteral("无法写入文件")));
+
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(window.isHidden());
+    }
+
+    // A long record: the table reads a page at a time, the score chart draws the newest only.
+    void longRecord() {
+        QTemporaryDir dir;
+        SqliteDatabase database(dir.filePath(QStringLiteral("exam.mdb")), QStringLiteral("k"),
+                                SqliteDatabase::OpenMode::CreateIfMissing);
+        createExamSchema(database);
+        const QDateTime day(QDate(2026, 1, 1), QTime(20, 0));
+        database.execScript(QStringLiteral("BEGIN"));
+        for (int index = 0; index < 1000; ++index)
+            insertPaperRecord(database, paper(day.addSecs(index * 600), 1 + 9 * (index % 2), 80));
+        database.execScript(QStringLiteral("COMMIT"));
+        RecordWindow window([&]() -> SqliteDatabase& { return database; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* view = window.findChild<QTableView*>(QStringLiteral("paperTable"));
+        QVERIFY(view->model()->rowCount() < 1000);
+        view->scrollToBottom();
+        while (view->model()->canFetchMore(QModelIndex()))
+            view->model()->fetchMore(QModelIndex());
+        QCOMPARE(view->model()->rowCount(), 1000);
+        QChart* chart = window.findChild<QChartView*>(QStringLiteral("scoreChart"))->chart();
+        QCOMPARE(chart->title(), QStringLiteral("最近50份试卷的成绩（共1000份）"));
     }
 
     void emptyRecord() {
@@ -87,7 +135,8 @@ private slots:
         RecordWindow window([&]() -> SqliteDatabase& { return database; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.findChild<QTableWidget*>(QStringLiteral("paperTable"))->rowCount(), 0);
+        QCOMPARE(window.findChild<QTableView*>(QStringLiteral("paperTable"))->model()->rowCount(),
+                 0);
         QVERIFY(window.findChild<QLabel*>(QStringLiteral("readinessLabel"))
                     ->text()
                     .startsWith(QStringLiteral("还没有模拟考试记录")));

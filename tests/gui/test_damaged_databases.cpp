@@ -220,6 +220,15 @@ private slots:
             }
             for (Qt::Key key : {Qt::Key_1, Qt::Key_6, Qt::Key_8})
                 QTest::keyClick(&windows.main, key);
+            // Each of those boxes tells the learner in Chinese which file failed and why.
+            for (qsizetype index = 1; index < boxes.asked.size(); ++index) {
+                const QString text = boxes.asked[index].text;
+                if (boxes.asked[index].icon == MessageBox::Icon::Error)
+                    QVERIFY2(text.startsWith(QStringLiteral("题库没有打开")) &&
+                                 text.contains(folder.databasePath()) &&
+                                 text.contains(QStringLiteral("原因：")),
+                             qPrintable(text));
+            }
         }
         QCOMPARE(snapshot(folder.path()), before);
     }

@@ -1,6 +1,8 @@
 // Where the program meets the desktop: Qt's own Chinese texts, bold and pictures at a
 // device pixel ratio of 2, and where the learner's database lives.
 #include "app/database_place.h"
+#include "app/program_lock.h"
+#include "data/database_lock.h"
 #include "exam/question_picture.h"
 #include "forms/font_faces.h"
 #include "forms/message_box.h"
@@ -18,8 +20,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QThread>
 #include <QTimer>
 
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -166,6 +170,47 @@ private slots:
         chooseDatabaseFolder(program.path(), data.filePath(QStringLiteral("sub")));
         QCOMPARE(readFile(own), QByteArray("answered"));
         QVERIFY(!QFile::exists(own + QStringLiteral(".part")));
+    }
+
+    // The lock is on the file the program opens: the learner's copy, not the shipped file.
+    void installedCopyLocksTheLearnersCopy() {
+        QTemporaryDir program, data;
+        const QString shipped = program.filePath(QStringLiteral("db/exam.mdb"));
+        writeFile(shipped, "shipped");
+        writeFile(program.filePath(QStringLiteral("installed-copy")), "");
+        const QString own = data.filePath(QStringLiteral("db/exam.mdb"));
+        {
+            const ExamDatabaseClaim claim(program.path(), data.path());
+            QVERIFY(claim.lock() && claim.lock()->isLocked());
+            QCOMPARE(DatabaseLock(own).status(), DatabaseLock::Status::HeldByProgram);
+            QVERIFY(DatabaseLock(shipped).isLocked());
+            // Whatever happens to the folders meanwhile, the open takes the file locked.
+            QVERIFY(QFile::remove(program.filePath(QStringLiteral("installed-copy"))));
+            QCOMPARE(examDatabaseFolder(), data.path());
+        }
+        QVERIFY(DatabaseLock(own).isLocked());
+    }
+
+    // Two first starts at once: the second waits for the first's copy and takes it as it is.
+    void secondFirstStartWaitsForTheFirstCopy() {
+        QTemporaryDir program, data;
+        writeFile(program.filePath(QStringLiteral("db/exam.mdb")), "shipped");
+        writeFile(program.filePath(QStringLiteral("installed-copy")), "");
+        const QString own = data.filePath(QStringLiteral("db/exam.mdb"));
+        QVERIFY(QDir().mkpath(data.filePath(QStringLiteral("db"))));
+        auto first = std::make_unique<FolderLock>(data.filePath(QStringLiteral("db")));
+        QVERIFY(first->isLocked());
+        QString chosen;
+        std::unique_ptr<QThread> second(
+            QThread::create([&] { chosen = chooseDatabaseFolder(program.path(), data.path()); }));
+        second->start();
+        QVERIFY(!second->wait(300));
+        QVERIFY(!QFile::exists(own));
+        writeFile(own, "first start's copy, answered");
+        first.reset();
+        QVERIFY(second->wait(10000));
+        QCOMPARE(chosen, data.path());
+        QCOMPARE(readFile(own), QByteArray("first start's copy, answered"));
     }
 
     void readOnlyPortableCopyFallsBackToTheDataFolder() {

@@ -122,6 +122,22 @@ private slots:
                  QStringList{QStringLiteral("您想开始错题练习吗？错题本中共有1道题。")});
         QCOMPARE(program.main().curId(), id);
         QCOMPARE(program.label("Label1"), QStringLiteral("答对题数: 0"));
+        // The pane names the practice running, not the sequential practice it runs as.
+        const auto heading = [&] {
+            return program.windows->studyPane.findChild<QLabel*>(QStringLiteral("studyHeading"))
+                ->text();
+        };
+        QCOMPARE(heading(), QStringLiteral("错题练习　共 1 题"));
+        program.boxes.answerNext(MessageBox::Result::Ok);
+        program.key(Qt::Key_8);
+        program.boxes.answerNext(MessageBox::Result::Ok);
+        emit program.windows->practiceCommands->chapterPracticeRequested(2);
+        QCOMPARE(heading(), QStringLiteral("章节练习（第2章）　共 6 题"));
+        program.boxes.answerNext(MessageBox::Result::Ok);
+        program.key(Qt::Key_8);
+        program.boxes.answerNext(MessageBox::Result::Ok);
+        program.find<QPushButton>("BitBtn1")->click();
+        QCOMPARE(heading(), QStringLiteral("顺序出题　共 12 题"));
     }
 
     void chapterPracticeWalksOneChapterInBankOrder() {

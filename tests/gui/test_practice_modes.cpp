@@ -61,13 +61,13 @@ private slots:
         program.boxes.clear();
         program.main().ResumePracticeClick();
         QCOMPARE(program.boxes.texts().first(),
-                 QStringLiteral("您想继续上次的章节练习　第2章吗？从第5题接着练，共12题。"));
+                 QStringLiteral("您想继续上次的章节练习（第2章）吗？从第5题接着练，共12题。"));
         QCOMPARE(program.main().curNum(), number);
         QCOMPARE(program.main().curId(), id);
         QCOMPARE(program.label("Label1"), right);
         QCOMPARE(program.label("examtime"), answered);
         QCOMPARE(program.folder.ints(QStringLiteral("select MARK from B2 order by ID")), marks);
-        QCOMPARE(heading(program), QStringLiteral("章节练习　第2章　共 12 题"));
+        QCOMPARE(heading(program), QStringLiteral("章节练习（第2章）　共 12 题"));
 
         // The original's sequential practice still starts afresh and clears every answer.
         program.find<QPushButton>("BitBtn1")->click();

@@ -6,6 +6,7 @@
 #include "tests/support/program_fixture.h"
 
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
@@ -74,6 +75,10 @@ private slots:
         QVERIFY(!program.windows->sidePanel.isVisible());
         program.main().resize(1000, 740);
         QVERIFY(program.windows->sidePanel.isVisible());
+        // A wide screen: the panel keeps a readable measure and the commands their own size.
+        program.main().resize(1920, 1050);
+        QVERIFY(program.windows->sidePanel.width() <= 560);
+        QVERIFY(program.windows->practiceCommands->recordButton()->width() < 200);
 
         // The start screen describes the bank in use, and follows the examination type.
         QTRY_COMPARE(pane.heading(),
@@ -99,7 +104,8 @@ private slots:
         QCOMPARE(pane.sheet().count(), 100);
         QCOMPARE(pane.sheet().current(), 0);
         QCOMPARE(pane.answer(), QString());
-        QCOMPARE(pane.explanation(), QStringLiteral("答题后显示正确答案和解析。"));
+        QCOMPARE(pane.explanation(),
+                 QStringLiteral("答题后显示正确答案和解析；模拟练习中数字键“5”不起作用。"));
 
         const int right = program.folder.scalar(
             QStringLiteral("select ANSWER from B2 where ID=%1").arg(program.main().curId()));
@@ -137,7 +143,8 @@ private slots:
         program.key(Qt::Key_1);
         program.key(Qt::Key_5);
         QCOMPARE(pane.answer(), QString());
-        QCOMPARE(pane.explanation(), QStringLiteral("交卷后显示各题的正确答案和解析。"));
+        QCOMPARE(pane.explanation(),
+                 QStringLiteral("交卷后显示各题的正确答案和解析；考试中数字键“5”不起作用。"));
         QCOMPARE(pane.sheet().cell(0), SheetCell::Answered);
         QVERIFY(!pane.pane().answerWindow());
 
@@ -148,15 +155,19 @@ private slots:
         program.boxes.answerNext(MessageBox::Result::No);
         QString answerAtScore;
         SheetCell cellAtScore = SheetCell::NotAnswered;
+        SheetCell unansweredAtScore = SheetCell::NotAnswered;
         program.boxes.setWhileOpen([&](const MessageBox::Request& request) {
             if (request.caption != QStringLiteral("考试成绩"))
                 return;
             answerAtScore = pane.answer();
             cellAtScore = pane.sheet().cell(0);
+            unansweredAtScore = pane.sheet().cell(1);
         });
         program.key(Qt::Key_8);
         QVERIFY(answerAtScore.startsWith(QStringLiteral("正确答案：")));
         QCOMPARE(cellAtScore, right == 1 ? SheetCell::Right : SheetCell::Wrong);
+        // Unanswered counts as wrong, and shows so.
+        QCOMPARE(unansweredAtScore, SheetCell::Wrong);
         // No to the wrong-answer list: the start screen, and its bank line, come back.
         QVERIFY(!pane.sheet().isVisible());
         QVERIFY(pane.heading().startsWith(QStringLiteral("大型货车B2题库")));
@@ -231,6 +242,52 @@ private slots:
         QVERIFY(!program.shown("GroupBox2"));
         program.key(Qt::Key_5);
         QVERIFY(!window->isVisible());
+    }
+
+    // On a narrow screen the automatic advance hides the answer just given: key 5 right after
+    // it explains that answer, pressed again the question on screen.
+    void keyFiveRightAfterAnAnswer() {
+        ProgramFixture program(explainedBank(1, 1));
+        Pane pane(program);
+        program.find<QPushButton>("BitBtn1")->click();
+        program.key(Qt::Key_1);
+        QCOMPARE(program.main().curNum(), 2);
+        program.key(Qt::Key_5);
+        AnswerWindow* window = pane.pane().answerWindow();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->widgets().question->text(), QStringLiteral("第 1 题"));
+        QCOMPARE(window->widgets().answer->text(), QStringLiteral("正确答案：A. 正确"));
+        window->close();
+        program.key(Qt::Key_5);
+        QCOMPARE(window->widgets().question->text(), QStringLiteral("第 2 题"));
+        window->close();
+        // Moved on by hand: key 5 explains the question shown.
+        program.key(Qt::Key_1);
+        program.key(Qt::Key_6);
+        program.key(Qt::Key_5);
+        QCOMPARE(window->widgets().question->text(), QStringLiteral("第 4 题"));
+        window->close();
+
+        // Wide, the pane keeps the answer in view; key 5 then explains the question shown.
+        widen(program);
+        program.key(Qt::Key_1);
+        QCOMPARE(pane.question(), QStringLiteral("第 4 题"));
+        program.key(Qt::Key_5);
+        QCOMPARE(pane.question(), QStringLiteral("第 5 题"));
+    }
+
+    void helpOfTheAdditions() {
+        ProgramFixture program(explainedBank(1, 1));
+        program.key(Qt::Key_B, Qt::AltModifier);
+        auto* help = program.main().findChild<QWidget*>(QStringLiteral("additionsHelp"));
+        QVERIFY(help && help->isVisible());
+        const QString text =
+            help->findChild<QPlainTextEdit*>(QStringLiteral("additionsHelpText"))->toPlainText();
+        for (const char* line : {"Alt+J", "Alt+Z", "Alt+X", "Alt+T", "Alt+W", "Alt+Y", "Alt+F",
+                                 "Alt+R", "Alt+B", "\n5　", "\n7　"})
+            QVERIFY2(text.contains(QString::fromUtf8(line)), line);
+        QTest::keyClick(help, Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
     }
 
     void olderDatabaseGainsTheExplanationColumn() {

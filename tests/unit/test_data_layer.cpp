@@ -3,6 +3,7 @@
 #include "data/ado_query.h"
 #include "data/connection_string.h"
 #include "data/db_error.h"
+#include "data/open_failure.h"
 #include "data/sqlite_database.h"
 #include "tests/support/test_data.h"
 
@@ -193,17 +194,59 @@ private slots:
         QVERIFY(errorOf([&] { missing.open(); }).startsWith(QStringLiteral("Could not find file")));
         QVERIFY(!QFile::exists(folder->path() + QStringLiteral("/nowhere/db/exam.mdb")));
 
+        // Every later use says in Chinese what is wrong and where, not the engine's English.
         AdoQuery query(&missing);
         query.setSql(QStringLiteral("delete from exam_temp"));
-        QVERIFY(errorOf([&] {
-                    query.execSql();
-                }).startsWith(QStringLiteral("Connection cannot be used")));
+        const QString nowhere = folder->path() + QStringLiteral("/nowhere/db");
+        QCOMPARE(
+            errorOf([&] { query.execSql(); }),
+            QStringLiteral("题库没有打开，无法进行这项操作。\n\n文件：%1/exam.mdb\n文件夹：%1\n"
+                           "原因：文件夹不存在")
+                .arg(nowhere));
         QCOMPARE(fileDigest(folder->databasePath()), before);
 
         AdoConnection otherProvider;
         otherProvider.setConnectionString(QStringLiteral("Provider=MSDASQL;Data Source=x"));
         QCOMPARE(errorOf([&] { otherProvider.open(); }),
                  QStringLiteral("Provider cannot be found"));
+    }
+
+    // The cause found on disk or in the engine's words, said in the learner's.
+    void openFailuresAreToldInChinese_data() {
+        QTest::addColumn<QString>("file"); // below the fixture's folder
+        QTest::addColumn<QString>("engine");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("file missing") << "db/none.mdb"
+                                      << "Could not find file 'x'"
+                                      << "文件不存在";
+        QTest::newRow("a folder") << "db"
+                                  << "Could not find file 'x'"
+                                  << "这不是一个普通文件";
+        QTest::newRow("disk full") << "db/exam.mdb"
+                                   << "database or disk is full"
+                                   << "磁盘已满，请腾出空间";
+        QTest::newRow("read-only") << "db/exam.mdb"
+                                   << "attempt to write a readonly database"
+                                   << "文件是只读的，不能保存答题记录";
+        QTest::newRow("foreign") << "db/exam.mdb"
+                                 << "file is not a database"
+                                 << "文件已损坏，或不是本程序的题库";
+        QTest::newRow("damaged, as the start-up check says") << "db/exam.mdb"
+                                                             << "题库文件 x 已损坏：page 3"
+                                                             << "题库文件 x 已损坏：page 3";
+        QTest::newRow("anything else") << "db/exam.mdb"
+                                       << "unable to open database file"
+                                       << "无法打开这个文件";
+    }
+    void openFailuresAreToldInChinese() {
+        QFETCH(QString, file);
+        QFETCH(QString, engine);
+        QFETCH(QString, cause);
+        const QFileInfo path(folder->path() + QLatin1Char('/') + file);
+        QCOMPARE(
+            describeOpenFailure(path.filePath(), engine),
+            QStringLiteral("题库没有打开，无法进行这项操作。\n\n文件：%1\n文件夹：%2\n原因：%3")
+                .arg(path.absoluteFilePath(), path.absolutePath(), cause));
     }
 
     void notOurFile() {

@@ -95,7 +95,7 @@ private slots:
         const QString chapterTwo = QStringLiteral("select EXAMID from S_MARK where EXAMID in "
                                                   "(select ID from C where STZLB1=2)");
 
-        drawCategory(queries, QStringLiteral("C"), 2, 4);
+        drawCategory(queries, QStringLiteral("C"), {2, 4});
         const QList<int> first = folder.ints(chapterTwo);
         QCOMPARE(first.size(), 4);
         QCOMPARE(QSet<int>(first.begin(), first.end()).size(), 4);
@@ -109,7 +109,7 @@ private slots:
             unused.removeAll(id);
         QCOMPARE(unused.size(), 2);
         folder.exec(QStringLiteral("delete from S_MARK"));
-        drawCategory(queries, QStringLiteral("C"), 2, 4);
+        drawCategory(queries, QStringLiteral("C"), {2, 4});
         const QList<int> second = folder.ints(chapterTwo);
         QCOMPARE(QSet<int>(second.begin(), second.end()).size(), 4);
         for (int id : unused)
@@ -117,9 +117,9 @@ private slots:
 
         // Asking for more than the chapter holds gives all of it, and ends.
         folder.exec(QStringLiteral("delete from S_MARK; delete from EXAM_TEMP;"));
-        drawCategory(queries, QStringLiteral("C"), 1, 50);
+        drawCategory(queries, QStringLiteral("C"), {1, 50});
         QCOMPARE(folder.scalar(QStringLiteral("select count(*) from S_MARK")), 6);
-        drawCategory(queries, QStringLiteral("C"), 9, 3);
+        drawCategory(queries, QStringLiteral("C"), {9, 3});
         QCOMPARE(folder.scalar(QStringLiteral("select count(*) from S_MARK")), 6);
     }
 

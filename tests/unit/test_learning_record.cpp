@@ -2,11 +2,13 @@
 // readiness line and the per-chapter sums, and the paper rows as the database keeps them.
 #include "data/learning_record.h"
 #include "data/question_rows.h"
+#include "data/record_figures.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
 #include "exam/record_summary.h"
 #include "exam/wrong_book.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,6 +18,8 @@ const QDateTime kMonday(QDate(2026, 11, 30), QTime(9, 0));
 
 PaperRecord paper(int examMode, int score, std::vector<ChapterTally> chapters = {}) {
     PaperRecord record;
+    record.bank = QStringLiteral("C");
+    record.handedIn = kMonday;
     record.examMode = examMode;
     record.score = score;
     record.right = score;
@@ -138,21 +142,31 @@ private slots:
         first.handedIn = kMonday.addSecs(1800);
         first.minutes = 45;
         first.secondsUsed = 1800;
-        PaperRecord second = paper(10, 70);
+        PaperRecord second = paper(10, 70, {{1, 10, 1}});
         second.handedIn = kMonday.addDays(1);
         insertPaperRecord(db.database, second);
         insertPaperRecord(db.database, first);
-        const auto papers = readPaperRecords(db.database);
+        const auto papers = newestPapers(db.database, QStringLiteral("C"), 0, -1);
         QCOMPARE(int(papers.size()), 2);
-        // Oldest first, whatever order they were written in.
-        QCOMPARE(papers.at(0).score, 92);
-        QCOMPARE(papers.at(0).handedIn, kMonday.addSecs(1800));
-        QCOMPARE(papers.at(0).secondsUsed, 1800);
-        QVERIFY(papers.at(0).passed);
-        QCOMPARE(int(papers.at(0).chapters.size()), 2);
-        QCOMPARE(papers.at(0).chapters.at(1).right, 54);
-        QCOMPARE(papers.at(1).examMode, 10);
-        QVERIFY(papers.at(1).chapters.empty());
+        // Newest first, whatever order they were written in.
+        QCOMPARE(papers.at(1).score, 92);
+        QCOMPARE(papers.at(1).started, kMonday);
+        QCOMPARE(papers.at(1).handedIn, kMonday.addSecs(1800));
+        QCOMPARE(papers.at(1).secondsUsed, 1800);
+        QVERIFY(papers.at(1).passed);
+        QCOMPARE(papers.at(0).examMode, 10);
+        QCOMPARE(int(newestPapers(db.database, QStringLiteral("C"), 0, -1, 1).size()), 1);
+        QVERIFY(newestPapers(db.database, QStringLiteral("B2"), 0, -1).empty());
+        QCOMPARE(newestPaperBank(db.database), QStringLiteral("C"));
+        // The chapters of the newest paper only, then of both.
+        auto sums = chapterSums(db.database, QStringLiteral("C"), 1);
+        QCOMPARE(int(sums.size()), 1);
+        QCOMPARE(sums.at(0).right, 1);
+        sums = chapterSums(db.database, QStringLiteral("C"), 10);
+        QCOMPARE(sums.at(0).questions, 50);
+        QCOMPARE(sums.at(0).right, 39);
+        QCOMPARE(sums.at(1).right, 54);
+        QCOMPARE(damagedRows(db.database).total(), 0);
     }
 
     void readiness_data() {
@@ -171,26 +185,120 @@ private slots:
     void readiness() {
         QFETCH(std::vector<int>, examScores);
         QFETCH(QString, line);
-        std::vector<PaperRecord> papers;
-        for (const int score : examScores) {
-            papers.push_back(paper(1, score));
+        RecordDatabase db;
+        for (std::size_t index = 0; index < examScores.size(); ++index) {
+            PaperRecord exam = paper(1, examScores[index]);
+            exam.handedIn = kMonday.addDays(qint64(index));
+            insertPaperRecord(db.database, exam);
             // Mock practice shows the answers, so it says nothing about readiness.
-            papers.push_back(paper(10, 0));
+            PaperRecord practice = paper(10, 0);
+            practice.handedIn = exam.handedIn.addSecs(60);
+            insertPaperRecord(db.database, practice);
         }
-        QCOMPARE(readinessLine(papers), line);
+        QCOMPARE(
+            readinessLine(newestPapers(db.database, QStringLiteral("C"), 0, kReadinessPapers, 1)),
+            line);
     }
 
-    void chapterSums() {
-        std::vector<PaperRecord> papers;
-        papers.push_back(paper(1, 0, {{1, 50, 0}}));
-        for (int index = 0; index < 10; ++index)
-            papers.push_back(paper(index % 2 ? 1 : 10, 90, {{1, 40, 36}, {3, 22, 20}}));
-        const auto sums = chapterAccuracy(papers);
+    void chapterSumsOfTheNewestPapers() {
+        RecordDatabase db;
+        PaperRecord oldest = paper(1, 0, {{1, 50, 0}});
+        oldest.handedIn = kMonday;
+        insertPaperRecord(db.database, oldest);
+        for (int index = 0; index < 10; ++index) {
+            PaperRecord newer = paper(index % 2 ? 1 : 10, 90, {{1, 40, 36}, {3, 22, 20}});
+            newer.handedIn = kMonday.addDays(index + 1);
+            insertPaperRecord(db.database, newer);
+        }
+        // A paper of the other bank never mixes in.
+        PaperRecord truck = paper(1, 50, {{1, 99, 0}});
+        truck.bank = QStringLiteral("B2");
+        truck.handedIn = kMonday.addDays(20);
+        insertPaperRecord(db.database, truck);
+        const auto sums = chapterSums(db.database, QStringLiteral("C"), kChapterAccuracyPapers);
         // The oldest paper is the eleventh from the end: left out.
-        QCOMPARE(sums.at(1).questions, 400);
-        QCOMPARE(sums.at(1).right, 360);
-        QCOMPARE(sums.at(3).right, 200);
-        QVERIFY(sums.find(2) == sums.end());
+        QCOMPARE(int(sums.size()), 2);
+        QCOMPARE(sums.at(0).questions, 400);
+        QCOMPARE(sums.at(0).right, 360);
+        QCOMPARE(accuracyPercent(sums.at(0)), 90);
+        QCOMPARE(sums.at(1).chapter, 3);
+        QCOMPARE(sums.at(1).right, 200);
+        QCOMPARE(accuracyPercent({1, 1000, 999}), 99);
+        QCOMPARE(accuracyPercent({1, 0, 0}), 0);
+    }
+
+    // Rows a damaged or hand-edited file may hold. Each is left out of every figure and
+    // counted as damaged; none throws, wraps or reads as a number it is not.
+    void hostileRows_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("damagedPapers");
+        QTest::addColumn<int>("damagedChapters");
+        const auto row = [](const char* name, const char* change, int papers, int chapters) {
+            QTest::newRow(name) << QString::fromUtf8(change) << papers << chapters;
+        };
+        row("NULL score", "UPDATE PAPER_RECORD SET SCORE = NULL WHERE ID = 2", 1, 0);
+        row("text score", "UPDATE PAPER_RECORD SET SCORE = 'ninety' WHERE ID = 2", 1, 0);
+        row("fraction", "UPDATE PAPER_RECORD SET SCORE = 93.5 WHERE ID = 2", 1, 0);
+        row("negative score", "UPDATE PAPER_RECORD SET SCORE = -5 WHERE ID = 2", 1, 0);
+        row("huge score", "UPDATE PAPER_RECORD SET SCORE = 9223372036854775807 WHERE ID = 2", 1, 0);
+        row("score above 100", "UPDATE PAPER_RECORD SET SCORE = 2147483647 WHERE ID = 2", 1, 0);
+        row("far beyond 64 bits", "UPDATE PAPER_RECORD SET SCORE = 1e300 WHERE ID = 2", 1, 0);
+        row("blob", "UPDATE PAPER_RECORD SET SCORE = x'00ff' WHERE ID = 2", 1, 0);
+        row("negative seconds", "UPDATE PAPER_RECORD SET SECONDS_USED = -1 WHERE ID = 2", 1, 0);
+        row("huge seconds",
+            "UPDATE PAPER_RECORD SET SECONDS_USED = 9223372036854775807 WHERE ID = 2", 1, 0);
+        row("more right than asked", "UPDATE PAPER_RECORD SET RIGHT_ANSWERS = 101 WHERE ID = 2", 1,
+            0);
+        row("passed neither 0 nor 1", "UPDATE PAPER_RECORD SET PASSED = 7 WHERE ID = 2", 1, 0);
+        row("NULL bank", "UPDATE PAPER_RECORD SET BANK = NULL WHERE ID = 2", 1, 0);
+        row("unknown kind", "UPDATE PAPER_RECORD SET EXAM_MODE = 3 WHERE ID = 2", 1, 0);
+        row("no time", "UPDATE PAPER_RECORD SET HANDED_IN = 'yesterday' WHERE ID = 2", 1, 0);
+        row("NULL time", "UPDATE PAPER_RECORD SET HANDED_IN = NULL WHERE ID = 2", 1, 0);
+        row("huge chapter sum",
+            "UPDATE PAPER_CHAPTER SET QUESTIONS = 9223372036854775807, "
+            "RIGHT_ANSWERS = 9223372036854775807 WHERE PAPER_ID = 2",
+            0, 1);
+        row("negative chapter", "UPDATE PAPER_CHAPTER SET RIGHT_ANSWERS = -40 WHERE PAPER_ID = 2",
+            0, 1);
+        row("text chapter", "UPDATE PAPER_CHAPTER SET STZLB1 = 'one' WHERE PAPER_ID = 2", 0, 1);
+        row("NULL chapter counts",
+            "UPDATE PAPER_CHAPTER SET QUESTIONS = NULL, RIGHT_ANSWERS = NULL WHERE PAPER_ID = 2", 0,
+            1);
+    }
+    void hostileRows() {
+        QFETCH(QString, change);
+        QFETCH(int, damagedPapers);
+        QFETCH(int, damagedChapters);
+        // One file for every row (a keyed open is slow); each row's change is rolled back.
+        static RecordDatabase db;
+        static const bool filled = [] {
+            for (int index = 0; index < 3; ++index) {
+                PaperRecord exam = paper(1, 90 + index, {{1, 40, 30 + index}});
+                exam.handedIn = kMonday.addDays(index);
+                insertPaperRecord(db.database, exam);
+            }
+            return true;
+        }();
+        Q_UNUSED(filled);
+        db.database.execScript(QStringLiteral("BEGIN"));
+        const auto rollBack =
+            qScopeGuard([&] { db.database.execScript(QStringLiteral("ROLLBACK")); });
+        db.database.execScript(change);
+        const DamagedRows damaged = damagedRows(db.database);
+        QCOMPARE(damaged.papers, damagedPapers);
+        QCOMPARE(damaged.chapters, damagedChapters);
+        QVERIFY(damagedLine(damaged).contains(QStringLiteral("1条记录已损坏")));
+        const QString bank = QStringLiteral("C");
+        const auto exams = newestPapers(db.database, bank, 0, kReadinessPapers, 1);
+        QCOMPARE(qint64(exams.size()), 3 - damagedPapers);
+        QCOMPARE(soundPaperCount(db.database, bank), 3 - damagedPapers);
+        // Papers 1 and 3 (90 and 92) always stand: their average is 91 with or without 91.
+        QCOMPARE(readinessLine(exams),
+                 QStringLiteral("已有%1次模拟考试及格%1次，平均91分。").arg(3 - damagedPapers));
+        const auto sums = chapterSums(db.database, bank, kChapterAccuracyPapers);
+        QCOMPARE(int(sums.size()), 1);
+        QCOMPARE(sums.at(0).questions, 80);
+        QCOMPARE(sums.at(0).right, 62);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "data/connection_string.h"
 #include "data/sqlite_database.h"
 #include "exam/answer_visibility.h"
+#include "exam/exercise_title.h"
 #include "exam/study_texts.h"
 #include "tests/support/test_data.h"
 
@@ -64,11 +65,31 @@ private slots:
         AnswerVisibility handedIn = exam;
         handedIn.handedIn = true;
         QCOMPARE(sheetCellState(0, 1, handedIn), SheetCell::Wrong);
-        QCOMPARE(sheetCellState(5, 1, handedIn), SheetCell::NotAnswered);
+        // Unanswered counts as wrong at hand-in.
+        QCOMPARE(sheetCellState(5, 1, handedIn), SheetCell::Wrong);
         // Mock practice with ifshow 1 shows verdicts as they come; D is stored as 0.
         const AnswerVisibility mockPractice{ExamMode::MockPractice, 1, false, false, false};
         QCOMPARE(sheetCellState(0, 0, mockPractice), SheetCell::Right);
         QCOMPARE(sheetCellState(0, 3, mockPractice), SheetCell::Wrong);
+    }
+
+    void titles_data() {
+        QTest::addColumn<int>("examMode");
+        QTest::addColumn<int>("list");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("sequential") << 0 << int(PracticeList::WholeBank) << "顺序出题　共 12 题";
+        QTest::newRow("chapter") << 0 << int(PracticeList::Chapter)
+                                 << "章节练习（第3章）　共 12 题";
+        QTest::newRow("wrong book") << 0 << int(PracticeList::WrongBook) << "错题练习　共 12 题";
+        QTest::newRow("mock practice")
+            << 10 << int(PracticeList::WholeBank) << "模拟练习　共 12 题";
+        QTest::newRow("mock exam") << 1 << int(PracticeList::WholeBank) << "模拟考试　共 12 题";
+    }
+    void titles() {
+        QFETCH(int, examMode);
+        QFETCH(int, list);
+        QFETCH(QString, title);
+        QCOMPARE(exerciseTitle({ExamMode(examMode), PracticeList(list), 3}, 12), title);
     }
 
     void rightAnswerLines() {

@@ -1,9 +1,12 @@
 #include "tools/bank_tool/bank_rules.h"
 
+#include "exam/question_picture.h"
+
 #include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
+#include <exception>
 #include <map>
 
 namespace {
@@ -22,6 +25,41 @@ bool hasControlCharacter(const QString& text) {
     });
 }
 
+// Marks that reorder what follows them on screen (right-to-left override and its kin): a stem
+// could show one text and hold another.
+char16_t bidiControlIn(const QString& text) {
+    for (const QChar character : text) {
+        const char16_t code = character.unicode();
+        if ((code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069) ||
+            code == 0x200E || code == 0x200F || code == 0x061C)
+            return code;
+    }
+    return 0;
+}
+
+// Read from the header alone: a picture that claims 30000 × 30000 pixels is refused without
+// decoding gigabytes.
+QString pictureFileProblem(const QString& tp, const QString& programDir) {
+    const QString file = programDir + tp;
+    try {
+        questionPicturePath(programDir, tp);
+    } catch (const std::exception&) {
+        return QStringLiteral("picture path '%1' leads out of the program folder through a link")
+            .arg(tp);
+    }
+    const QSize size = pictureHeaderSize(file);
+    if (!size.isValid())
+        return QStringLiteral("picture file %1 cannot be read as a picture").arg(file);
+    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
+        return QStringLiteral("picture file %1 is %2 x %3 pixels, more than the %4 on a side the "
+                              "program shows")
+            .arg(file)
+            .arg(size.width())
+            .arg(size.height())
+            .arg(kMaxPictureSide);
+    return QString();
+}
+
 QString pictureProblem(const QString& tp, const QString& programDir) {
     if (!tp.startsWith(QLatin1Char('/')))
         return QStringLiteral("picture path '%1' must start with / (the program appends it to "
@@ -35,9 +73,11 @@ QString pictureProblem(const QString& tp, const QString& programDir) {
     if (std::none_of(std::begin(kPictureSuffixes), std::end(kPictureSuffixes),
                      [&](const char* known) { return suffix == QLatin1String(known); }))
         return QStringLiteral("picture '%1' is not a JPEG, BMP, PNG, GIF or ICO file").arg(tp);
-    if (!programDir.isEmpty() && !QFileInfo(programDir + tp).isFile())
+    if (programDir.isEmpty())
+        return QString();
+    if (!QFileInfo(programDir + tp).isFile())
         return QStringLiteral("picture file %1 does not exist").arg(programDir + tp);
-    return QString();
+    return pictureFileProblem(tp, programDir);
 }
 
 void checkChoicesAndAnswer(const QuestionRow& row, int index, std::vector<RowProblem>& problems) {
@@ -136,6 +176,13 @@ std::vector<RowProblem> findRowProblems(const std::vector<QuestionRow>& rows,
             if (hasControlCharacter(*text))
                 problems.push_back(
                     {index, column, QStringLiteral("text holds a control character")});
+            if (const char16_t bidi = bidiControlIn(*text))
+                problems.push_back({index, column,
+                                    QStringLiteral("text holds the direction mark U+%1, which "
+                                                   "changes the order in which it is shown")
+                                        .arg(QString::number(int(bidi), 16)
+                                                 .toUpper()
+                                                 .rightJustified(4, QLatin1Char('0')))});
             if (text->size() > maxTextLength(column))
                 problems.push_back({index, column,
                                     QStringLiteral("%1 holds %2 characters, more than the %3 it "

@@ -1,8 +1,14 @@
 #include "tools/bank_tool/bank_tool.h"
 
+#include "data/program_version.h"
 #include "data/question_rows.h"
 #include "tools/bank_tool/commands.h"
+#include "tools/bank_tool/default_database.h"
 
+#include <QDir>
+#include <QHash>
+
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -32,9 +38,38 @@ int wholeNumberArgument(const QString& text, const char* name, int smallest) {
     return value;
 }
 
-int dispatch(const QStringList& arguments, ToolStreams streams) {
+// How many words each command takes with its database named; one fewer means "the default".
+bool leavesDatabaseOut(const QString& command, qsizetype words) {
+    static const QHash<QString, QList<qsizetype>> withDatabase = {
+        {QStringLiteral("check"), {2}},
+        {QStringLiteral("export"), {4}},
+        {QStringLiteral("import"), {4}},
+        {QStringLiteral("config"), {2, 4}},
+        {QStringLiteral("stats"), {2}}};
+    const auto counts = withDatabase.value(command);
+    return std::any_of(counts.begin(), counts.end(),
+                       [words](qsizetype count) { return words == count - 1; });
+}
+
+QStringList withDefaultDatabase(QStringList arguments, QTextStream& err) {
+    if (arguments.isEmpty() || !leavesDatabaseOut(arguments.front(), arguments.size()))
+        return arguments;
+    const DefaultDatabase database = defaultDatabase();
+    if (!database.exists && database.learnersCopy)
+        throw UsageError(QStringLiteral("no learner's database at %1 yet: start Xundral once, "
+                                        "or name a database")
+                             .arg(QDir::toNativeSeparators(database.path)));
+    err << "xundral-bank: "
+        << (database.learnersCopy ? "the learner's database " : "the program's database ")
+        << QDir::toNativeSeparators(database.path) << '\n';
+    arguments.insert(1, database.path);
+    return arguments;
+}
+
+int dispatch(QStringList arguments, ToolStreams streams) {
     if (arguments.isEmpty())
         throw UsageError(QStringLiteral("no command given"));
+    arguments = withDefaultDatabase(arguments, streams.err);
     for (const QString& argument : arguments) {
         // "-5" is a number for config to refuse with a clearer message, not an option.
         if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1 &&
@@ -75,7 +110,8 @@ int dispatch(const QStringList& arguments, ToolStreams streams) {
 
 QString bankToolHelp() {
     return QStringLiteral(
-        "usage: xundral-bank COMMAND ARGUMENTS\n"
+        "usage: xundral-bank COMMAND [DB] ARGUMENTS\n"
+        "       xundral-bank --version\n"
         "\n"
         "Checks, exports and imports the question banks of a Xundral exam database\n"
         "(db/exam.mdb in the program folder). BANK is B2 (large truck) or C (small car).\n"
@@ -123,6 +159,9 @@ QString bankToolHelp() {
         "@, a tab or a carriage return) is exported with an apostrophe in front; the import\n"
         "takes that apostrophe away again, so the bank comes back exactly.\n"
         "\n"
+        "DB may be left out: an installed copy then works on the learner's own database in\n"
+        "the data folder, a portable copy on db/exam.mdb in its folder; the tool says which.\n"
+        "\n"
         "Exit status: 0 done, 1 data refused or problems found (check and config DB too),\n"
         "2 usage error, 3 the database is in use by a running Xundral.\n");
 }
@@ -130,6 +169,10 @@ QString bankToolHelp() {
 int runBankTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
         out << bankToolHelp();
+        return kExitOk;
+    }
+    if (arguments == QStringList{QStringLiteral("--version")}) {
+        out << "xundral-bank " << programVersion() << '\n';
         return kExitOk;
     }
     try {

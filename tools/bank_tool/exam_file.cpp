@@ -47,16 +47,28 @@ QString openFailureCause(const QString& path, const QString& engineMessage) {
     return engineMessage;
 }
 
-} // namespace
-
-std::unique_ptr<SqliteDatabase> openExamDatabase(const QString& path) {
+std::unique_ptr<SqliteDatabase> openExamFile(const QString& path, SqliteDatabase::OpenMode mode) {
     try {
         return std::make_unique<SqliteDatabase>(path, QString::fromLatin1(kExamDatabasePassword),
-                                                SqliteDatabase::OpenMode::ExistingOnly);
+                                                mode);
     } catch (const DbError& error) {
         throw DbError(QStringLiteral("%1: %2").arg(
             path, openFailureCause(path, QString::fromUtf8(error.what()))));
     }
+}
+
+} // namespace
+
+std::unique_ptr<SqliteDatabase> openExamDatabase(const QString& path) {
+    const QFileInfo log(path + QStringLiteral("-wal"));
+    if (log.size() > 0 && DatabaseLock(path).isLocked())
+        // Nobody runs on the file, so the log was left by a program that did not close: the
+        // last answers live only there, and a reader may not fold them into the file.
+        throw DbError(QStringLiteral("%1: the answers of a program that did not close are still "
+                                     "in its log %2; start Xundral on it once and close it, then "
+                                     "run this again")
+                          .arg(path, log.filePath()));
+    return openExamFile(path, SqliteDatabase::OpenMode::ReadOnly);
 }
 
 WritableExamDatabase::WritableExamDatabase() = default;
@@ -77,10 +89,20 @@ WritableExamDatabase openExamDatabaseForWriting(const QString& path) {
         break;
     case DatabaseLock::Status::HeldByProgram:
         throw DatabaseInUse(opened.lock->reason());
-    case DatabaseLock::Status::CannotCreate:
+    case DatabaseLock::Status::CannotLock:
         throw DbError(opened.lock->reason());
     }
-    opened.database = openExamDatabase(path);
+    // The lock is taken on a file that may only be read; a write would fail half-way in with
+    // the engine's bare "readonly database".
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isWritable())
+        throw DbError(QStringLiteral("%1 cannot be written: the folder %2 is read-only (the "
+                                     "journal is kept beside the file)")
+                          .arg(path, folder.absoluteFilePath()));
+    if (!file.isWritable())
+        throw DbError(QStringLiteral("%1 cannot be written: the file is read-only").arg(path));
+    opened.database = openExamFile(path, SqliteDatabase::OpenMode::ExistingOnly);
     return opened;
 }
 

@@ -12,7 +12,9 @@
 class DatabaseLock;
 class SqliteDatabase;
 
-// Opens an existing exam database with the program's own password, for reading.
+// Opens an existing exam database with the program's own password, read-only: reading never
+// changes a byte of the file. Refused while a log left by a program that did not close holds
+// answers the file lacks (a running program's own log is read as it stands).
 std::unique_ptr<SqliteDatabase> openExamDatabase(const QString& path);
 
 // For a command that writes: the database's lock first, so that nothing is read for the change

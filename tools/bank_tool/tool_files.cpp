@@ -1,6 +1,6 @@
 #include "tools/bank_tool/tool_files.h"
 
-#include "data/database_lock.h"
+#include "data/write_target_guard.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -28,15 +28,6 @@ QString kindOf(const QFileInfo& info) {
             return QStringLiteral("a socket");
     }
     return QStringLiteral("something other than a regular file");
-}
-
-bool sameFile(const QString& left, const QString& right) {
-    struct stat a {};
-    struct stat b {};
-    if (::stat(QFile::encodeName(left).constData(), &a) != 0 ||
-        ::stat(QFile::encodeName(right).constData(), &b) != 0)
-        return false;
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 } // namespace
@@ -68,23 +59,9 @@ QByteArray readInputFile(const QString& path, qint64 limit) {
 }
 
 void writeExportFile(const QString& path, const QByteArray& bytes, const QString& databasePath) {
-    const QFileInfo target(path);
-    const QStringList companions = {databasePath, databasePath + QStringLiteral("-journal"),
-                                    databasePath + QStringLiteral("-wal"),
-                                    DatabaseLock::lockFilePathFor(databasePath)};
-    for (const QString& companion : companions) {
-        const QFileInfo other(companion);
-        const bool sameName = !target.canonicalFilePath().isEmpty() &&
-                              target.canonicalFilePath() == other.canonicalFilePath();
-        if (sameName || target.absoluteFilePath() == other.absoluteFilePath() ||
-            sameFile(path, companion))
-            fail(path, QStringLiteral("cannot write: it is the database being exported (%1); "
-                                      "name another file")
-                           .arg(companion));
-    }
-    if (target.exists() && !target.isFile())
-        fail(path, QStringLiteral("cannot write: it is %1; the export writes a regular file only")
-                       .arg(kindOf(target)));
+    const QString refused = refusedWriteTarget(path, databasePath);
+    if (!refused.isEmpty())
+        fail(path, QStringLiteral("cannot write: %1").arg(refused));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         fail(path, QStringLiteral("cannot write: %1").arg(file.errorString()));

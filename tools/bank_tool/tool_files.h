@@ -11,7 +11,6 @@ inline constexpr qint64 kMaxInputBytes = 64 * 1024 * 1024;
 // they are opened, so neither /dev/zero nor a pipe without a writer can hold the tool.
 QByteArray readInputFile(const QString& path, qint64 limit = kMaxInputBytes);
 
-// Writes `bytes` to `path` as a whole through a temporary file. Refused: the database itself
-// (under any name, hard links included) and its journal and lock files, and any target that
-// exists but is not a regular file (a device, a pipe, a folder).
+// Writes `bytes` to `path` as a whole through a temporary file, after refusedWriteTarget has
+// let it: never the database or a file beside it, never a device, a pipe or a folder.
 void writeExportFile(const QString& path, const QByteArray& bytes, const QString& databasePath);
