@@ -6,7 +6,9 @@
 #include "exam/answer_pause.h"
 #include "tests/support/program_fixture.h"
 
+#include <QDir>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSet>
 
 namespace {
@@ -101,6 +103,10 @@ private slots:
     }
 
     void topicsHoldTheirTaggedQuestions() {
+        // The questions' pictures are found below the current folder, as the program runs.
+        const QString previous = QDir::currentPath();
+        const auto back = qScopeGuard([&] { QDir::setCurrent(previous); });
+        QDir::setCurrent(qEnvironmentVariable("XUNDRAL_PROGRAM_DIR"));
         ProgramFixture program(qEnvironmentVariable("XUNDRAL_PROGRAM_DIR") +
                                QStringLiteral("/db/exam.mdb"));
         int practised = 0;
