@@ -14,6 +14,7 @@ inline constexpr int Digit5 = Digit0 + 5;
 inline constexpr int Digit6 = Digit0 + 6;
 inline constexpr int Digit7 = Digit0 + 7;
 inline constexpr int Digit8 = Digit0 + 8;
+inline constexpr int Digit9 = Digit0 + 9;
 // The numeric pad with Num Lock on: 96..105.
 inline constexpr int Numpad0 = 96;
 inline constexpr int Numpad1 = Numpad0 + 1;
@@ -24,6 +25,7 @@ inline constexpr int Numpad5 = Numpad0 + 5;
 inline constexpr int Numpad6 = Numpad0 + 6;
 inline constexpr int Numpad7 = Numpad0 + 7;
 inline constexpr int Numpad8 = Numpad0 + 8;
+inline constexpr int Numpad9 = Numpad0 + 9;
 inline constexpr int Multiply = 106;
 } // namespace VirtualKey
 

@@ -48,6 +48,10 @@ void TmainFrm::FormKeyDown(int key, Qt::KeyboardModifiers /*shift*/) {
         if (answerKeyActs(exercise_.mode(), true))
             emit answerRequested(exercise_.number(), exercise_.questionId());
         break;
+    case VirtualKey::Digit9:
+    case VirtualKey::Numpad9:
+        emit readAloudRequested();
+        break;
     case VirtualKey::Digit6:
     case VirtualKey::Numpad6:
         clearIndicators();

@@ -122,6 +122,8 @@ signals:
     void favouriteChanged(int curId, bool marked);
     // The examination-type menu switched to the other bank, "B2" or "C".
     void examTypeChanged(const QString& bank);
+    // Key 9: read the question shown aloud, or stop reading it.
+    void readAloudRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

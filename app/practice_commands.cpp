@@ -41,6 +41,9 @@ PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
         addButton(window, QStringLiteral("收藏练习(&F)"), "favouritesPracticeButton");
     recordButton_ = addButton(window, QStringLiteral("学习记录(&R)"), "recordButton");
     helpButton_ = addButton(window, QStringLiteral("帮助(&B)"), "additionsHelpButton");
+    readAloudButton_ = addButton(window, QStringLiteral("朗读题目(9)"), "readAloudButton");
+    readAloudSettingsButton_ =
+        addButton(window, QStringLiteral("朗读设置"), "readAloudSettingsButton");
 
     chapterMenu_ = new QMenu(window);
     chapterMenu_->setObjectName(QStringLiteral("chapterMenu"));

@@ -29,6 +29,9 @@ public:
     QPushButton* favouritesButton() const { return favouritesButton_; }
     QPushButton* recordButton() const { return recordButton_; }
     QPushButton* helpButton() const { return helpButton_; }
+    // Key 9 is the key of reading aloud; these carry no accelerator.
+    QPushButton* readAloudButton() const { return readAloudButton_; }
+    QPushButton* readAloudSettingsButton() const { return readAloudSettingsButton_; }
     QMenu* chapterMenu() const { return chapterMenu_; }
     QMenu* topicMenu() const { return topicMenu_; }
     // In the order the side panel shows them.
@@ -59,6 +62,8 @@ private:
     QPushButton* favouritesButton_ = nullptr;
     QPushButton* recordButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
+    QPushButton* readAloudButton_ = nullptr;
+    QPushButton* readAloudSettingsButton_ = nullptr;
     QMenu* chapterMenu_ = nullptr;
     QMenu* topicMenu_ = nullptr;
     QList<QPushButton*> buttons_;

@@ -60,6 +60,9 @@ ProgramWindows::ProgramWindows()
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &main,
                      [this] { runHandler([&] { savePracticePosition(); }); });
 
+    readAloud = new ReadAloud(main, dataModule.ADOConnection1, practiceCommands->readAloudButton(),
+                              practiceCommands->readAloudSettingsButton());
+
     sidePanel.setPane(&studyPane);
     StudyPane* pane = &studyPane;
     QObject::connect(&main, &TmainFrm::exerciseStarted, pane,

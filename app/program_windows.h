@@ -3,6 +3,7 @@
 #include "app/additions_help.h"
 #include "app/main_window.h"
 #include "app/practice_commands.h"
+#include "app/read_aloud.h"
 #include "app/side_panel.h"
 #include "app/study_pane.h"
 #include "data/data_module.h"
@@ -41,4 +42,5 @@ struct ProgramWindows {
     PracticeCommands* practiceCommands = nullptr; // owned by the main window
     RecordWindow record;
     AdditionsHelp additionsHelp{&main};
+    ReadAloud* readAloud = nullptr; // owned by the main window
 };

@@ -15,8 +15,8 @@ trap 'rm -rf "$out"' EXIT
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build "$build" -j"$(nproc)" --target bench_exam bench_record bench_startup make_bench_bank xundral \
-  program_data
+cmake --build "$build" -j"$(nproc)" --target bench_exam bench_record bench_read_aloud \
+  bench_startup make_bench_bank xundral program_data
 
 export XUNDRAL_BENCH_BANKS="$build/bench-banks"
 mkdir -p "$XUNDRAL_BENCH_BANKS"
@@ -32,6 +32,7 @@ export XUNDRAL_SHIPPED_DB="$shipped"
 "$build/bench/bench_exam" --peak-memory=floor "$shipped" | tail -1 >"$out/memory-floor.json"
 "$build/bench/bench_exam" --growth "$shipped" | tail -1 >"$out/growth.json"
 "$build/bench/bench_record" --benchmark_out="$out/record.json" --benchmark_out_format=json
+"$build/bench/bench_read_aloud" --benchmark_out="$out/read-aloud.json" --benchmark_out_format=json
 
 # Start-up runs in a real X server, on a copy of the program folder.
 cp -r "$build/xundral" "$out/program"

@@ -3,6 +3,7 @@
 #include "data/learning_record.h"
 #include "data/practice_record.h"
 #include "data/question_rows.h"
+#include "data/read_aloud_settings.h"
 #include "data/sqlite_database.h"
 
 namespace {
@@ -50,6 +51,7 @@ void createExamSchema(SqliteDatabase& database) {
     createLookupIndexes(database);
     createRecordTables(database);
     createPracticeTables(database);
+    createReadAloudTable(database);
 }
 
 bool hasColumn(SqliteDatabase& database, const QString& table, const QString& column) {
@@ -77,4 +79,5 @@ void migrateExamSchema(SqliteDatabase& database) {
     createLookupIndexes(database);
     createRecordTables(database);
     createPracticeTables(database);
+    createReadAloudTable(database);
 }

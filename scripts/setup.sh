@@ -19,6 +19,7 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev libsqlcipher-dev libbenchmark-dev librsvg2-bin
     libxcb1-dev
+    libespeak-ng-dev espeak-ng-data qt6-multimedia-dev
     fonts-arphic-gkai00mp fonts-arphic-gbsn00lp fonts-arphic-ukai fonts-dejavu-core fontconfig
     qt6-translations-l10n
 )

@@ -2,6 +2,7 @@
 // config's refusals.
 #include "tests/bank_tool/tool_run.h"
 #include "tests/support/test_data.h"
+#include "tools/bank_tool/default_database.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -16,6 +17,39 @@ private slots:
     }
     void cleanup() { folder_.reset(); }
 
+    // Left out, the database is the learner's copy on an installed program (never the shipped
+    // file the next package replaces) and the folder's own on a portable copy.
+    void choosesTheDefaultDatabase_data() {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("learnerCopyMade");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("portable") << false << false << "program/db/exam.mdb" << true;
+        QTest::newRow("installed") << true << true << "data/db/exam.mdb" << true;
+        QTest::newRow("installed, never started") << true << false << "data/db/exam.mdb" << false;
+    }
+    void choosesTheDefaultDatabase() {
+        QFETCH(bool, installed);
+        QFETCH(bool, learnerCopyMade);
+        QFETCH(QString, expected);
+        QFETCH(bool, exists);
+        const QTemporaryDir root;
+        const QDir dir(root.path());
+        dir.mkpath(QStringLiteral("program/db"));
+        writeFile(dir.filePath(QStringLiteral("program/db/exam.mdb")), "shipped");
+        if (installed)
+            writeFile(dir.filePath(QStringLiteral("program/installed-copy")), "");
+        if (learnerCopyMade) {
+            dir.mkpath(QStringLiteral("data/db"));
+            writeFile(dir.filePath(QStringLiteral("data/db/exam.mdb")), "learner");
+        }
+        const DefaultDatabase chosen = chooseDefaultDatabase(
+            dir.filePath(QStringLiteral("program")), dir.filePath(QStringLiteral("data")));
+        QCOMPARE(chosen.path, dir.filePath(expected));
+        QCOMPARE(chosen.learnersCopy, installed);
+        QCOMPARE(chosen.exists, exists);
+    }
+
     void refusesBadUsage_data() {
         QTest::addColumn<QStringList>("arguments"); // DB stands for the fixture database
         QTest::addColumn<int>("code");
@@ -23,8 +57,8 @@ private slots:
         QTest::newRow("nothing") << QStringList{} << 2
                                  << "xundral-bank: no command given\nTry 'xundral-bank --help'.\n";
         QTest::newRow("unknown command") << QStringList{"frob"} << 2 << "unknown command 'frob'";
-        QTest::newRow("too few") << QStringList{"check"} << 2
-                                 << "check takes 1 argument(s): check DB";
+        QTest::newRow("too few") << QStringList{"export", "DB"} << 2
+                                 << "export takes 3 argument(s): export DB BANK FILE.csv";
         QTest::newRow("too many") << QStringList{"export", "DB", "C"} << 2
                                   << "export takes 3 argument(s): export DB BANK FILE.csv";
         QTest::newRow("unknown option")
@@ -103,7 +137,9 @@ private slots:
                      "  all      12           6      50.0 %   0.0 %\n"
                      "  topics: 标志 0 信号灯 0 交警手势 0 标线 0 灯光仪表 0 数字 1 记分罚款 0 "
                      "驾驶证登记 0 高速公路 0 恶劣天气夜间 0 应急急救 0 新能源 0 货车客车 0 "
-                     "通行规则 1 安全驾驶 22 事故责任 0; untagged 0\n")),
+                     "通行规则 1 安全驾驶 22 事故责任 0; untagged 0\n"
+                     "  right answers: A 50.0 % B 8.3 % C 33.3 % D 8.3 %; true/false 正确 "
+                     "63.6 %\n")),
                  qPrintable(run.out));
         QVERIFY(run.out.contains(QStringLiteral("bank C: 20 questions\n")));
         QVERIFY(run.out.endsWith(
@@ -173,6 +209,12 @@ private slots:
             << twice + "UPDATE C SET BS = '反问' WHERE ID = 3" << QStringList{used};
         QTest::newRow("two variants")
             << twice + "UPDATE C SET BS = '反问' WHERE ID IN (3, 5)" << QStringList{};
+        QTest::newRow("variants may read alike")
+            << "UPDATE C SET STNR = '机动车在高速公路上发生故障时，可以在应急车道内倒车。', "
+               "ANSWER = 2, ZSD = 'expressway-no-reversing', BS = '正面' WHERE ID = 1;"
+               "UPDATE C SET STNR = '机动车在高速公路上发生故障后，可以在应急车道倒车。', "
+               "ANSWER = 2, ZSD = 'expressway-no-reversing', BS = '反面' WHERE ID = 2"
+            << QStringList{};
         QTest::newRow("three variants")
             << "UPDATE C SET ZSD = 'speed-x', BS = '反问' WHERE ID IN (3, 5, 6)"
             << QStringList{", ID 6, column ZSD: fact key 'speed-x' is already used by two "
@@ -220,6 +262,26 @@ private slots:
         for (QString& line : expected)
             line.prepend(db_ + QStringLiteral(": table C"));
         QCOMPARE(lines, expected);
+    }
+
+    void speakCheckReportsKnownRisks() {
+        QCOMPARE(runTool({"speak-check", db_}).code, 0);
+        folder_->exec("UPDATE B2 SET STNR = '一嗨，到银行取钱' WHERE ID = 1;"
+                      "UPDATE C SET DA1 = '50 km/h @ 3 ABS' WHERE ID = 2;");
+        ToolRun run = runTool({"speak-check", db_});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.out.contains(QStringLiteral("B2 1: 一嗨，到 yin2 hang2 取钱。ei1，正确；"
+                                                 "bi4，错误。\n  risk: tone of 一嗨 not in the "
+                                                 "tone table\n")),
+                 qPrintable(run.out));
+        QVERIFY2(run.out.contains(QStringLiteral("每小时五十公里 @ 三 ei1 bi4 ai2 si1")),
+                 qPrintable(run.out));
+        QVERIFY(run.out.contains(QStringLiteral("  risk: '@' has no Mandarin reading\n")));
+        QVERIFY(run.out.contains(QStringLiteral("  risk: the voice switches to English\n")));
+        QVERIFY(run.out.endsWith(QStringLiteral(" at risk\n")));
+        run = runTool({"speak-check", db_, "--all"});
+        // Every question with the voice's phonemes, the bank's háng among them.
+        QVERIFY2(run.out.contains(QStringLiteral("X'a35N")), qPrintable(run.out));
     }
 
     void configShowsAndSetsOneRow() {

@@ -7,9 +7,11 @@
 #include "tests/support/test_data.h"
 #include "tools/bank_tool/bank_rules.h"
 #include "tools/bank_tool/check_report.h"
+#include "tools/bank_tool/commands.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -38,9 +40,10 @@ QString questionKey(const QuestionRow& row) {
     return parts.join(QChar(0x1F));
 }
 
-// Until every shipped question names its fact and topics, the test that demands it skips; set
-// this once the bank sources meet it.
-constexpr bool kEveryQuestionTagged = false;
+// Until every shipped question names its fact and topics, and every pair check lists for a
+// reader is settled, the tests that demand it skip; set these once the bank sources meet them.
+constexpr bool kEveryQuestionTagged = true;
+constexpr bool kEveryPairSettled = false;
 
 // Last in a test: every broken rule at once, each with its counts.
 void verifyNoFailures(const QStringList& failures) {
@@ -87,16 +90,41 @@ private slots:
         verifyNoFailures(problems);
     }
 
+    // The read-aloud voice says every question without a known risk (xundral-bank speak-check).
+    void readAloudWithoutKnownRisks() {
+        QVERIFY2(buildError_.isEmpty(), qPrintable(buildError_));
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        const int code = speakCheckCommand(dir_.path() + QStringLiteral("/db/exam.mdb"), false,
+                                           ToolStreams{outStream, errStream});
+        outStream.flush();
+        errStream.flush();
+        QVERIFY2(code == 0, qPrintable(out + err));
+        QVERIFY2(out.endsWith(QStringLiteral(" 0 at risk\n")), qPrintable(out));
+    }
+
     void bankSizes() {
         QVERIFY2(buildError_.isEmpty(), qPrintable(buildError_));
         const auto& truck = bank("B2");
         const auto& car = bank("C");
         QStringList failures;
-        if (car.size() < 1000)
-            failures << QStringLiteral("C holds %1 questions, want at least 1000").arg(car.size());
-        if (truck.size() < 1150)
+        // The depth of the official small-car bank, chapter by chapter.
+        if (car.size() < 1300)
+            failures << QStringLiteral("C holds %1 questions, want at least 1300").arg(car.size());
+        const int chapterFloors[] = {545, 335, 280, 135};
+        for (int chapter = 1; chapter <= 4; ++chapter) {
+            const int size = chapterSize(car, chapter);
+            if (size < chapterFloors[chapter - 1])
+                failures << QStringLiteral("C chapter %1 holds %2 questions, want at least %3")
+                                .arg(chapter)
+                                .arg(size)
+                                .arg(chapterFloors[chapter - 1]);
+        }
+        if (truck.size() < 1500)
             failures
-                << QStringLiteral("B2 holds %1 questions, want at least 1150").arg(truck.size());
+                << QStringLiteral("B2 holds %1 questions, want at least 1500").arg(truck.size());
         QSet<QString> truckKeys;
         for (const QuestionRow& row : truck)
             truckKeys.insert(questionKey(row));
@@ -107,8 +135,8 @@ private slots:
             failures << QStringLiteral("%1 questions of C are not in B2 as they stand in C")
                             .arg(missing);
         const int truckOnly = int(truck.size()) - int(car.size() - std::size_t(missing));
-        if (truckOnly < 150)
-            failures << QStringLiteral("B2 has %1 questions beyond C's, want at least 150")
+        if (truckOnly < 200)
+            failures << QStringLiteral("B2 has %1 questions beyond C's, want at least 200")
                             .arg(truckOnly);
         verifyNoFailures(failures);
     }
@@ -269,7 +297,7 @@ private slots:
     }
 
     // Every question names its fact and one to three topics of the vocabulary; a fact is asked
-    // once, or twice as marked variants; every pair a reader must look at is settled.
+    // once, or twice as marked variants.
     void factKeysAndTopics_data() { bankRows(); }
     void factKeysAndTopics() {
         if (!kEveryQuestionTagged)
@@ -306,9 +334,27 @@ private slots:
                                        "or more than twice")
                             .arg(name)
                             .arg(repeated);
+        const QStringList topicsAndFacts =
+            problemsOf(name).filter(QRegularExpression(QStringLiteral("column (ZT|ZSD):")));
+        failures += topicsAndFacts.mid(0, 20);
+        verifyNoFailures(failures);
+    }
+
+    // Two questions on one picture, or a right choice standing in another stem, were read and
+    // kept for a reason written down in a note that names the other question's fact key.
+    void pairsToReadAreSettled_data() { bankRows(); }
+    void pairsToReadAreSettled() {
+        if (!kEveryPairSettled)
+            QSKIP("enable with kEveryPairSettled once an S note settles every pair check lists");
+        QVERIFY2(buildError_.isEmpty(), qPrintable(buildError_));
+        QFETCH(QString, name);
+        QStringList failures =
+            problemsOf(name).filter(QRegularExpression(QStringLiteral("column YD:")));
         for (const BankReport& report : report_.banks) {
-            if (report.name == name)
-                failures += report.factProblems.mid(0, 20) + report.pairsToRead.mid(0, 20);
+            if (report.name == name && !report.pairsToRead.isEmpty())
+                failures << QStringLiteral("%1 pairs unsettled, the first:")
+                                .arg(report.pairsToRead.size())
+                         << report.pairsToRead.mid(0, 20);
         }
         verifyNoFailures(failures);
     }
@@ -354,6 +400,14 @@ private slots:
     }
 
 private:
+    QStringList problemsOf(const QString& name) const {
+        for (const BankReport& report : report_.banks) {
+            if (report.name == name)
+                return report.factProblems;
+        }
+        return {};
+    }
+
     static void bankRows() {
         QTest::addColumn<QString>("name");
         QTest::newRow("B2") << QStringLiteral("B2");

@@ -54,7 +54,8 @@ lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || {
 echo "ok: lintian reports no error and no warning"
 sed 's/^/  lintian: /' "$work/lintian.log"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libsqlcipher qt6-translations-l10n fonts-arphic-gkai00mp fonts-arphic-gbsn00lp; do
+for needed in libqt6widgets6 libsqlcipher qt6-translations-l10n fonts-arphic-gkai00mp fonts-arphic-gbsn00lp \
+    libespeak-ng1 libqt6multimedia6; do
     case "$depends" in
     *"$needed"*) ;;
     *)

@@ -6,9 +6,7 @@
 #include "tools/bank_tool/default_database.h"
 
 #include <QDir>
-#include <QHash>
 
-#include <algorithm>
 #include <exception>
 
 namespace {
@@ -38,21 +36,24 @@ int wholeNumberArgument(const QString& text, const char* name, int smallest) {
     return value;
 }
 
-// How many words each command takes with its database named; one fewer means "the default".
-bool leavesDatabaseOut(const QString& command, qsizetype words) {
-    static const QHash<QString, QList<qsizetype>> withDatabase = {
-        {QStringLiteral("check"), {2}},
-        {QStringLiteral("export"), {4}},
-        {QStringLiteral("import"), {4}},
-        {QStringLiteral("config"), {2, 4}},
-        {QStringLiteral("stats"), {2}}};
-    const auto counts = withDatabase.value(command);
-    return std::any_of(counts.begin(), counts.end(),
-                       [words](qsizetype count) { return words == count - 1; });
+// A command line that leaves its database out: one word fewer than with it, and (where the
+// word after the command could be either) that word is not a database but what follows one.
+bool leavesDatabaseOut(const QStringList& arguments) {
+    const QString& command = arguments.front();
+    const qsizetype words = arguments.size();
+    if (command == QLatin1String("check") || command == QLatin1String("stats"))
+        return words == 1;
+    if (command == QLatin1String("export") || command == QLatin1String("import"))
+        return words == 3 && isBankTable(arguments.at(1));
+    if (command == QLatin1String("config")) {
+        bool number = false;
+        return words == 1 || (words == 3 && (arguments.at(1).toInt(&number), number));
+    }
+    return false;
 }
 
 QStringList withDefaultDatabase(QStringList arguments, QTextStream& err) {
-    if (arguments.isEmpty() || !leavesDatabaseOut(arguments.front(), arguments.size()))
+    if (arguments.isEmpty() || !leavesDatabaseOut(arguments))
         return arguments;
     const DefaultDatabase database = defaultDatabase();
     if (!database.exists && database.learnersCopy)
@@ -73,7 +74,9 @@ int dispatch(QStringList arguments, ToolStreams streams) {
     for (const QString& argument : arguments) {
         // "-5" is a number for config to refuse with a clearer message, not an option.
         if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1 &&
-            !argument.at(1).isDigit())
+            !argument.at(1).isDigit() &&
+            !(argument == QLatin1String("--all") &&
+              arguments.front() == QLatin1String("speak-check")))
             throw UsageError(QStringLiteral("unknown option '%1'").arg(argument));
     }
     const QString command = arguments.front();
@@ -103,6 +106,12 @@ int dispatch(QStringList arguments, ToolStreams streams) {
         expectArguments(arguments, 2, "stats DB");
         return statsCommand(arguments.at(1), streams);
     }
+    if (command == QLatin1String("speak-check")) {
+        const bool verbose = arguments.size() == 3 && arguments.at(2) == QLatin1String("--all");
+        if (!verbose)
+            expectArguments(arguments, 2, "speak-check DB [--all]");
+        return speakCheckCommand(arguments.at(1), verbose, streams);
+    }
     throw UsageError(QStringLiteral("unknown command '%1'").arg(command));
 }
 
@@ -130,6 +139,11 @@ QString bankToolHelp() {
         "                           count must fit the chapter in both banks\n"
         "  stats DB                 print the learner's record: every handed-in paper,\n"
         "                           readiness, accuracy per chapter, wrong-question books\n"
+        "  speak-check DB [--all]   render what the read-aloud voice says for every\n"
+        "                           question and report known risks (a polyphone the\n"
+        "                           table missed, an undecided tone of 一 or 不, a mark\n"
+        "                           without a Mandarin reading, English); --all also\n"
+        "                           prints every reading with its phonemes\n"
         "\n"
         "import and config with a COUNT write to the database: they refuse while a running\n"
         "Xundral holds it (the lock file DB.lock beside it). check, export and config DB\n"

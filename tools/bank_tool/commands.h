@@ -31,3 +31,4 @@ int importCommand(const QString& databasePath, const QString& bank, const QStrin
 int showConfigCommand(const QString& databasePath, ToolStreams streams);
 int setConfigCommand(const QString& databasePath, int chapter, int count, ToolStreams streams);
 int statsCommand(const QString& databasePath, ToolStreams streams);
+int speakCheckCommand(const QString& databasePath, bool verbose, ToolStreams streams);
