@@ -2,8 +2,8 @@
 
 #include "app/main_window.h"
 #include "data/ado_connection.h"
+#include "data/bank_table.h"
 #include "data/sqlite_database.h"
-#include "exam/bank_name.h"
 #include "exam/reading_text.h"
 #include "forms/error_report.h"
 #include "forms/read_aloud_dialog.h"
@@ -98,7 +98,7 @@ void ReadAloud::readQuestion(int id) {
         return;
     SqliteStatement select(connection_.database(),
                            QStringLiteral("SELECT STNR, DA1, DA2, DA3, DA4 FROM ") +
-                               currentBankTable() + QStringLiteral(" WHERE ID = ?"));
+                               bankTable(main_.bank()) + QStringLiteral(" WHERE ID = ?"));
     select.bind(1, id);
     if (!select.step())
         return;
