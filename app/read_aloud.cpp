@@ -2,8 +2,8 @@
 
 #include "app/main_window.h"
 #include "data/ado_connection.h"
-#include "data/bank_table.h"
 #include "data/sqlite_database.h"
+#include "data/bank_table.h"
 #include "exam/reading_text.h"
 #include "forms/error_report.h"
 #include "forms/read_aloud_dialog.h"
