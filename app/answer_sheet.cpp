@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kSpacing = 3;
 constexpr int kCellHeight = 22;
+const QColor kFavouriteColour(192, 112, 0);
 
 QColor fillFor(SheetCell state) {
     switch (state) {
@@ -36,6 +37,7 @@ public:
     }
 
     QVector<SheetCell> cells;
+    QVector<bool> favourites;
     int current = -1;
 
     // Wide enough for the largest number; the cells of a line then share the width.
@@ -107,6 +109,11 @@ private:
         }
         painter.setPen(Qt::black);
         painter.drawText(rect, Qt::AlignCenter, QString::number(index + 1));
+        if (index < favourites.size() && favourites.at(index)) {
+            painter.setPen(kFavouriteColour);
+            painter.drawText(rect.adjusted(1, -2, -1, 0), Qt::AlignTop | Qt::AlignRight,
+                             QStringLiteral("★"));
+        }
     }
 
     AnswerSheet* sheet_;
@@ -127,6 +134,7 @@ AnswerSheet::AnswerSheet(QWidget* parent) : QScrollArea(parent), grid_(new Sheet
 
 void AnswerSheet::reset(const QVector<SheetCell>& cells) {
     grid_->cells = cells;
+    grid_->favourites.fill(false, cells.size());
     grid_->current = -1;
     grid_->resize(viewport()->width(), grid_->heightFor(viewport()->width()));
     grid_->update();
@@ -138,6 +146,17 @@ void AnswerSheet::setCell(int index, SheetCell state) {
         return;
     grid_->cells[index] = state;
     grid_->update(grid_->cellRect(index));
+}
+
+void AnswerSheet::setFavourite(int index, bool marked) {
+    if (index < 0 || index >= grid_->favourites.size() || grid_->favourites.at(index) == marked)
+        return;
+    grid_->favourites[index] = marked;
+    grid_->update(grid_->cellRect(index));
+}
+
+bool AnswerSheet::favourite(int index) const {
+    return index >= 0 && index < grid_->favourites.size() && grid_->favourites.at(index);
 }
 
 void AnswerSheet::setCurrent(int index) {
@@ -166,7 +185,8 @@ QString AnswerSheet::legend() {
     return swatch(SheetCell::NotAnswered, QStringLiteral("未答 ")) +
            swatch(SheetCell::Answered, QStringLiteral("已答 ")) +
            swatch(SheetCell::Right, QStringLiteral("答对 ")) +
-           swatch(SheetCell::Wrong, QStringLiteral("答错"));
+           swatch(SheetCell::Wrong, QStringLiteral("答错 ")) +
+           QStringLiteral("<span style=\"color:%1\">★</span>收藏").arg(kFavouriteColour.name());
 }
 
 int AnswerSheet::count() const {

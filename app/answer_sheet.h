@@ -18,6 +18,9 @@ public:
     // A fresh sheet of `count` cells, none current.
     void reset(const QVector<SheetCell>& cells);
     void setCell(int index, SheetCell state);
+    // A marked (收藏) question's cell carries a star in its corner.
+    void setFavourite(int index, bool marked);
+    bool favourite(int index) const;
     // Marks the cell of the question shown and scrolls it into view; -1 marks none.
     void setCurrent(int index);
 
@@ -28,7 +31,7 @@ public:
     QRect cellRect(int index) const;
     QWidget* grid() const;
 
-    // What the cells' colours mean, as rich text in the same colours.
+    // What the cells' colours and the star mean, as rich text in the same colours.
     static QString legend();
 
 signals:

@@ -12,6 +12,7 @@ inline constexpr int Digit3 = Digit0 + 3;
 inline constexpr int Digit4 = Digit0 + 4;
 inline constexpr int Digit5 = Digit0 + 5;
 inline constexpr int Digit6 = Digit0 + 6;
+inline constexpr int Digit7 = Digit0 + 7;
 inline constexpr int Digit8 = Digit0 + 8;
 inline constexpr int Digit9 = Digit0 + 9;
 // The numeric pad with Num Lock on: 96..105.
@@ -22,6 +23,7 @@ inline constexpr int Numpad3 = Numpad0 + 3;
 inline constexpr int Numpad4 = Numpad0 + 4;
 inline constexpr int Numpad5 = Numpad0 + 5;
 inline constexpr int Numpad6 = Numpad0 + 6;
+inline constexpr int Numpad7 = Numpad0 + 7;
 inline constexpr int Numpad8 = Numpad0 + 8;
 inline constexpr int Numpad9 = Numpad0 + 9;
 inline constexpr int Multiply = 106;

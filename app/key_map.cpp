@@ -57,6 +57,10 @@ void TmainFrm::FormKeyDown(int key, Qt::KeyboardModifiers /*shift*/) {
         clearIndicators();
         nextbtnClick();
         break;
+    case VirtualKey::Digit7:
+    case VirtualKey::Numpad7:
+        FavouriteKeyPress();
+        break;
     case VirtualKey::Digit8:
     case VirtualKey::Numpad8:
     case VirtualKey::Multiply:

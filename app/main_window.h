@@ -1,8 +1,11 @@
 #pragma once
 
 #include "app/xundral_application.h"
+#include "data/practice_lists.h"
+#include "data/practice_record.h"
 #include "exam/exercise.h"
 #include "exam/paper_result.h"
+#include "exam/question_source.h"
 
 #include <QWidget>
 
@@ -10,6 +13,7 @@
 
 class AdoConnection;
 class ExerciseRecorder;
+class PracticeMemory;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -36,6 +40,9 @@ public:
     void setRecorder(ExerciseRecorder& recorder) { exercise_.setRecorder(&recorder); }
 
     void previewKeyPress(const QKeyEvent& event) override;
+
+    // Where practices are kept for 继续练习; without one nothing is kept.
+    void setPracticeMemory(PracticeMemory& memory) { memory_ = &memory; }
 
     // Read-only view of the exercise, for the pieces beside the window and for tests.
     const Exercise& exercise() const { return exercise_; }
@@ -74,6 +81,18 @@ public:
     // Practice on one chapter (1 to 4) of the current bank, or on its wrong-question book.
     void ChapterPracticeClick(int chapter);
     void WrongBookPracticeClick();
+    // The practices beside them: the last practice of the bank where it stopped, the bank in
+    // a random order, one topic or kind, the most missed questions, the marked ones.
+    void ResumePracticeClick();
+    void RandomPracticeClick();
+    void TopicPracticeClick(const QString& topic);
+    void KindPracticeClick(QuestionKind kind);
+    void MostMissedPracticeClick();
+    void FavouritesPracticeClick();
+    // Key 7: marks the question shown as a favourite, or takes the mark away.
+    void FavouriteKeyPress();
+    // The practice running as the learner knows it ("随机练习"); empty for a paper.
+    const QString& practiceTitle() const { return practiceTitle_; }
 
     // One row of the examination-type menu: the texts it puts on the window.
     struct ExamType;
@@ -99,6 +118,8 @@ signals:
     void exerciseEnded();
     // The learner asked for the right answer of the question shown (sequential practice only).
     void answerRequested(int curNum, int curId);
+    // Key 7 marked (or unmarked) the question with this bank ID, and the mark is on disk.
+    void favouriteChanged(int curId, bool marked);
     // The examination-type menu switched to the other bank, "B2" or "C".
     void examTypeChanged(const QString& bank);
     // Key 9: read the question shown aloud, or stop reading it.
@@ -144,10 +165,25 @@ private:
     void startOrReturn(const std::function<bool()>& start);
     void beginExercise();
     void showFirstQuestion();
-    bool startPracticeList(const QuestionSource& source);
+    // What a practice is, for its title and for 继续练习 (whose list is kept by digest).
+    struct PracticeStart {
+        PracticeStart(PracticeMode mode, QString scope = QString(), qint64 seed = 0)
+            : mode(mode), scope(std::move(scope)), seed(seed) {}
+        PracticeMode mode;
+        QString scope;
+        qint64 seed;
+    };
+    bool startPracticeList(const QuestionSource& source, const PracticeStart& start);
+    // Keeps the list just loaded as the practice to go on with.
+    void rememberPractice(const PracticeStart& start);
+    // An added practice on `ids`, asked for with `question` once it is known to hold any.
+    void startListedPractice(const std::vector<int>& ids, const PracticeStart& start,
+                             const QString& question);
     bool exerciseShown() const;
 
     Exercise exercise_;
+    PracticeMemory* memory_ = nullptr;
+    QString practiceTitle_;
 
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;

@@ -1,10 +1,12 @@
 // The question panel during an exercise: reset, showing a question, the answer line, storing
 // answers and the counters. What the panel shows is what the exercise read from the database.
 #include "app/main_window.h"
+#include "data/ado_connection.h"
 #include "data/answer_code.h"
 #include "exam/answer_line.h"
 #include "exam/answer_pause.h"
 #include "exam/countdown_clock.h"
+#include "exam/practice_memory.h"
 #include "exam/question_picture.h"
 #include "exam/question_text.h"
 #include "forms/widget_setup.h"
@@ -21,6 +23,13 @@
 void TmainFrm::ResetExercise(ExamMode mode, PaperMode paperMode) {
     gb_Subject->setText(questionTitle(0, 0));
     exercise_.reset(mode, paperMode);
+    // The practice that ran keeps its place; only a practice that says what it is gets kept,
+    // a paper is never resumed.
+    if (memory_) {
+        memory_->savePosition(exercise_.connection().database(), QDateTime::currentDateTime());
+        memory_->forget();
+    }
+    practiceTitle_.clear();
     if (mode == ExamMode::SequentialPractice) {
         setAutoCaption(Label1, QStringLiteral("答对题数：0"));
         Label1->show();

@@ -8,7 +8,10 @@ void TmainFrm::ChapterPracticeClick(int chapter) {
         return;
     if (!MessageBox::confirm(this, QStringLiteral("您想开始第%1章的章节练习吗？").arg(chapter)))
         return;
-    startOrReturn([&] { return startPracticeList(chapterQuestions(chapter)); });
+    startOrReturn([&] {
+        return startPracticeList(chapterQuestions(chapter),
+                                 {PracticeMode::Chapter, QString::number(chapter)});
+    });
 }
 
 void TmainFrm::WrongBookPracticeClick() {
@@ -24,10 +27,12 @@ void TmainFrm::WrongBookPracticeClick() {
     if (!MessageBox::confirm(
             this, QStringLiteral("您想开始错题练习吗？错题本中共有%1道题。").arg(ids.size())))
         return;
-    startOrReturn([&] { return startPracticeList(listedQuestions(std::move(ids))); });
+    startOrReturn([&] {
+        return startPracticeList(listedQuestions(std::move(ids)), {PracticeMode::WrongBook});
+    });
 }
 
-bool TmainFrm::startPracticeList(const QuestionSource& source) {
+bool TmainFrm::startPracticeList(const QuestionSource& source, const PracticeStart& start) {
     ResetExercise(ExamMode::SequentialPractice, PaperMode::WholeBank);
     exercise_.load(source);
     if (exercise_.count() == 0) {
@@ -36,6 +41,7 @@ bool TmainFrm::startPracticeList(const QuestionSource& source) {
                                 MessageBox::Buttons::Ok, MessageBox::Icon::None});
         return true;
     }
+    rememberPractice(start);
     beginExercise();
     showFirstQuestion();
     showStoredIndicator();

@@ -11,6 +11,7 @@ void TmainFrm::BitBtn1Click() {
     startOrReturn([&] {
         ResetExercise(ExamMode::SequentialPractice, PaperMode::WholeBank);
         exercise_.load(wholeBankQuestions());
+        rememberPractice({PracticeMode::Sequential});
         beginExercise();
         showFirstQuestion();
         return true;

@@ -1,5 +1,7 @@
 #include "app/practice_commands.h"
 
+#include "data/topics.h"
+
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -11,20 +13,37 @@ const char* const kChapterTitles[] = {"道路交通安全法律、法规和规�
 
 } // namespace
 
+QPushButton* PracticeCommands::addButton(QWidget* window, const QString& caption,
+                                         const char* name) {
+    auto* button = new QPushButton(caption, window);
+    button->setObjectName(QLatin1String(name));
+    buttons_.append(button);
+    return button;
+}
+
+void PracticeCommands::popUnder(QMenu* menu, QPushButton* button) {
+    menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+}
+
+QList<QPushButton*> PracticeCommands::buttons() const {
+    return buttons_;
+}
+
 PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
     setObjectName(QStringLiteral("PracticeCommands"));
-    chapterButton_ = new QPushButton(QStringLiteral("章节练习(&Z)"), window);
-    chapterButton_->setObjectName(QStringLiteral("chapterPracticeButton"));
-    wrongBookButton_ = new QPushButton(QStringLiteral("错题练习(&W)"), window);
-    wrongBookButton_->setObjectName(QStringLiteral("wrongBookPracticeButton"));
-    recordButton_ = new QPushButton(QStringLiteral("学习记录(&R)"), window);
-    recordButton_->setObjectName(QStringLiteral("recordButton"));
-    helpButton_ = new QPushButton(QStringLiteral("帮助(&B)"), window);
-    helpButton_->setObjectName(QStringLiteral("additionsHelpButton"));
-    readAloudButton_ = new QPushButton(QStringLiteral("朗读题目(9)"), window);
-    readAloudButton_->setObjectName(QStringLiteral("readAloudButton"));
-    readAloudSettingsButton_ = new QPushButton(QStringLiteral("朗读设置"), window);
-    readAloudSettingsButton_->setObjectName(QStringLiteral("readAloudSettingsButton"));
+    resumeButton_ = addButton(window, QStringLiteral("继续练习(&J)"), "resumePracticeButton");
+    chapterButton_ = addButton(window, QStringLiteral("章节练习(&Z)"), "chapterPracticeButton");
+    randomButton_ = addButton(window, QStringLiteral("随机练习(&X)"), "randomPracticeButton");
+    topicButton_ = addButton(window, QStringLiteral("专项练习(&T)"), "topicPracticeButton");
+    wrongBookButton_ = addButton(window, QStringLiteral("错题练习(&W)"), "wrongBookPracticeButton");
+    mostMissedButton_ = addButton(window, QStringLiteral("易错题(&Y)"), "mostMissedPracticeButton");
+    favouritesButton_ =
+        addButton(window, QStringLiteral("收藏练习(&F)"), "favouritesPracticeButton");
+    recordButton_ = addButton(window, QStringLiteral("学习记录(&R)"), "recordButton");
+    helpButton_ = addButton(window, QStringLiteral("帮助(&B)"), "additionsHelpButton");
+    readAloudButton_ = addButton(window, QStringLiteral("朗读题目(9)"), "readAloudButton");
+    readAloudSettingsButton_ =
+        addButton(window, QStringLiteral("朗读设置"), "readAloudSettingsButton");
 
     chapterMenu_ = new QMenu(window);
     chapterMenu_->setObjectName(QStringLiteral("chapterMenu"));
@@ -37,30 +56,55 @@ PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
         connect(action, &QAction::triggered, this,
                 [this, chapter] { emit chapterPracticeRequested(chapter); });
     }
-    connect(chapterButton_, &QPushButton::clicked, this, [this] {
-        chapterMenu_->popup(chapterButton_->mapToGlobal(QPoint(0, chapterButton_->height())));
-    });
+
+    topicMenu_ = new QMenu(window);
+    topicMenu_->setObjectName(QStringLiteral("topicMenu"));
+    for (const Topic topic : allTopics()) {
+        const QString name = topicName(topic);
+        QAction* action = topicMenu_->addAction(name);
+        action->setObjectName(QStringLiteral("topic%1Action").arg(int(topic)));
+        connect(action, &QAction::triggered, this,
+                [this, name] { emit topicPracticeRequested(name); });
+    }
+    topicMenu_->addSeparator();
+    for (const QuestionKind kind :
+         {QuestionKind::TrueFalse, QuestionKind::FourChoice, QuestionKind::Picture}) {
+        QAction* action = topicMenu_->addAction(kindName(kind));
+        action->setObjectName(QStringLiteral("kind%1Action").arg(int(kind)));
+        connect(action, &QAction::triggered, this,
+                [this, kind] { emit kindPracticeRequested(kind); });
+    }
+
+    connect(resumeButton_, &QPushButton::clicked, this, &PracticeCommands::resumeRequested);
+    connect(chapterButton_, &QPushButton::clicked, this,
+            [this] { popUnder(chapterMenu_, chapterButton_); });
+    connect(randomButton_, &QPushButton::clicked, this, &PracticeCommands::randomPracticeRequested);
+    connect(topicButton_, &QPushButton::clicked, this,
+            [this] { popUnder(topicMenu_, topicButton_); });
     connect(wrongBookButton_, &QPushButton::clicked, this,
             &PracticeCommands::wrongBookPracticeRequested);
+    connect(mostMissedButton_, &QPushButton::clicked, this,
+            &PracticeCommands::mostMissedPracticeRequested);
+    connect(favouritesButton_, &QPushButton::clicked, this,
+            &PracticeCommands::favouritesPracticeRequested);
     connect(recordButton_, &QPushButton::clicked, this, &PracticeCommands::recordRequested);
     connect(helpButton_, &QPushButton::clicked, this, &PracticeCommands::helpRequested);
 
     // Alt with the underlined letter presses a command wherever the focus is, as the window's
     // own commands do, also while the question panel is up.
     const std::pair<QKeyCombination, QPushButton*> accelerators[] = {
-        {Qt::ALT | Qt::Key_Z, chapterButton_},
-        {Qt::ALT | Qt::Key_W, wrongBookButton_},
-        {Qt::ALT | Qt::Key_R, recordButton_},
-        {Qt::ALT | Qt::Key_B, helpButton_},
-        {QKeyCombination(Qt::Key_F1), helpButton_}};
+        {Qt::ALT | Qt::Key_J, resumeButton_},     {Qt::ALT | Qt::Key_Z, chapterButton_},
+        {Qt::ALT | Qt::Key_X, randomButton_},     {Qt::ALT | Qt::Key_T, topicButton_},
+        {Qt::ALT | Qt::Key_W, wrongBookButton_},  {Qt::ALT | Qt::Key_Y, mostMissedButton_},
+        {Qt::ALT | Qt::Key_F, favouritesButton_}, {Qt::ALT | Qt::Key_R, recordButton_},
+        {Qt::ALT | Qt::Key_B, helpButton_},       {QKeyCombination(Qt::Key_F1), helpButton_}};
     for (const auto& [key, button] : accelerators) {
         button->setShortcut(QKeySequence());
         auto* shortcut = new QShortcut(QKeySequence(key), window);
         QPushButton* target = button;
         connect(shortcut, &QShortcut::activated, target, [target] { target->click(); });
     }
-    for (QPushButton* button : {chapterButton_, wrongBookButton_, recordButton_, helpButton_,
-                                readAloudButton_, readAloudSettingsButton_}) {
+    for (QPushButton* button : std::as_const(buttons_)) {
         // The key map answers the digit keys; a focused button must not take Space or Enter
         // from the question panel either.
         button->setFocusPolicy(Qt::NoFocus);

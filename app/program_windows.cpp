@@ -3,45 +3,62 @@
 #include "data/sqlite_database.h"
 #include "forms/error_report.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 ProgramWindows::ProgramWindows()
     : practiceCommands(new PracticeCommands(&main)),
       record([this]() -> SqliteDatabase& { return dataModule.ADOConnection1.database(); }) {
     main.attachConnection(dataModule.ADOConnection1);
+    recorder.setPracticeMemory(&practiceMemory);
     main.setRecorder(recorder);
+    main.setPracticeMemory(practiceMemory);
     QObject::connect(&main, &TmainFrm::settingsRequested, &systemSet, &TSystemSetFrm::exec);
     QObject::connect(&main, &TmainFrm::paperReviewRequested, &wrongAnswers, &QWidget::show);
     QObject::connect(&wrongAnswers, &TShowErrFrm::closed, &main, &TmainFrm::ReturnToStartPanel);
     QObject::connect(&main, &TmainFrm::examTypeChanged, &wrongAnswers, &TShowErrFrm::setBank);
 
-    // The pane names the list a practice runs on; it learns which before the practice starts.
-    QObject::connect(practiceCommands, &PracticeCommands::chapterPracticeRequested, &main,
-                     [this](int chapter) {
-                         studyPane.setNextPracticeList(PracticeList::Chapter, chapter);
-                         runHandler([&] { main.ChapterPracticeClick(chapter); });
-                         studyPane.setNextPracticeList(PracticeList::WholeBank);
-                     });
-    QObject::connect(practiceCommands, &PracticeCommands::wrongBookPracticeRequested, &main,
-                     [this] {
-                         studyPane.setNextPracticeList(PracticeList::WrongBook);
-                         runHandler([&] { main.WrongBookPracticeClick(); });
-                         studyPane.setNextPracticeList(PracticeList::WholeBank);
-                     });
-    QObject::connect(practiceCommands, &PracticeCommands::recordRequested, &record, [this] {
+    PracticeCommands* commands = practiceCommands;
+    const auto handle = [this](void (TmainFrm::*handler)()) {
+        return [this, handler] { runHandler([&] { (main.*handler)(); }); };
+    };
+    QObject::connect(commands, &PracticeCommands::resumeRequested, &main,
+                     handle(&TmainFrm::ResumePracticeClick));
+    QObject::connect(
+        commands, &PracticeCommands::chapterPracticeRequested, &main,
+        [this](int chapter) { runHandler([&] { main.ChapterPracticeClick(chapter); }); });
+    QObject::connect(commands, &PracticeCommands::randomPracticeRequested, &main,
+                     handle(&TmainFrm::RandomPracticeClick));
+    QObject::connect(
+        commands, &PracticeCommands::topicPracticeRequested, &main,
+        [this](const QString& topic) { runHandler([&] { main.TopicPracticeClick(topic); }); });
+    QObject::connect(
+        commands, &PracticeCommands::kindPracticeRequested, &main,
+        [this](QuestionKind kind) { runHandler([&] { main.KindPracticeClick(kind); }); });
+    QObject::connect(commands, &PracticeCommands::wrongBookPracticeRequested, &main,
+                     handle(&TmainFrm::WrongBookPracticeClick));
+    QObject::connect(commands, &PracticeCommands::mostMissedPracticeRequested, &main,
+                     handle(&TmainFrm::MostMissedPracticeClick));
+    QObject::connect(commands, &PracticeCommands::favouritesPracticeRequested, &main,
+                     handle(&TmainFrm::FavouritesPracticeClick));
+    QObject::connect(commands, &PracticeCommands::recordRequested, &record, [this] {
         runHandler([&] {
             record.show();
             record.raise();
         });
     });
-    QObject::connect(practiceCommands, &PracticeCommands::helpRequested, &additionsHelp,
+    QObject::connect(commands, &PracticeCommands::helpRequested, &additionsHelp,
                      &AdditionsHelp::popUp);
-    for (QPushButton* button :
-         {practiceCommands->chapterButton(), practiceCommands->wrongBookButton(),
-          practiceCommands->recordButton(), practiceCommands->helpButton(),
-          practiceCommands->readAloudButton(), practiceCommands->readAloudSettingsButton()}) {
+    for (QPushButton* button : commands->buttons())
         sidePanel.addCommand(button);
-    }
+    // The place in a kept practice follows every question shown, and is written when the
+    // practice ends or the program closes (and with every answer).
+    QObject::connect(&main, &TmainFrm::questionShown, &main,
+                     [this](int curNum, int) { practiceMemory.questionShown(curNum); });
+    QObject::connect(&main, &TmainFrm::exerciseEnded, &main,
+                     [this] { runHandler([&] { savePracticePosition(); }); });
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &main,
+                     [this] { runHandler([&] { savePracticePosition(); }); });
 
     readAloud = new ReadAloud(main, dataModule.ADOConnection1, practiceCommands->readAloudButton(),
                               practiceCommands->readAloudSettingsButton());
@@ -49,7 +66,8 @@ ProgramWindows::ProgramWindows()
     sidePanel.setPane(&studyPane);
     StudyPane* pane = &studyPane;
     QObject::connect(&main, &TmainFrm::exerciseStarted, pane,
-                     [this] { studyPane.startExercise(main.exercise()); });
+                     [this] { studyPane.startExercise(main.exercise(), main.practiceTitle()); });
+    QObject::connect(&main, &TmainFrm::favouriteChanged, pane, &StudyPane::markFavourite);
     QObject::connect(&main, &TmainFrm::questionShown, pane, &StudyPane::showQuestion);
     QObject::connect(&main, &TmainFrm::answerSaved, pane, [pane](int curId, int answerCode, bool) {
         pane->recordAnswer(curId, answerCode);
@@ -61,4 +79,19 @@ ProgramWindows::ProgramWindows()
     QObject::connect(&main, &TmainFrm::examTypeChanged, pane, &StudyPane::showBank);
     QObject::connect(pane, &StudyPane::questionChosen, &main,
                      [this](int number) { runHandler([&] { main.goToQuestion(number); }); });
+}
+
+ProgramWindows::~ProgramWindows() {
+    try {
+        savePracticePosition();
+    } catch (const std::exception& error) {
+        // No window is left to report it in; the place saved with the last answer stays.
+        qWarning("practice place not saved: %s", error.what());
+    }
+}
+
+void ProgramWindows::savePracticePosition() {
+    if (dataModule.ADOConnection1.connected())
+        practiceMemory.savePosition(dataModule.ADOConnection1.database(),
+                                    QDateTime::currentDateTime());
 }

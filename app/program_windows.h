@@ -8,6 +8,7 @@
 #include "app/study_pane.h"
 #include "data/data_module.h"
 #include "exam/learning_recorder.h"
+#include "exam/practice_memory.h"
 #include "forms/record_window.h"
 #include "forms/show_err_form.h"
 #include "forms/system_set_form.h"
@@ -21,11 +22,18 @@
 // connects the announcements, so a new window joins by connecting here.
 struct ProgramWindows {
     ProgramWindows();
+    ~ProgramWindows();
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+    void savePracticePosition();
 
     // The connection first: every window is handed it, and it closes after the last is gone.
     TDM dataModule;
     TmainFrm main;
-    // The book and the paper record, written inside the answer's or hand-in's transaction.
+    // Where the practice running is kept for 继续练习.
+    PracticeMemory practiceMemory;
+    // The book, the answer history, the kept practice and the paper record, written inside the
+    // answer's or hand-in's transaction.
     LearningRecorder recorder;
     SidePanel sidePanel{&main};
     TSystemSetFrm systemSet{dataModule.query1};

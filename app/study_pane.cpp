@@ -4,6 +4,7 @@
 #include "app/answer_window.h"
 #include "data/ado_connection.h"
 #include "data/answer_code.h"
+#include "data/practice_record.h"
 #include "exam/exercise.h"
 #include "exam/exercise_title.h"
 #include "exam/pass_chance_reader.h"
@@ -47,6 +48,12 @@ StudyPane::StudyPane(AdoConnection& connection, QWidget* parent)
     passChance_->setWordWrap(true);
     passChance_->setTextFormat(Qt::PlainText);
     column->addWidget(passChance_);
+    favouriteLine_ = new QLabel(QStringLiteral("★ 已收藏本题（按“7”取消）"), this);
+    favouriteLine_->setObjectName(QStringLiteral("favouriteLine"));
+    favouriteLine_->setFont(pixelFont(kSong, 14));
+    favouriteLine_->setStyleSheet(QStringLiteral("color: #c07000;"));
+    favouriteLine_->hide();
+    column->addWidget(favouriteLine_);
 
     study_ = new QWidget(this);
     auto* studyColumn = new QVBoxLayout(study_);
@@ -80,7 +87,7 @@ void StudyPane::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, &StudyPane::describeBank);
 }
 
-void StudyPane::startExercise(const Exercise& exercise) {
+void StudyPane::startExercise(const Exercise& exercise, const QString& title) {
     running_ = true;
     bank_ = exercise.bank();
     examMode_ = exercise.mode();
@@ -94,11 +101,15 @@ void StudyPane::startExercise(const Exercise& exercise) {
     ids_ = QVector<int>(ids.begin(), ids.end());
     indexOfId_.clear();
     rows_.fill(AnswerAndMark{0, AnswerCode::NotAnswered}, ids_.size());
+    favourites_.clear();
     QString failure;
     try {
-        const QHash<int, AnswerAndMark> stored = readAnswersAndMarks(connection_.database(), bank_);
+        SqliteDatabase& database = connection_.database();
+        const QHash<int, AnswerAndMark> stored = readAnswersAndMarks(database, bank_);
         for (int index = 0; index < ids_.size(); ++index)
             rows_[index] = stored.value(ids_.at(index), rows_.at(index));
+        for (const int id : idsOfDigests(database, bank_, favouriteDigests(database, bank_)))
+            favourites_.insert(id);
     } catch (const std::exception& error) {
         failure = QString::fromUtf8(error.what());
     }
@@ -108,19 +119,17 @@ void StudyPane::startExercise(const Exercise& exercise) {
         cells[index] = cellState(index);
     }
     sheet_->reset(cells);
-    const RunningMode mode{
-        examMode_, examMode_ == ExamMode::SequentialPractice ? nextList_ : PracticeList::WholeBank,
-        nextChapter_};
-    heading_->setText(exerciseTitle(mode, int(ids_.size())));
+    for (int index = 0; index < ids_.size(); ++index)
+        sheet_->setFavourite(index, favourites_.contains(ids_.at(index)));
+    // A practice names itself; a paper is named by its mode.
+    heading_->setText(title.isEmpty()
+                          ? exerciseTitle({examMode_, PracticeList::WholeBank, 0}, int(ids_.size()))
+                          : title + QStringLiteral("　共 %1 题").arg(ids_.size()));
+    favouriteLine_->hide();
     passChance_->hide();
     study_->show();
     sheetBox_->show();
     showStudyHint(studyWidgets_, 0, failure.isEmpty() ? placeholder() : failure);
-}
-
-void StudyPane::setNextPracticeList(PracticeList list, int chapter) {
-    nextList_ = list;
-    nextChapter_ = chapter;
 }
 
 void StudyPane::showQuestion(int /*curNum*/, int curId) {
@@ -133,6 +142,7 @@ void StudyPane::showQuestion(int /*curNum*/, int curId) {
     justAnswered_ = advancedFrom;
     current_ = indexOfId_.value(curId, -1);
     sheet_->setCurrent(current_);
+    favouriteLine_->setVisible(favourites_.contains(curId));
     if (current_ < 0)
         return;
     if (mayShowAnswer(visibility(current_)))
@@ -184,8 +194,19 @@ void StudyPane::requestAnswer(int curId) {
     answerWindow_->popUp();
 }
 
+void StudyPane::markFavourite(int curId, bool marked) {
+    if (marked)
+        favourites_.insert(curId);
+    else
+        favourites_.remove(curId);
+    sheet_->setFavourite(indexOfId_.value(curId, -1), marked);
+    if (running_ && current_ >= 0 && ids_.at(current_) == curId)
+        favouriteLine_->setVisible(marked);
+}
+
 void StudyPane::endExercise() {
     running_ = false;
+    favouriteLine_->hide();
     current_ = -1;
     justAnswered_ = -1;
     advancing_ = false;

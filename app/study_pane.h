@@ -6,6 +6,7 @@
 #include "exam/study_texts.h"
 
 #include <QHash>
+#include <QSet>
 #include <QVector>
 #include <QWidget>
 
@@ -24,11 +25,11 @@ class StudyPane : public QWidget {
 public:
     explicit StudyPane(AdoConnection& connection, QWidget* parent = nullptr);
 
-    // Which list the next sequential practice runs on, for its title; whoever starts a
-    // practice on a list of its own says so first, and WholeBank again after.
-    void setNextPracticeList(PracticeList list, int chapter = 0);
-    // The exercise as it begins: its mode, bank, settings and questions in order.
-    void startExercise(const Exercise& exercise);
+    // The exercise as it begins: its mode, bank, settings and questions in order; `title`
+    // names a practice ("随机练习"), empty leaves the name to the exercise's mode.
+    void startExercise(const Exercise& exercise, const QString& title = QString());
+    // Key 7 marked or unmarked a question of the exercise.
+    void markFavourite(int curId, bool marked);
     void showQuestion(int curNum, int curId);
     void recordAnswer(int curId, int answerCode);
     void handIn();
@@ -61,6 +62,7 @@ private:
     AdoConnection& connection_;
     QLabel* heading_;
     QLabel* passChance_;
+    QLabel* favouriteLine_;
     QWidget* study_;
     StudyWidgets studyWidgets_;
     QWidget* sheetBox_;
@@ -77,9 +79,8 @@ private:
     QVector<int> ids_;
     QVector<AnswerAndMark> rows_;
     QHash<int, int> indexOfId_;
+    QSet<int> favourites_; // ids
     int current_ = -1;
-    PracticeList nextList_ = PracticeList::WholeBank;
-    int nextChapter_ = 0;
     // The question answered last, until the learner moves on by hand; the answer stays in view
     // across the automatic advance to the next question.
     int justAnswered_ = -1;

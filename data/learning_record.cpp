@@ -1,5 +1,6 @@
 #include "data/learning_record.h"
 
+#include "data/answer_code.h"
 #include "data/bank_table.h"
 #include "data/db_error.h"
 #include "data/sqlite_database.h"
@@ -27,16 +28,24 @@ QDateTime bookTimeFrom(const QVariant& value) {
     return value.isNull() ? QDateTime() : QDateTime::fromSecsSinceEpoch(value.toLongLong());
 }
 
-// A digest's sixteen hex digits as the integer the book stores, and back.
 QVariant bookKey(const QString& digest) {
-    return QVariant(qint64(digest.toULongLong(nullptr, 16)));
+    return QVariant(digestKey(digest));
 }
 
 QString bookKeyFrom(const QVariant& value) {
-    return QStringLiteral("%1").arg(quint64(value.toLongLong()), 16, 16, QLatin1Char('0'));
+    return digestFromKey(value.toLongLong());
 }
 
 } // namespace
+
+// A digest's sixteen hex digits as one integer: a few bytes a row instead of sixteen.
+qint64 digestKey(const QString& digest) {
+    return qint64(digest.toULongLong(nullptr, 16));
+}
+
+QString digestFromKey(qint64 key) {
+    return QStringLiteral("%1").arg(quint64(key), 16, 16, QLatin1Char('0'));
+}
 
 void createRecordTables(SqliteDatabase& database) {
     database.execScript(QStringLiteral(
@@ -174,14 +183,11 @@ std::vector<BookEntry> readBook(SqliteDatabase& database, const QString& bank) {
     return book;
 }
 
-std::vector<int> bookQuestionIds(SqliteDatabase& database, const QString& bankTable) {
-    const std::vector<BookEntry> book = readBook(database, ::bankTable(bankTable));
-    if (book.empty())
-        return {};
+QHash<QString, int> questionIdsByDigest(SqliteDatabase& database, const QString& bankTable) {
     QHash<QString, int> idByDigest;
     SqliteStatement select(
         database, QStringLiteral("SELECT ID, STNR, DA1, DA2, DA3, DA4, TP FROM %1 ORDER BY ID")
-                      .arg(bankTable));
+                      .arg(::bankTable(bankTable)));
     while (select.step()) {
         const QString choices[4] = {select.value(2).toString(), select.value(3).toString(),
                                     select.value(4).toString(), select.value(5).toString()};
@@ -190,6 +196,14 @@ std::vector<int> bookQuestionIds(SqliteDatabase& database, const QString& bankTa
         if (!idByDigest.contains(digest))
             idByDigest.insert(digest, select.value(0).toInt());
     }
+    return idByDigest;
+}
+
+std::vector<int> bookQuestionIds(SqliteDatabase& database, const QString& bankTable) {
+    const std::vector<BookEntry> book = readBook(database, ::bankTable(bankTable));
+    if (book.empty())
+        return {};
+    const QHash<QString, int> idByDigest = questionIdsByDigest(database, bankTable);
     std::vector<int> ids;
     for (const BookEntry& entry : book) {
         const auto found = idByDigest.constFind(entry.digest);
@@ -210,3 +224,4 @@ QString digestOfQuestion(SqliteDatabase& database, const QString& bankTable, int
                                 select.value(3).toString(), select.value(4).toString()};
     return questionDigest(select.value(0).toString(), choices, select.value(5).toString());
 }
+

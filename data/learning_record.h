@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -67,5 +68,12 @@ std::vector<BookEntry> readBook(SqliteDatabase& database, const QString& bank);
 // The ids, in the bank table now, of the questions in that bank's book, in the book's order.
 // Entries whose question is no longer in the bank (text changed, question removed) are skipped.
 std::vector<int> bookQuestionIds(SqliteDatabase& database, const QString& bankTable);
+// The digest of every question of a bank table, to the id that holds it now. Should two rows
+// share a digest, the lower id keeps it.
+QHash<QString, int> questionIdsByDigest(SqliteDatabase& database, const QString& bankTable);
+// How the record's tables store a digest (one 64-bit integer), and back.
+qint64 digestKey(const QString& digest);
+QString digestFromKey(qint64 key);
 // The digest of the question that now holds `id` in the bank table; empty when there is none.
 QString digestOfQuestion(SqliteDatabase& database, const QString& bankTable, int id);
+

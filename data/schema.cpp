@@ -1,6 +1,7 @@
 #include "data/schema.h"
 
 #include "data/learning_record.h"
+#include "data/practice_record.h"
 #include "data/question_rows.h"
 #include "data/read_aloud_settings.h"
 #include "data/sqlite_database.h"
@@ -49,6 +50,7 @@ void createExamSchema(SqliteDatabase& database) {
                                        "ifshow INTEGER);"));
     createLookupIndexes(database);
     createRecordTables(database);
+    createPracticeTables(database);
     createReadAloudTable(database);
 }
 
@@ -76,5 +78,6 @@ void migrateExamSchema(SqliteDatabase& database) {
     }
     createLookupIndexes(database);
     createRecordTables(database);
+    createPracticeTables(database);
     createReadAloudTable(database);
 }

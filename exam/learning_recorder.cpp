@@ -2,11 +2,16 @@
 
 #include "data/ado_query.h"
 #include "data/learning_record.h"
+#include "data/practice_record.h"
 #include "exam/memory_recorder.h"
 #include "exam/paper_result.h"
+#include "exam/practice_memory.h"
 #include "exam/wrong_book.h"
 
 void LearningRecorder::answerStored(SqliteDatabase& database, const StoredAnswer& answer) {
+    const QString digest = digestOfQuestion(database, answer.bank, answer.id);
+    if (memory_)
+        memory_->answered(database, digest, answer.answerCode, answer.at);
     if (answer.examMode == ExamMode::MockExam)
         return;
     // One right answer per showing: a key pressed twice must not take a question out of the
@@ -17,6 +22,7 @@ void LearningRecorder::answerStored(SqliteDatabase& database, const StoredAnswer
     recordAnswerInMemory(database, answer.bank,
                          rememberedQuestion(database, answer.bank, answer.id), answer.right,
                          answer.at);
+    recordAnswerHistory(database, answer.bank, digest, answer.right, answer.at);
 }
 
 void LearningRecorder::paperHandedIn(SqliteDatabase& database, const PaperResult& result) {
@@ -36,10 +42,13 @@ void LearningRecorder::paperHandedIn(SqliteDatabase& database, const PaperResult
     insertPaperRecord(database, paper);
     if (result.examMode == ExamMode::MockExam) {
         recordPaperInBook(database, result.bank, result.handedInAt);
-        for (const JudgedQuestion& question : judgedPaperQuestions(database, result.bank))
+        for (const JudgedQuestion& question : judgedPaperQuestions(database, result.bank)) {
             recordAnswerInMemory(database, result.bank,
                                  {question.digest, question.chapter, question.trueFalse},
                                  question.right, result.handedInAt);
+            recordAnswerHistory(database, result.bank, question.digest, question.right,
+                                result.handedInAt);
+        }
     }
     transaction.commit();
 }

@@ -2,6 +2,8 @@
 
 #include "exam/exercise_recorder.h"
 
+class PracticeMemory;
+
 // What the lasting record keeps of the exercises on the question panel: an answer stored as
 // MARK during practice or mock practice enters or leaves the wrong-question book and updates
 // the question's memory model at once (a mock exam is judged only when it is handed in); a
@@ -10,6 +12,12 @@
 // none of it.
 class LearningRecorder : public ExerciseRecorder {
 public:
+    // Where the practice running keeps its answers for 继续练习; none by default.
+    void setPracticeMemory(PracticeMemory* memory) { memory_ = memory; }
+
     void answerStored(SqliteDatabase& database, const StoredAnswer& answer) override;
     void paperHandedIn(SqliteDatabase& database, const PaperResult& result) override;
+
+private:
+    PracticeMemory* memory_ = nullptr;
 };

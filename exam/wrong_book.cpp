@@ -1,10 +1,7 @@
 #include "exam/wrong_book.h"
 
-#include "data/answer_code.h"
 #include "data/question_rows.h"
 #include "data/sqlite_database.h"
-
-#include <vector>
 
 BookChange bookChangeForAnswer(const std::optional<BookEntry>& current, bool right,
                                const QString& bank, const QString& digest, const QDateTime& now) {

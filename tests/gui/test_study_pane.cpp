@@ -286,7 +286,8 @@ private slots:
         QVERIFY(help && help->isVisible());
         const QString text =
             help->findChild<QPlainTextEdit*>(QStringLiteral("additionsHelpText"))->toPlainText();
-        for (const char* line : {"Alt+Z", "Alt+W", "Alt+R", "Alt+B", "\n5　"})
+        for (const char* line : {"Alt+J", "Alt+Z", "Alt+X", "Alt+T", "Alt+W", "Alt+Y", "Alt+F",
+                                 "Alt+R", "Alt+B", "\n5　", "\n7　"})
             QVERIFY2(text.contains(QString::fromUtf8(line)), line);
         QTest::keyClick(help, Qt::Key_Escape);
         QVERIFY(!help->isVisible());

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class SqliteDatabase;
+
+// What practice remembers of the learner beside the original tables: the favourites (收藏),
+// every question's answer history for most-missed practice, and where each practice stopped.
+// Every row names its question by bank and digest (learning_record.h), never by id, so that
+// it follows the question through a re-import or a newer shipped bank.
+
+// Creates the tables when they are missing; safe on every open.
+void createPracticeTables(SqliteDatabase& database);
+
+// The ids now holding the given digests, in their order; digests no longer in the bank are
+// skipped.
+std::vector<int> idsOfDigests(SqliteDatabase& database, const QString& bankTable,
+                              const std::vector<QString>& digests);
+
+// Favourites, oldest mark first.
+bool isFavourite(SqliteDatabase& database, const QString& bank, const QString& digest);
+void setFavourite(SqliteDatabase& database, const QString& bank, const QString& digest, bool marked,
+                  const QDateTime& now);
+std::vector<QString> favouriteDigests(SqliteDatabase& database, const QString& bank);
+
+// Every answer the learner gave a question, in any mode (a mock exam's at hand-in).
+struct AnswerHistory {
+    QString digest;
+    int wrongCount = 0;
+    int rightCount = 0;
+    bool lastRight = false;
+    QDateTime lastAnswered;
+};
+
+void recordAnswerHistory(SqliteDatabase& database, const QString& bank, const QString& digest,
+                         bool right, const QDateTime& now);
+std::vector<AnswerHistory> readAnswerHistory(SqliteDatabase& database, const QString& bank);
+
+// The practices a learner can go on with, as the resume table names them.
+enum class PracticeMode {
+    Sequential = 1,
+    Chapter = 2,
+    Random = 3,
+    Topic = 4,
+    Kind = 5,
+    MostMissed = 6,
+    Favourites = 7,
+    WrongBook = 8,
+};
+
+// One stopped practice: its questions in the order it shows them, with the answer each held
+// (MARK codes), and the 1-based place it stopped at. `scope` tells practices of one mode apart:
+// the chapter, the topic or the kind; empty for the others.
+struct PracticeItem {
+    QString digest;
+    int mark = 0;
+};
+
+struct PracticeState {
+    QString bank;
+    PracticeMode mode = PracticeMode::Sequential;
+    QString scope;
+    int position = 1;
+    qint64 seed = 0;
+    QDateTime savedAt;
+    std::vector<PracticeItem> items;
+};
+
+// Replaces whatever was stored for the state's bank, mode and scope; the caller holds the
+// transaction.
+void writePracticeState(SqliteDatabase& database, const PracticeState& state);
+// The place the learner is at.
+void writePracticePosition(SqliteDatabase& database, const PracticeState& key, int position,
+                           const QDateTime& now);
+// An answer, with the place it was given at. A list holds each question once, so its digest
+// names its item.
+void writePracticeAnswer(SqliteDatabase& database, const PracticeState& key, const QString& digest,
+                         int mark, int position, const QDateTime& now);
+// The most recently saved practice of a bank, if any.
+std::optional<PracticeState> readLatestPracticeState(SqliteDatabase& database, const QString& bank);
+
+// The digest of each id's question, in the ids' order (empty for an id not in the bank).
+std::vector<QString> digestsOfIds(SqliteDatabase& database, const QString& bankTable,
+                                  const std::vector<int>& ids);
+// Puts answers back into the bank table's MARK column, as a resumed practice held them, in one
+// transaction of its own; codes meaning "not answered" are left as the reset wrote them.
+void restoreMarks(SqliteDatabase& database, const QString& bankTable, const std::vector<int>& ids,
+                  const std::vector<int>& marks);

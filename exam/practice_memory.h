@@ -1,0 +1,54 @@
+#pragma once
+
+#include "data/practice_record.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+class SqliteDatabase;
+
+// What a running practice leaves on disk so that 继续练习 can bring it back after a restart:
+// its questions in order, each answer as it is given and the place the learner is at. A paper
+// leaves nothing; a new practice replaces the stored one of its own mode and scope only.
+class PracticeMemory {
+public:
+    // Writes the new practice's list in one transaction of its own.
+    void begin(SqliteDatabase& database, const QString& bankTable, PracticeMode mode,
+               const QString& scope, qint64 seed, const std::vector<int>& ids,
+               const QDateTime& now);
+    // A resumed practice goes on writing into the state it was read from.
+    void resume(const PracticeState& state);
+    void forget();
+    bool active() const { return active_; }
+    const PracticeState& key() const { return key_; }
+
+    // The place shown, kept in memory only: moving through a list costs no write of its own.
+    void questionShown(int position) { position_ = position; }
+    // Writes the place when it changed since it was last written: when the practice ends, the
+    // program closes or another exercise starts.
+    void savePosition(SqliteDatabase& database, const QDateTime& now);
+    // Called inside the transaction that stores the answer; the place goes with it.
+    void answered(SqliteDatabase& database, const QString& digest, int mark, const QDateTime& now);
+
+private:
+    PracticeState key_; // its items stay empty: they live on disk
+    bool active_ = false;
+    int position_ = 1;
+    int savedPosition_ = 1;
+};
+
+// The practice to go on with: the latest one stored for the bank, brought onto the bank as it
+// is now.
+struct ResumablePractice {
+    PracticeState state;
+    std::vector<int> ids;
+    std::vector<int> marks;
+    int position = 1;
+};
+std::optional<ResumablePractice> findResumablePractice(SqliteDatabase& database,
+                                                       const QString& bankTable);
+
+// What the study pane calls the practice: "顺序出题", "章节练习（第2章）", "专项练习（标志）"…
+QString practiceTitle(PracticeMode mode, const QString& scope);
