@@ -89,6 +89,9 @@ public:
     void KindPracticeClick(QuestionKind kind);
     void MostMissedPracticeClick();
     void FavouritesPracticeClick();
+    // 今日复习: the questions whose predicted recall fell below the target, most urgent first,
+    // then new ones, within the day's count.
+    void ReviewPracticeClick();
     // Key 7: marks the question shown as a favourite, or takes the mark away.
     void FavouriteKeyPress();
     // The practice running as the learner knows it ("随机练习"); empty for a paper.

@@ -6,6 +6,7 @@
 #include "data/learning_record.h"
 #include "exam/practice_memory.h"
 #include "exam/practice_rules.h"
+#include "exam/review_queue.h"
 #include "forms/message_box.h"
 
 #include <QGroupBox>
@@ -91,6 +92,19 @@ void TmainFrm::FavouritesPracticeClick() {
     }
     startListedPractice(ids, {PracticeMode::Favourites},
                         QStringLiteral("您想开始收藏练习吗？共收藏了%1道题。").arg(ids.size()));
+}
+
+void TmainFrm::ReviewPracticeClick() {
+    const std::vector<int> ids = reviewQueueIds(exercise_.connection().database(), exercise_.bank(),
+                                                QDateTime::currentDateTime());
+    if (ids.empty()) {
+        tell(this, QStringLiteral("今天没有需要复习的题目。"));
+        return;
+    }
+    startListedPractice(
+        ids, {PracticeMode::Review},
+        QStringLiteral("您想开始今日复习吗？共%1道题：记忆减弱的题在前，然后是新题。")
+            .arg(ids.size()));
 }
 
 void TmainFrm::ResumePracticeClick() {

@@ -39,6 +39,7 @@ PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
     mostMissedButton_ = addButton(window, QStringLiteral("易错题(&Y)"), "mostMissedPracticeButton");
     favouritesButton_ =
         addButton(window, QStringLiteral("收藏练习(&F)"), "favouritesPracticeButton");
+    reviewButton_ = addButton(window, QStringLiteral("今日复习(&G)"), "reviewPracticeButton");
     recordButton_ = addButton(window, QStringLiteral("学习记录(&R)"), "recordButton");
     helpButton_ = addButton(window, QStringLiteral("帮助(&B)"), "additionsHelpButton");
     readAloudButton_ = addButton(window, QStringLiteral("朗读题目(9)"), "readAloudButton");
@@ -87,6 +88,7 @@ PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
             &PracticeCommands::mostMissedPracticeRequested);
     connect(favouritesButton_, &QPushButton::clicked, this,
             &PracticeCommands::favouritesPracticeRequested);
+    connect(reviewButton_, &QPushButton::clicked, this, &PracticeCommands::reviewPracticeRequested);
     connect(recordButton_, &QPushButton::clicked, this, &PracticeCommands::recordRequested);
     connect(helpButton_, &QPushButton::clicked, this, &PracticeCommands::helpRequested);
 
@@ -97,7 +99,8 @@ PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
         {Qt::ALT | Qt::Key_X, randomButton_},     {Qt::ALT | Qt::Key_T, topicButton_},
         {Qt::ALT | Qt::Key_W, wrongBookButton_},  {Qt::ALT | Qt::Key_Y, mostMissedButton_},
         {Qt::ALT | Qt::Key_F, favouritesButton_}, {Qt::ALT | Qt::Key_R, recordButton_},
-        {Qt::ALT | Qt::Key_B, helpButton_},       {QKeyCombination(Qt::Key_F1), helpButton_}};
+        {Qt::ALT | Qt::Key_B, helpButton_},       {QKeyCombination(Qt::Key_F1), helpButton_},
+        {Qt::ALT | Qt::Key_G, reviewButton_}};
     for (const auto& [key, button] : accelerators) {
         button->setShortcut(QKeySequence());
         auto* shortcut = new QShortcut(QKeySequence(key), window);

@@ -27,6 +27,7 @@ public:
     QPushButton* wrongBookButton() const { return wrongBookButton_; }
     QPushButton* mostMissedButton() const { return mostMissedButton_; }
     QPushButton* favouritesButton() const { return favouritesButton_; }
+    QPushButton* reviewButton() const { return reviewButton_; }
     QPushButton* recordButton() const { return recordButton_; }
     QPushButton* helpButton() const { return helpButton_; }
     // Key 9 is the key of reading aloud; these carry no accelerator.
@@ -46,6 +47,7 @@ signals:
     void wrongBookPracticeRequested();
     void mostMissedPracticeRequested();
     void favouritesPracticeRequested();
+    void reviewPracticeRequested();
     void recordRequested();
     void helpRequested();
 
@@ -60,6 +62,7 @@ private:
     QPushButton* wrongBookButton_ = nullptr;
     QPushButton* mostMissedButton_ = nullptr;
     QPushButton* favouritesButton_ = nullptr;
+    QPushButton* reviewButton_ = nullptr;
     QPushButton* recordButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
     QPushButton* readAloudButton_ = nullptr;

@@ -41,6 +41,8 @@ ProgramWindows::ProgramWindows()
                      handle(&TmainFrm::MostMissedPracticeClick));
     QObject::connect(commands, &PracticeCommands::favouritesPracticeRequested, &main,
                      handle(&TmainFrm::FavouritesPracticeClick));
+    QObject::connect(commands, &PracticeCommands::reviewPracticeRequested, &main,
+                     handle(&TmainFrm::ReviewPracticeClick));
     QObject::connect(commands, &PracticeCommands::recordRequested, &record, [this] {
         runHandler([&] {
             record.show();

@@ -50,6 +50,7 @@ enum class PracticeMode {
     MostMissed = 6,
     Favourites = 7,
     WrongBook = 8,
+    Review = 9,
 };
 
 // One stopped practice: its questions in the order it shows them, with the answer each held

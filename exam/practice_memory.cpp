@@ -82,6 +82,8 @@ QString practiceTitle(PracticeMode mode, const QString& scope) {
         return QStringLiteral("收藏练习");
     case PracticeMode::WrongBook:
         return QStringLiteral("错题练习");
+    case PracticeMode::Review:
+        return QStringLiteral("今日复习");
     }
     return QString();
 }

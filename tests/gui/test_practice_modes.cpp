@@ -156,6 +156,22 @@ private slots:
         QCOMPARE(heading(program), QStringLiteral("易错题练习　共 3 题"));
     }
 
+    // 今日复习 asks what the memory model says is due: questions answered a moment ago are still
+    // held, right or wrong, so the day's list is the questions never seen, in bank order.
+    void reviewAsksWhatIsDue() {
+        ProgramFixture program(sampleSources(1, 8, 3));
+        program.find<QPushButton>("BitBtn1")->click();
+        const int right = answer(program, true);
+        const int missed = answer(program, false);
+        program.key(Qt::Key_8);
+        program.find<QPushButton>("reviewPracticeButton")->click();
+        const QList<int> ids = program.main().exercise().questionIds();
+        QCOMPARE(ids.size(), 6);
+        QVERIFY(!ids.contains(right) && !ids.contains(missed));
+        QVERIFY(std::is_sorted(ids.begin(), ids.end()));
+        QCOMPARE(heading(program), QStringLiteral("今日复习　共 6 题"));
+    }
+
     void favouritesOnKeySeven() {
         ProgramFixture program(sampleSources(1, 6, 3));
         program.find<QPushButton>("BitBtn1")->click();
