@@ -89,6 +89,8 @@ public:
     void KindPracticeClick(QuestionKind kind);
     void MostMissedPracticeClick();
     void FavouritesPracticeClick();
+    // Where no study pane shows the mark (an 800 × 600 screen): a short notice on the panel.
+    void showFavouriteNotice(bool marked);
     // 今日复习: the questions whose predicted recall fell below the target, most urgent first,
     // then new ones, within the day's count.
     void ReviewPracticeClick();

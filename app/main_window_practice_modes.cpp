@@ -151,10 +151,14 @@ void TmainFrm::FavouriteKeyPress() {
         return;
     const bool marked = !isFavourite(database, exercise_.bank(), digest);
     setFavourite(database, exercise_.bank(), digest, marked, QDateTime::currentDateTime());
-    // On an 800 × 600 screen there is no pane to show the mark: a line beside the question.
-    QToolTip::showText(GroupBox2->mapToGlobal(QPoint(30, 60)),
+    emit favouriteChanged(id, marked);
+}
+
+void TmainFrm::showFavouriteNotice(bool marked) {
+    // Over the empty stretch between the choices and the key hints, so that no text of the
+    // panel is covered while it shows.
+    QToolTip::showText(GroupBox2->mapToGlobal(QPoint(260, 150)),
                        marked ? QStringLiteral("★ 已收藏本题，再按“7”取消")
                               : QStringLiteral("已取消收藏本题"),
                        GroupBox2);
-    emit favouriteChanged(id, marked);
 }

@@ -69,7 +69,11 @@ ProgramWindows::ProgramWindows()
     StudyPane* pane = &studyPane;
     QObject::connect(&main, &TmainFrm::exerciseStarted, pane,
                      [this] { studyPane.startExercise(main.exercise(), main.practiceTitle()); });
-    QObject::connect(&main, &TmainFrm::favouriteChanged, pane, &StudyPane::markFavourite);
+    QObject::connect(&main, &TmainFrm::favouriteChanged, pane, [this](int curId, bool marked) {
+        studyPane.markFavourite(curId, marked);
+        if (!studyPane.isVisible())
+            main.showFavouriteNotice(marked);
+    });
     QObject::connect(&main, &TmainFrm::questionShown, pane, &StudyPane::showQuestion);
     QObject::connect(&main, &TmainFrm::answerSaved, pane, [pane](int curId, int answerCode, bool) {
         pane->recordAnswer(curId, answerCode);
