@@ -147,8 +147,10 @@ private slots:
         unrelated.kill();
         foreign.waitForFinished();
         unrelated.waitForFinished();
-        // Killed holders leave nothing behind.
-        QVERIFY(DatabaseLock(folder + QStringLiteral("/other.mdb")).isLocked());
+        // Killed holders leave nothing behind. A holder killed just after it forked its command
+        // shares the lock with that child until the child closes its copy, which under load
+        // may take a moment.
+        QTRY_VERIFY(DatabaseLock(folder + QStringLiteral("/other.mdb")).isLocked());
     }
 
     void aDatabaseThatCannotBeLockedIsReported_data() {
