@@ -10,14 +10,6 @@ namespace {
 const QString kCreateInfo =
     QStringLiteral("CREATE TABLE IF NOT EXISTS BANK_INFO (NAME TEXT PRIMARY KEY, VALUE TEXT)");
 
-bool hasTable(SqliteDatabase& database, const QString& table) {
-    SqliteStatement find(database,
-                         QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND "
-                                        "name = ?"));
-    find.bind(1, table);
-    return find.step();
-}
-
 QString infoValue(SqliteDatabase& database, const QString& name) {
     SqliteStatement read(database, QStringLiteral("SELECT VALUE FROM BANK_INFO WHERE NAME = ?"));
     read.bind(1, name);

@@ -50,14 +50,6 @@ const QList<TableColumns>& requiredTables() {
     return tables;
 }
 
-bool hasTable(SqliteDatabase& database, const QString& table) {
-    SqliteStatement find(database,
-                         QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND "
-                                        "name=? COLLATE NOCASE"));
-    find.bind(1, table);
-    return find.step();
-}
-
 void checkPages(SqliteDatabase& database, const QString& file) {
     // quick_check reads every page of every table and index, which is what makes a flipped
     // byte anywhere in an encrypted file show now rather than halfway through a paper.

@@ -54,6 +54,14 @@ void createExamSchema(SqliteDatabase& database) {
     createReadAloudTable(database);
 }
 
+bool hasTable(SqliteDatabase& database, const QString& table) {
+    SqliteStatement find(database,
+                         QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND "
+                                        "name=? COLLATE NOCASE"));
+    find.bind(1, table);
+    return find.step();
+}
+
 bool hasColumn(SqliteDatabase& database, const QString& table, const QString& column) {
     // The engine predates pragma_table_info(), so the pragma is read row by row; the table
     // name goes in as a quoted identifier because a pragma takes no bound parameter.

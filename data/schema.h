@@ -16,3 +16,4 @@ void migrateExamSchema(SqliteDatabase& database);
 void createLookupIndexes(SqliteDatabase& database);
 
 bool hasColumn(SqliteDatabase& database, const QString& table, const QString& column);
+bool hasTable(SqliteDatabase& database, const QString& table);
