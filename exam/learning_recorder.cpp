@@ -9,7 +9,9 @@
 #include "exam/wrong_book.h"
 
 void LearningRecorder::answerStored(SqliteDatabase& database, const StoredAnswer& answer) {
-    const QString digest = digestOfQuestion(database, answer.bank, answer.id);
+    // One read of the question serves the practice, the book, the memory model and the history.
+    const RememberedQuestion question = rememberedQuestion(database, answer.bank, answer.id);
+    const QString& digest = question.digest;
     if (memory_)
         memory_->answered(database, digest, answer.answerCode, answer.at);
     if (answer.examMode == ExamMode::MockExam)
@@ -18,10 +20,8 @@ void LearningRecorder::answerStored(SqliteDatabase& database, const StoredAnswer
     // book that the learner answered right once, nor count as a second review.
     if (answer.right && !answer.newOnShowing)
         return;
-    recordAnswerInBook(database, answer.bank, answer.id, answer.right, answer.at);
-    recordAnswerInMemory(database, answer.bank,
-                         rememberedQuestion(database, answer.bank, answer.id), answer.right,
-                         answer.at);
+    recordDigestInBook(database, answer.bank, digest, answer.right, answer.at);
+    recordAnswerInMemory(database, answer.bank, question, answer.right, answer.at);
     recordAnswerHistory(database, answer.bank, digest, answer.right, answer.at);
 }
 

@@ -51,6 +51,11 @@ void recordAnswerInBook(SqliteDatabase& database, const QString& bankTable, int 
     recordDigest(database, bankTable, digestOfQuestion(database, bankTable, id), right, now);
 }
 
+void recordDigestInBook(SqliteDatabase& database, const QString& bankTable, const QString& digest,
+                        bool right, const QDateTime& now) {
+    recordDigest(database, bankTable, digest, right, now);
+}
+
 std::vector<JudgedQuestion> judgedPaperQuestions(SqliteDatabase& database,
                                                  const QString& bankTable) {
     std::vector<JudgedQuestion> judged;

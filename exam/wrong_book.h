@@ -31,6 +31,9 @@ BookChange bookChangeForAnswer(const std::optional<BookEntry>& current, bool rig
 // transaction that also stores the answer.
 void recordAnswerInBook(SqliteDatabase& database, const QString& bankTable, int id, bool right,
                         const QDateTime& now);
+// The same for a question whose digest the caller has read already.
+void recordDigestInBook(SqliteDatabase& database, const QString& bankTable, const QString& digest,
+                        bool right, const QDateTime& now);
 
 // The answered questions of a handed-in paper (ids in S_MARK) and whether each was right.
 struct JudgedQuestion {
