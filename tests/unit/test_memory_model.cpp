@@ -1,15 +1,14 @@
 // The memory model of each question, its table, and the chance of passing built on it.
 #include "data/question_rows.h"
 #include "data/schema.h"
-#include "data/sqlite_database.h"
 #include "exam/exercise_kind.h"
 #include "exam/learning_recorder.h"
 #include "exam/memory_model.h"
 #include "exam/pass_chance.h"
 #include "exam/pass_chance_reader.h"
 #include "exam/review_queue.h"
+#include "tests/support/empty_exam_database.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -122,10 +121,8 @@ private slots:
     }
 
     void storedWithEveryAnswer() {
-        QTemporaryDir dir;
-        SqliteDatabase database(dir.filePath(QStringLiteral("exam.mdb")), QStringLiteral("k"),
-                                SqliteDatabase::OpenMode::CreateIfMissing);
-        createExamSchema(database);
+        EmptyExamDatabase empty;
+        SqliteDatabase& database = empty.database;
         migrateExamSchema(database); // idempotent on a file that has the table
         std::vector<QuestionRow> rows;
         for (int id = 1; id <= 4; ++id) {
