@@ -7,17 +7,11 @@
 #   four_sizes.sh PROGRAM_DIR EXAM_DB_QUERY SCREEN_TOOL OUT_DIR
 set -euo pipefail
 
-program_dir=$1
-query=$2
-screen_tool=$3
-# XUNDRAL_SCREENSHOT_DIR=docs/screenshots renews the README's pictures.
-out=${XUNDRAL_SCREENSHOT_DIR:-$4}
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=x_session.sh
 . "$here/x_session.sh"
 require_x_tools xwininfo xprop
-make_work_folder
-mkdir -p "$out"
+screenshot_session "$@"
 
 # add_papers COUNT: papers of the small-car bank, one an evening after those already there, the
 # scores going up and down, every third a mock practice, three chapters each.

@@ -6,17 +6,11 @@
 #   practice_screenshots.sh PROGRAM_DIR EXAM_DB_QUERY SCREEN_TOOL OUT_DIR
 set -euo pipefail
 
-program_dir=$1
-query=$2
-screen_tool=$3
-# XUNDRAL_SCREENSHOT_DIR=docs/screenshots renews the pictures kept with the sources.
-out=${XUNDRAL_SCREENSHOT_DIR:-$4}
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=x_session.sh
 . "$here/x_session.sh"
 require_x_tools
-make_work_folder
-mkdir -p "$out"
+screenshot_session "$@"
 
 answered="select count(*) from B2 where MARK<>5"
 position="select POSITION from PRACTICE_STATE where BANK='B2' and MODE=4 and SCOPE='标志'"

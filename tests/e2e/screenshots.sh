@@ -5,17 +5,11 @@
 #   screenshots.sh PROGRAM_DIR EXAM_DB_QUERY SCREEN_TOOL OUT_DIR
 set -euo pipefail
 
-program_dir=$1
-query=$2
-screen_tool=$3
-# XUNDRAL_SCREENSHOT_DIR=docs/screenshots renews the README's pictures.
-out=${XUNDRAL_SCREENSHOT_DIR:-$4}
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=x_session.sh
 . "$here/x_session.sh"
 require_x_tools xwininfo
-make_work_folder
-mkdir -p "$out"
+screenshot_session "$@"
 
 # The verdict stays on screen when answering does not move on to the next question.
 copy_program "$work"

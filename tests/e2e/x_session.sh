@@ -18,6 +18,18 @@ end_session() {
     rm -rf "$work"
 }
 
+# screenshot_session PROGRAM_DIR EXAM_DB_QUERY SCREEN_TOOL OUT_DIR: the arguments of the scripts
+# that take screenshots, and the work folder. XUNDRAL_SCREENSHOT_DIR=docs/screenshots renews
+# the pictures kept with the sources instead.
+screenshot_session() {
+    program_dir=$1
+    query=$2
+    screen_tool=$3
+    out=${XUNDRAL_SCREENSHOT_DIR:-$4}
+    make_work_folder
+    mkdir -p "$out"
+}
+
 require_tools() {
     for tool in "$@"; do
         command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
