@@ -100,19 +100,6 @@ std::unique_ptr<TestProgramFolder> toolFixtureFolder() {
     return folder;
 }
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
 std::vector<QStringList> csvTexts(const QByteArray& bytes) {
     std::vector<QStringList> records;
     for (const CsvRecord& record : parseCsv(bytes)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/bank_source.h"
+#include "tests/support/file_bytes.h"
 
 #include <QByteArray>
 #include <QString>
@@ -36,7 +37,5 @@ BankSources toolFixtureSources();
 // A program folder of its own holding those banks and the pictures their questions refer to.
 std::unique_ptr<TestProgramFolder> toolFixtureFolder();
 
-QByteArray readFile(const QString& path);
 // The texts of a CSV file's records, field by field.
 std::vector<QStringList> csvTexts(const QByteArray& bytes);
-void writeFile(const QString& path, const QByteArray& bytes);

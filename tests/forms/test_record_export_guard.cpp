@@ -4,6 +4,7 @@
 #include "data/learning_record.h"
 #include "forms/record_window.h"
 #include "tests/support/empty_exam_database.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/test_support.h"
 
 #include <QFile>
@@ -11,15 +12,6 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestRecordExportGuard : public QObject {
     Q_OBJECT
@@ -65,7 +57,7 @@ private slots:
         const QString target = empty_->dir.filePath(name);
         const bool pipe = name == QLatin1String("pipe.csv");
         // Reading a pipe would wait for a writer.
-        const QByteArray before = pipe ? QByteArray() : bytesOf(target);
+        const QByteArray before = pipe ? QByteArray() : readFile(target);
         MessageBoxScript boxes;
         boxes.setDefaultAnswer(MessageBox::Result::Yes);
         window_->exportChosenFile(target);
@@ -74,7 +66,7 @@ private slots:
         QCOMPARE(boxes.asked[0].text,
                  QStringLiteral("不能写入文件 %1：%2，请另选一个文件名。").arg(target, kind));
         if (!pipe)
-            QCOMPARE(bytesOf(target), before);
+            QCOMPARE(readFile(target), before);
         QVERIFY(!QFileInfo(empty_->dir.filePath(QStringLiteral("pipe.csv"))).isFile());
         QCOMPARE(empty_->database.path(), empty_->dir.filePath(QStringLiteral("exam.mdb")));
         SqliteStatement papers(empty_->database,
@@ -93,12 +85,12 @@ private slots:
         window_->exportChosenFile(target);
         QCOMPARE(boxes.asked.size(), 1);
         QCOMPARE(boxes.asked[0].buttons, MessageBox::Buttons::YesNo);
-        QCOMPARE(bytesOf(target), QByteArray("mine"));
+        QCOMPARE(readFile(target), QByteArray("mine"));
         boxes.clear();
         boxes.answerNext(MessageBox::Result::Yes);
         window_->exportChosenFile(target);
         QCOMPARE(boxes.texts().last(), QStringLiteral("已导出1份试卷的成绩。"));
-        QVERIFY(bytesOf(target).startsWith("\xEF\xBB\xBF"));
+        QVERIFY(readFile(target).startsWith("\xEF\xBB\xBF"));
     }
 
 private:

@@ -2,6 +2,7 @@
 // does not crash or hang, and leaves the file byte for byte as it found it.
 #include "data/connection_string.h"
 #include "data/sqlite_database.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/program_fixture.h"
 
 #include <QCryptographicHash>
@@ -23,33 +24,20 @@ constexpr qint64 kHmac = kPage - 32;
 
 using Damage = std::function<void(TestProgramFolder&)>;
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // Flips every bit of the byte at `offset`; a negative offset counts from the end.
 Damage flip(qint64 offset) {
     return [offset](TestProgramFolder& folder) {
-        QByteArray bytes = readAll(folder.databasePath());
+        QByteArray bytes = readFile(folder.databasePath());
         const qint64 at = offset < 0 ? bytes.size() + offset : offset;
         QVERIFY(at >= 0 && at < bytes.size());
         bytes[at] = char(~bytes[at]);
-        writeAll(folder.databasePath(), bytes);
+        writeFile(folder.databasePath(), bytes);
     };
 }
 
 Damage rewrite(std::function<QByteArray(QByteArray)> change) {
     return [change](TestProgramFolder& folder) {
-        writeAll(folder.databasePath(), change(readAll(folder.databasePath())));
+        writeFile(folder.databasePath(), change(readFile(folder.databasePath())));
     };
 }
 
@@ -89,7 +77,7 @@ QStringList snapshot(const QString& folder) {
         QString entry = info.fileName() + (info.isDir() ? QStringLiteral("/") : QString());
         if (info.isFile())
             entry += QLatin1Char(' ') +
-                     QString::fromLatin1(QCryptographicHash::hash(readAll(info.filePath()),
+                     QString::fromLatin1(QCryptographicHash::hash(readFile(info.filePath()),
                                                                   QCryptographicHash::Sha256)
                                              .toHex());
         entries.append(entry);

@@ -7,6 +7,7 @@
 #include "forms/font_faces.h"
 #include "forms/message_box.h"
 #include "forms/widget_setup.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/test_support.h"
 
 #include <QAbstractButton>
@@ -27,18 +28,6 @@
 #include <unistd.h>
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Dark pixels of a control as drawn at the screen's device pixel ratio.
 int inkOf(QWidget* control) {
