@@ -5,7 +5,6 @@
 #include "tests/support/file_bytes.h"
 #include "tests/support/program_fixture.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QMap>
@@ -76,10 +75,7 @@ QStringList snapshot(const QString& folder) {
          dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
         QString entry = info.fileName() + (info.isDir() ? QStringLiteral("/") : QString());
         if (info.isFile())
-            entry += QLatin1Char(' ') +
-                     QString::fromLatin1(QCryptographicHash::hash(readFile(info.filePath()),
-                                                                  QCryptographicHash::Sha256)
-                                             .toHex());
+            entry += QLatin1Char(' ') + QString::fromLatin1(fileDigest(info.filePath()).toHex());
         entries.append(entry);
     }
     return entries;

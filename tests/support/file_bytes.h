@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,11 @@
 inline QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The SHA-256 of a file's bytes: the same only if the file was left alone.
+inline QByteArray fileDigest(const QString& path) {
+    return QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256);
 }
 
 // The whole file, its folder made first; a write that fails fails the test.

@@ -5,18 +5,12 @@
 #include "data/db_error.h"
 #include "data/open_failure.h"
 #include "data/sqlite_database.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/test_data.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 
 namespace {
-
-QByteArray fileDigest(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
 
 QString errorOf(const std::function<void()>& action) {
     try {
