@@ -11,7 +11,7 @@
 #include <QHash>
 
 PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable,
-                              const QDateTime& day) {
+                              const QDateTime& day, const PlannedRecall* planned) {
     PassEvidence evidence;
     QHash<int, std::size_t> chapterIndex;
     {
@@ -29,11 +29,22 @@ PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable
         evidence.answers += stored.reps;
     // Seconds, not dates: a local date's conversion costs more than the model's arithmetic.
     const qint64 daySeconds = day.toSecsSinceEpoch();
-    for (const QuestionMemory& question : bank.questions) {
+    // A plan read from another pass over a bank that changed in between is not this bank's.
+    if (planned != nullptr && planned->size() != bank.questions.size())
+        planned = nullptr;
+    for (std::size_t at = 0; at < bank.questions.size(); ++at) {
+        const QuestionMemory& question = bank.questions[at];
         const auto index = chapterIndex.constFind(question.chapter);
         if (index == chapterIndex.constEnd())
             continue;
         ChapterOutlook& chapter = evidence.chapters[*index];
+        if (planned != nullptr) {
+            if ((*planned)[at])
+                chapter.seenChance.push_back(chanceRight(*(*planned)[at], question.trueFalse));
+            else
+                ++chapter.unseen;
+            continue;
+        }
         if (question.memory == nullptr) {
             ++chapter.unseen;
             continue;
@@ -63,9 +74,9 @@ PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable
     return evidence;
 }
 
-QString passChanceLineFor(SqliteDatabase& database, const QString& bankTable,
-                          const QDateTime& day) {
-    const PassEvidence evidence = readPassEvidence(database, bankTable, day);
+QString passChanceLineFor(SqliteDatabase& database, const QString& bankTable, const QDateTime& day,
+                          const PlannedRecall* planned) {
+    const PassEvidence evidence = readPassEvidence(database, bankTable, day, planned);
     const QString missing = missingEvidence(evidence.answers, evidence.mockExams);
     if (!missing.isEmpty())
         return passChanceLine({}, missing);

@@ -28,6 +28,9 @@
 namespace {
 
 constexpr int kSteps = 60;
+// A review that adds less than this to a question's recall on the exam morning (one answered
+// an hour ago) is not worth the learner's time, however much of the count is left.
+constexpr double kLeastGain = 0.01;
 constexpr double kSecondsPerDay = 86400.0;
 
 struct Group {
@@ -131,7 +134,7 @@ std::vector<std::pair<std::size_t, int>> spendDay(Walk& walk, double day, int re
         if (group.count == 0 || group.atExam >= walk.target)
             continue;
         const Review review = reviewAt(walk, index, day);
-        if (review.gain > 0.0)
+        if (review.gain >= kLeastGain)
             candidates.push_back(review);
     }
     const auto larger = [](const Review& a, const Review& b) {
@@ -223,14 +226,54 @@ std::vector<int> plannedToday(const PlanInput& input, int dailyCount) {
     return today;
 }
 
-double plannedRecall(const PlanInput& input, int dailyCount) {
+namespace {
+
+Walk walkToExam(const PlanInput& input, int dailyCount) {
     Walk walk = startWalk(input);
     const int step = std::max(1, (walk.days + kSteps - 1) / kSteps);
     for (int day = 0; day < walk.days; day += step) {
         const int length = std::min(step, walk.days - day);
         spendDay(walk, double(day), dailyCount * length);
     }
-    return meanAtExam(walk);
+    return walk;
+}
+
+} // namespace
+
+double plannedRecall(const PlanInput& input, int dailyCount) {
+    return meanAtExam(walkToExam(input, dailyCount));
+}
+
+std::vector<std::optional<double>> plannedRecallOfQuestions(const PlanInput& input,
+                                                            int dailyCount) {
+    const Walk walk = walkToExam(input, dailyCount);
+    std::vector<std::optional<double>> recall(input.questions.size());
+    // Questions met before keep their own; the new ones a chapter's groups hold are alike, so
+    // they are handed out over the chapter's new questions in bank order, as the days meet them.
+    std::vector<std::pair<int, std::vector<double>>> fresh; // chapter, recall of each met
+    for (const Group& group : walk.groups) {
+        if (group.question >= 0) {
+            recall[std::size_t(group.question)] = group.atExam;
+            continue;
+        }
+        if (!group.seen)
+            continue;
+        auto found = std::find_if(fresh.begin(), fresh.end(),
+                                  [&](const auto& pair) { return pair.first == group.chapter; });
+        if (found == fresh.end())
+            found = fresh.insert(fresh.end(), {group.chapter, {}});
+        found->second.insert(found->second.end(), std::size_t(group.count), group.atExam);
+    }
+    for (auto& [chapter, values] : fresh) {
+        std::size_t next = 0;
+        for (std::size_t index = 0; index < input.questions.size() && next < values.size();
+             ++index) {
+            const PlanQuestion& question = input.questions[index];
+            if (question.chapter == chapter && !isSeen(question.state))
+                recall[index] = values[next++];
+        }
+    }
+    return recall;
 }
 
 std::optional<int> dailyCountNeeded(const PlanInput& input, int most) {

@@ -34,6 +34,10 @@ std::vector<int> plannedToday(const PlanInput& input, int dailyCount);
 // Mean predicted recall over the bank on the exam morning, `dailyCount` a day.
 double plannedRecall(const PlanInput& input, int dailyCount);
 
+// The same per question of the input: its expected recall on the exam morning, nullopt for a
+// question still never answered by then.
+std::vector<std::optional<double>> plannedRecallOfQuestions(const PlanInput& input, int dailyCount);
+
 // The smallest daily count up to `most` whose plan reaches the target on the exam morning: 0
 // when the bank holds it without more reviews, nullopt when `most` is not enough.
 std::optional<int> dailyCountNeeded(const PlanInput& input, int most);

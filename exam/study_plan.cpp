@@ -48,6 +48,8 @@ StudyPlan planToExam(SqliteDatabase& database, const QString& bankTable, const Q
     plan.dailyCount = dailyCount(database);
     const PlanInput input = readPlanInput(database, bankTable, now, examDate);
     plan.reached = plannedRecall(input, plan.dailyCount);
+    if (plan.daysLeft > 0)
+        plan.recallAtExam = plannedRecallOfQuestions(input, plan.dailyCount);
     plan.needed = dailyCountNeeded(input, kMaxDailyCount);
     return plan;
 }

@@ -17,6 +17,9 @@ struct StudyPlan {
     int dailyCount = 0;
     double reached = 0.0;      // mean predicted recall on the exam morning, dailyCount a day
     std::optional<int> needed; // questions a day that reach the target; nullopt: none do
+    // Per question of the bank in id order, its recall on the exam morning when the plan is
+    // followed; nullopt for one still never answered then. Empty on the day itself.
+    std::vector<std::optional<double>> recallAtExam;
 };
 
 // The exam is taken in the morning; predictions are for then.

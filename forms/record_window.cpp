@@ -213,10 +213,13 @@ void RecordWindow::fillOutlook() {
     if (!dailyCount_->hasFocus())
         dailyCount_->setText(QString::number(dailyCount(database)));
     const StudyPlan plan = planToExam(database, bank, now, examDate);
-    // With an exam date ahead, the chance is for that morning.
-    const QDateTime day = plan.set && plan.daysLeft > 0 ? examMorning(examDate) : now;
-    passChance_->setText(bankDisplayName(bank) + QStringLiteral("：") +
-                         passChanceLineFor(database, bank, day));
+    // With an exam date ahead, the chance is for that morning, the plan followed until then.
+    const bool ahead = plan.set && plan.daysLeft > 0;
+    passChance_->setText(
+        bankDisplayName(bank) +
+        (ahead ? QStringLiteral("（按计划复习到考试日）：") : QStringLiteral("：")) +
+        passChanceLineFor(database, bank, ahead ? examMorning(examDate) : now,
+                          ahead ? &plan.recallAtExam : nullptr));
     plan_->setText(studyPlanLine(plan, examDate));
 }
 

@@ -140,6 +140,15 @@ private slots:
         // More a day holds more on the exam morning; the count found is the least that
         // reaches the target, and a later date needs fewer a day.
         QVERIFY(plannedRecall(input, 5) < plannedRecall(input, 20));
+        // Per question, the plan's recall sums to its mean; the question held well is left to
+        // fade, and the new ones not met by the exam morning stay unanswered.
+        const std::vector<std::optional<double>> each = plannedRecallOfQuestions(input, 5);
+        double sum = 0.0;
+        for (const std::optional<double>& recall : each)
+            sum += recall.value_or(0.0);
+        QVERIFY(qAbs(sum / double(each.size()) - plannedRecall(input, 5)) < 1e-9);
+        QVERIFY(qAbs(*each[0] - recallAt(input.questions[0].state, input.exam)) < 1e-9);
+        QVERIFY(!each.back());
         const std::optional<int> soon = dailyCountNeeded(input, kMaxDailyCount);
         QVERIFY(soon && *soon > 1);
         QVERIFY(plannedRecall(input, *soon) >= 0.9);
