@@ -87,8 +87,10 @@ MemoryState memoryStateOf(const StoredMemory& stored) {
     MemoryState state;
     state.stability = stored.stability;
     state.difficulty = stored.difficulty;
+    // In UTC: the same instant, without the local time zone's lookups a bank's worth of dates
+    // would pay for.
     if (stored.lastReview)
-        state.lastReview = QDateTime::fromSecsSinceEpoch(*stored.lastReview);
+        state.lastReview = QDateTime::fromSecsSinceEpoch(*stored.lastReview, Qt::UTC);
     state.reps = stored.reps;
     state.lapses = stored.lapses;
     return state;
