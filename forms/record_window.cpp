@@ -210,8 +210,6 @@ void RecordWindow::fillOutlook() {
         const QSignalBlocker blocker(examDate_);
         examDate_->setDate(examDate.isValid() ? examDate : examDate_->minimumDate());
     }
-    if (!dailyCount_->hasFocus())
-        dailyCount_->setText(QString::number(dailyCount(database)));
     const StudyPlan plan = planToExam(database, bank, now, examDate);
     // With an exam date ahead, the chance is for that morning, the plan followed until then.
     const bool ahead = plan.set && plan.daysLeft > 0;
@@ -242,6 +240,9 @@ void RecordWindow::dailyCountTyped() {
 
 void RecordWindow::refresh() {
     SqliteDatabase& database = database_();
+    // A count refused before the window was closed is forgotten: the kept one shows.
+    dailyCount_->setText(QString::number(dailyCount(database)));
+    dailyCountError_->hide();
     const QString newest = newestPaperBank(database);
     showBank(newest.isEmpty() ? bank() : newest);
     books_->setText(QStringLiteral("错题本：小型汽车 %1 题，大型货车 %2 题")
