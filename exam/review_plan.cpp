@@ -19,8 +19,8 @@
 //   goes on towards a lapse, which the model punishes by cutting its stability to a fraction;
 // - a question whose recall on the exam morning already reaches the target is not reviewed:
 //   its reviews are worth more closer to the date than today;
-// - after a review the question goes on with the likelier answer's memory (the expected
-//   recall above stays the sum of both), which keeps the walk one state per question.
+// - after a review the question goes on with the likelier answer's memory, while its recall
+//   on the exam morning keeps the weighted sum of both: one state per question, not a tree.
 // Identical questions travel together: the never-seen ones of a chapter are one group, split
 // as the plan meets some of them, so a 30,000-question bank costs what its answered ones do.
 // Beyond kSteps days the walk takes steps of several days, each with their sum of reviews.
