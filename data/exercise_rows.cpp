@@ -60,14 +60,19 @@ std::optional<ExerciseSettings> readExerciseSettings(const SqliteDatabase& datab
     return settings;
 }
 
-void clearBankMarks(const SqliteDatabase& database, const QString& bank) {
-    // Only the answered rows are rewritten; IS NOT also takes a NULL mark back to 5.
-    SqliteStatement update(database, QStringLiteral("update ") + bankTable(bank) +
-                                         QStringLiteral(" set mark=") +
-                                         QString::number(AnswerCode::NotAnswered) +
-                                         QStringLiteral(" where mark is not ") +
-                                         QString::number(AnswerCode::NotAnswered));
-    update.step();
+void clearBankMarks(SqliteDatabase& database, const QString& bank) {
+    // Only the answered rows are rewritten, found through the partial indexes whose WHERE these
+    // repeat word for word; the second statement takes a NULL mark back to 5 as well.
+    const QString update = QStringLiteral("update ") + bankTable(bank) +
+                           QStringLiteral(" set mark=") + QString::number(AnswerCode::NotAnswered);
+    Transaction transaction(database);
+    for (const QString& where : {QStringLiteral(" where mark<>") +
+                                     QString::number(AnswerCode::NotAnswered),
+                                 QStringLiteral(" where mark is null")}) {
+        SqliteStatement statement(database, update + where);
+        statement.step();
+    }
+    transaction.commit();
 }
 
 void clearDrawPool(const SqliteDatabase& database) {

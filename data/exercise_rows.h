@@ -30,7 +30,7 @@ struct ExerciseSettings {
 std::optional<ExerciseSettings> readExerciseSettings(const SqliteDatabase& database);
 
 // Every stored answer of the bank back to "not answered".
-void clearBankMarks(const SqliteDatabase& database, const QString& bank);
+void clearBankMarks(SqliteDatabase& database, const QString& bank);
 // The rotation pool of the draw starts empty with every run of the program.
 void clearDrawPool(const SqliteDatabase& database);
 
