@@ -66,9 +66,9 @@ void clearBankMarks(SqliteDatabase& database, const QString& bank) {
     const QString update = QStringLiteral("update ") + bankTable(bank) +
                            QStringLiteral(" set mark=") + QString::number(AnswerCode::NotAnswered);
     Transaction transaction(database);
-    for (const QString& where : {QStringLiteral(" where mark<>") +
-                                     QString::number(AnswerCode::NotAnswered),
-                                 QStringLiteral(" where mark is null")}) {
+    for (const QString& where :
+         {QStringLiteral(" where mark<>") + QString::number(AnswerCode::NotAnswered),
+          QStringLiteral(" where mark is null")}) {
         SqliteStatement statement(database, update + where);
         statement.step();
     }

@@ -224,4 +224,3 @@ QString digestOfQuestion(SqliteDatabase& database, const QString& bankTable, int
                                 select.value(3).toString(), select.value(4).toString()};
     return questionDigest(select.value(0).toString(), choices, select.value(5).toString());
 }
-

@@ -76,4 +76,3 @@ qint64 digestKey(const QString& digest);
 QString digestFromKey(qint64 key);
 // The digest of the question that now holds `id` in the bank table; empty when there is none.
 QString digestOfQuestion(SqliteDatabase& database, const QString& bankTable, int id);
-
