@@ -7,6 +7,7 @@
 #include <sqlcipher/sqlite3.h>
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
@@ -33,6 +34,8 @@ QString quoteLiteral(const QString& text) {
 
 SqliteDatabase::SqliteDatabase(const QString& path, const QString& key, OpenMode mode)
     : path_(path) {
+    static std::atomic<quint64> handles{0};
+    serial_ = ++handles;
     if (mode != OpenMode::CreateIfMissing && !QFileInfo(path).isFile())
         throw DbError(QStringLiteral("Could not find file '%1'").arg(path));
     const int flags = mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY
@@ -118,6 +121,11 @@ void SqliteDatabase::execScript(const QString& sql) {
         sqlite3_free(error);
         throw DbError(message);
     }
+}
+
+qint64 SqliteDatabase::dataVersion() const {
+    SqliteStatement version(*this, QStringLiteral("PRAGMA data_version"));
+    return version.step() ? version.value(0).toLongLong() : 0;
 }
 
 int SqliteDatabase::changes() const {
