@@ -34,6 +34,19 @@ std::vector<ExerciseQuestion> readList(SqliteStatement& select) {
     return questions;
 }
 
+// A practice's list: the texts of tens of thousands of questions would be most of what the
+// program holds, and a column never asked for is never decoded.
+std::vector<ExerciseQuestion> readIds(SqliteStatement& select) {
+    std::vector<ExerciseQuestion> questions;
+    while (select.step()) {
+        ExerciseQuestion question;
+        question.id = wholeNumber(select, 0);
+        question.textsRead = false;
+        questions.push_back(question);
+    }
+    return questions;
+}
+
 [[noreturn]] void throwNoCurrentRecord() {
     throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been "
                                  "deleted. Requested operation requires a current record"));
@@ -83,7 +96,20 @@ void clearDrawPool(const SqliteDatabase& database) {
 std::vector<ExerciseQuestion> readBankQuestions(const SqliteDatabase& database,
                                                 const QString& bank) {
     SqliteStatement select(database, kQuestionColumns + bankTable(bank) + kBankOrder);
-    return readList(select);
+    return readIds(select);
+}
+
+ExerciseQuestion readQuestionTexts(const SqliteDatabase& database, const QString& bank, int id) {
+    SqliteStatement select(database, QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4 FROM ") +
+                                         bankTable(bank) + QStringLiteral(" WHERE ID = ?"));
+    select.bind(1, id);
+    std::vector<ExerciseQuestion> found = readList(select);
+    if (found.empty()) {
+        ExerciseQuestion gone;
+        gone.id = id;
+        return gone;
+    }
+    return found.front();
 }
 
 std::vector<ExerciseQuestion> readChapterQuestions(const SqliteDatabase& database,
@@ -91,7 +117,7 @@ std::vector<ExerciseQuestion> readChapterQuestions(const SqliteDatabase& databas
     SqliteStatement select(database, kQuestionColumns + bankTable(bank) +
                                          QStringLiteral(" WHERE STZLB1 = ?") + kBankOrder);
     select.bind(1, chapter);
-    return readList(select);
+    return readIds(select);
 }
 
 std::vector<ExerciseQuestion> readQuestionsInOrder(SqliteDatabase& database, const QString& bank,
@@ -116,7 +142,7 @@ std::vector<ExerciseQuestion> readQuestionsInOrder(SqliteDatabase& database, con
         database, QStringLiteral("SELECT b.ID,b.TP,b.STNR,b.DA1,b.DA2,b.DA3,b.DA4,b.ANSWER FROM ") +
                       bankTable(bank) +
                       QStringLiteral(" b, temp.PRACTICE_ORDER o WHERE b.ID = o.ID ORDER BY o.POS"));
-    return readList(select);
+    return readIds(select);
 }
 
 AnswerAndMarkRow readAnswerAndMark(const SqliteDatabase& database, const QString& bank, int id) {
