@@ -99,6 +99,8 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, Category
     std::unordered_set<int> drawnHere;
     if (!paper)
         paper = &drawnHere;
+    if (!queries.taken.connection())
+        throw DbError(QStringLiteral("Missing Connection or ConnectionString"));
     const SqliteDatabase& database = queries.taken.connection()->database();
     std::unordered_set<int>* known = model->find(database, category, pooled);
     std::unordered_set<int>& inPool =
