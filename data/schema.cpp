@@ -29,7 +29,7 @@ struct LookupIndex {
 };
 
 // The draw counts, probes and trims the pool by chapter and finds a chapter's first id and size;
-// the counters line, the reset of an exercise and the hand-in look only at answered rows.
+// the counters line and the reset of an exercise look only at answered rows.
 constexpr LookupIndex kLookupIndexes[] = {
     {"EXAM_TEMP_CHAPTER", "EXAM_TEMP", "STZLB1, EXAMID", nullptr, {"STZLB1", "EXAMID"}},
     {"B2_STZLB1", "B2", "STZLB1, ID", nullptr, {"STZLB1", "ID"}},
@@ -40,6 +40,12 @@ constexpr LookupIndex kLookupIndexes[] = {
     {"C_ANSWERED", "C", "ID", "MARK<>5", {"MARK", "ID"}},
     {"B2_MARK_NULL", "B2", "ID", "MARK IS NULL", {"MARK", "ID"}},
     {"C_MARK_NULL", "C", "ID", "MARK IS NULL", {"MARK", "ID"}},
+    // Each answer in a practice finds its item by digest, in a list as long as the bank.
+    {"PRACTICE_ITEM_DIGEST",
+     "PRACTICE_ITEM",
+     "BANK, MODE, SCOPE, DIGEST",
+     nullptr,
+     {"DIGEST", "SCOPE"}},
 };
 
 // Indexes of earlier versions that those above make redundant: each costs every write to its
@@ -77,10 +83,10 @@ void createExamSchema(SqliteDatabase& database) {
                                        "CREATE TABLE sysparam (id INTEGER PRIMARY KEY, "
                                        "timer1 INTEGER, timer2 INTEGER, ifjump INTEGER, "
                                        "ifshow INTEGER);"));
-    createLookupIndexes(database);
     createRecordTables(database);
     createPracticeTables(database);
     createReadAloudTable(database);
+    createLookupIndexes(database);
 }
 
 bool hasTable(SqliteDatabase& database, const QString& table) {
@@ -113,8 +119,8 @@ void migrateExamSchema(SqliteDatabase& database) {
                                         .arg(name, QLatin1String(column)));
         }
     }
-    createLookupIndexes(database);
     createRecordTables(database);
     createPracticeTables(database);
     createReadAloudTable(database);
+    createLookupIndexes(database);
 }

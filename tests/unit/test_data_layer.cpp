@@ -298,7 +298,10 @@ private slots:
             {"SELECT MIN(ID) as BASEID,COUNT(ID) as RANDNUM FROM B2 WHERE STZLB1=2", "B2_STZLB1"},
             {"SELECT * FROM EXAM_TEMP WHERE EXAMID=7 AND STZLB1=2", "EXAM_TEMP_CHAPTER"},
             {"delete from exam_temp where STZLB1=2 AND EXAMID NOT IN(SELECT EXAMID FROM S_MARK)",
-             "EXAM_TEMP_CHAPTER"}};
+             "EXAM_TEMP_CHAPTER"},
+            {"UPDATE PRACTICE_ITEM SET MARK = 1 WHERE BANK = 'B2' AND MODE = 1 AND SCOPE = '' "
+             "AND DIGEST = 5",
+             "PRACTICE_ITEM_DIGEST"}};
         for (const auto& [statement, index] : rows)
             QTest::newRow(statement)
                 << QString::fromLatin1(statement) << QString::fromLatin1(index);
