@@ -271,8 +271,8 @@ void wrongListFloor(benchmark::State& state) {
         };
         for (int position = 1; sqlite3_step(list) == SQLITE_ROW; ++position) {
             WrongQuestion question;
-            question.answer = sqlite3_column_int(list, 6);
-            question.mark = sqlite3_column_int(list, 7);
+            question.answer = answerCodeFromColumn(sqlite3_column_int(list, 6));
+            question.mark = answerCodeFromColumn(sqlite3_column_int(list, 7));
             if (question.mark == question.answer)
                 continue;
             question.position = position;

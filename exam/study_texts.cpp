@@ -11,21 +11,6 @@
 
 namespace {
 
-int choiceIndex(int answerCode) {
-    switch (answerCode) {
-    case AnswerCode::A:
-        return 0;
-    case AnswerCode::B:
-        return 1;
-    case AnswerCode::C:
-        return 2;
-    case AnswerCode::D:
-        return 3;
-    default:
-        return -1;
-    }
-}
-
 QString bankTitle(const QString& bank) {
     if (bank == QLatin1String("C"))
         return QStringLiteral("小型汽车C1，C2");
@@ -66,7 +51,7 @@ StudyText readStudyText(const SqliteDatabase& database, const QString& bank, int
     StudyText text;
     if (!select.step())
         return text;
-    text.answer = select.value(0).toInt();
+    text.answer = answerCodeFromColumn(select.value(0).toInt());
     for (int column = 0; column < 4; ++column)
         text.choices[column] = select.value(column + 1).toString();
     text.explanation = select.value(5).toString().trimmed();
@@ -83,7 +68,7 @@ constexpr qsizetype kRowByRowLimit = 1000;
 
 QVector<AnswerAndMark> readAnswersAndMarks(const SqliteDatabase& database, const QString& bank,
                                            const QVector<int>& ids) {
-    const AnswerAndMark missing{0, AnswerCode::NotAnswered};
+    const AnswerAndMark missing{AnswerCode::D, AnswerCode::NotAnswered};
     QVector<AnswerAndMark> rows(ids.size(), missing);
     if (ids.size() <= kRowByRowLimit) {
         SqliteStatement select(
@@ -93,7 +78,8 @@ QVector<AnswerAndMark> readAnswersAndMarks(const SqliteDatabase& database, const
             select.reset();
             select.bind(1, ids.at(index));
             if (select.step())
-                rows[index] = {select.value(0).toInt(), select.value(1).toInt()};
+                rows[index] = {answerCodeFromColumn(select.value(0).toInt()),
+                               answerCodeFromColumn(select.value(1).toInt())};
         }
         return rows;
     }
@@ -106,7 +92,8 @@ QVector<AnswerAndMark> readAnswersAndMarks(const SqliteDatabase& database, const
     while (select.step()) {
         const auto found = indexOfId.constFind(select.value(0).toInt());
         if (found != indexOfId.constEnd())
-            rows[*found] = {select.value(1).toInt(), select.value(2).toInt()};
+            rows[*found] = {answerCodeFromColumn(select.value(1).toInt()),
+                            answerCodeFromColumn(select.value(2).toInt())};
     }
     return rows;
 }

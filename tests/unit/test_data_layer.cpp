@@ -1,6 +1,7 @@
 // The ADO-like layer against real SQLCipher files.
 #include "data/ado_connection.h"
 #include "data/ado_query.h"
+#include "data/answer_code.h"
 #include "data/clean_close.h"
 #include "data/connection_string.h"
 #include "data/db_error.h"
@@ -360,14 +361,15 @@ private slots:
             AdoConnection killed;
             killed.setConnectionString(examConnectionString(folder->path()));
             killed.open();
-            writeMark(killed.database(), QStringLiteral("B2"), 2, 1);
+            writeMark(killed.database(), QStringLiteral("B2"), 2, AnswerCode::A);
             ::_exit(0);
         }
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
         QVERIFY(!closedCleanly(path));
         connection->open();
-        QCOMPARE(readMark(connection->database(), QStringLiteral("B2"), 2), std::optional<int>(1));
+        QCOMPARE(readMark(connection->database(), QStringLiteral("B2"), 2),
+                 std::optional<AnswerCode>(AnswerCode::A));
         connection->close();
         QVERIFY(closedCleanly(path));
 
