@@ -108,7 +108,7 @@ std::vector<ExerciseQuestion> readQuestionsInOrder(SqliteDatabase& database, con
     return readList(select);
 }
 
-AnswerAndMarkRow readAnswerAndMark(const SqliteDatabase& database, const QString& bank, int id) {
+AnswerAndMark readAnswerAndMark(const SqliteDatabase& database, const QString& bank, int id) {
     SqliteStatement select(database, QStringLiteral("select ANSWER,MARK,TP from ") +
                                          bankTable(bank) + QStringLiteral(" where id=?"));
     select.bind(1, id);
