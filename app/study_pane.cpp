@@ -246,7 +246,7 @@ AnswerVisibility StudyPane::visibility(int index, bool askedFor) const {
 }
 
 SheetCell StudyPane::cellState(int index) const {
-    return sheetCellState(rows_.at(index).mark, rows_.at(index).answer, visibility(index));
+    return sheetCellState(rows_.at(index), visibility(index));
 }
 
 void StudyPane::reveal(int index) {

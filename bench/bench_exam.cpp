@@ -3,6 +3,7 @@
 #include "bench/bench_process.h"
 #include "bench/bench_support.h"
 #include "data/ado_connection.h"
+#include "data/ado_query.h"
 #include "data/connection_string.h"
 #include "data/sqlite_database.h"
 #include "exam/answer_pause.h"

@@ -1,20 +1,19 @@
 #include "data/exercise_rows.h"
 
-#include "data/ado_query.h"
 #include "data/answer_code.h"
 #include "data/bank_table.h"
 #include "data/db_error.h"
+#include "data/row_values.h"
 #include "data/sqlite_database.h"
 
 namespace {
 
-// The cursor-style query's conversions, so that a hostile row reads as it always did.
 int wholeNumber(const SqliteStatement& row, int column) {
-    return AdoField(row.columnName(column), row.value(column)).asInteger();
+    return fieldAt(row, column).asInteger();
 }
 
 QString text(const SqliteStatement& row, int column) {
-    return AdoField(row.columnName(column), row.value(column)).asString();
+    return fieldAt(row, column).asString();
 }
 
 const QString kQuestionColumns = QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER FROM ");
@@ -45,11 +44,6 @@ std::vector<ExerciseQuestion> readIds(SqliteStatement& select) {
         questions.push_back(question);
     }
     return questions;
-}
-
-[[noreturn]] void throwNoCurrentRecord() {
-    throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been "
-                                 "deleted. Requested operation requires a current record"));
 }
 
 } // namespace
@@ -146,7 +140,7 @@ std::vector<ExerciseQuestion> readQuestionsInOrder(SqliteDatabase& database, con
     return readIds(select);
 }
 
-AnswerAndMarkRow readAnswerAndMark(const SqliteDatabase& database, const QString& bank, int id) {
+AnswerAndMark readAnswerAndMark(const SqliteDatabase& database, const QString& bank, int id) {
     SqliteStatement select(database, QStringLiteral("select ANSWER,MARK,TP from ") +
                                          bankTable(bank) + QStringLiteral(" where id=?"));
     select.bind(1, id);

@@ -51,11 +51,7 @@ std::vector<ExerciseQuestion> readQuestionsInOrder(SqliteDatabase& database, con
 
 // The right answer and the stored one of the question with `id`; throws DbError when the
 // question is no longer in the bank.
-struct AnswerAndMarkRow {
-    AnswerCode answer = AnswerCode::D;
-    AnswerCode mark = AnswerCode::D;
-};
-AnswerAndMarkRow readAnswerAndMark(const SqliteDatabase& database, const QString& bank, int id);
+AnswerAndMark readAnswerAndMark(const SqliteDatabase& database, const QString& bank, int id);
 // The stored answer only; nothing when the question is gone.
 std::optional<AnswerCode> readMark(const SqliteDatabase& database, const QString& bank, int id);
 // Stores `mark`; returns the rows changed (0: the question is gone).

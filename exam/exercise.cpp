@@ -102,7 +102,7 @@ void Exercise::show() {
         shownPlace_ = place_;
         rightOnShowing_ = false;
     }
-    const AnswerAndMarkRow row = readAnswerAndMark(connection().database(), bank_, currentId_);
+    const AnswerAndMark row = readAnswerAndMark(connection().database(), bank_, currentId_);
     rightAnswer_ = row.answer;
     storedAnswer_ = row.mark;
 }
@@ -137,7 +137,7 @@ bool Exercise::answer(AnswerCode answerCode) {
 }
 
 QString Exercise::answerLine(AnswerCode answerCode) const {
-    return ::answerLine(answerCode, rightAnswer_, mode_, settings_.ifShow);
+    return ::answerLine({rightAnswer_, answerCode}, mode_, settings_.ifShow);
 }
 
 std::optional<Exercise::Counters> Exercise::counters() const {

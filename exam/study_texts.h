@@ -27,11 +27,6 @@ QString rightAnswerLine(const StudyText& text);
 QString bankUpdateLine(const QString& version, qint64 newQuestions);
 QString bankSummary(const QString& bank, const QList<std::pair<int, int>>& chapterSizes);
 
-struct AnswerAndMark {
-    AnswerCode answer = AnswerCode::D;
-    AnswerCode mark = AnswerCode::D;
-};
-
 // Reads of the study pane. The bank is checked and spliced; every other value is bound.
 StudyText readStudyText(const SqliteDatabase& database, const QString& bank, int id);
 // The right and stored answers of `ids`, in their order; an id no longer in the bank reads as

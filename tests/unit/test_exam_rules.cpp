@@ -65,7 +65,7 @@ private slots:
         QFETCH(int, ifShow);
         QFETCH(AnswerCode, answer);
         QFETCH(QString, line);
-        QCOMPARE(answerLine(answer, AnswerCode::B, examMode, ifShow), line);
+        QCOMPARE(answerLine({AnswerCode::B, answer}, examMode, ifShow), line);
     }
 
     void secondsUsed() {

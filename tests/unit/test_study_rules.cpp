@@ -56,23 +56,24 @@ private slots:
         const AnswerVisibility exam{ExamMode::MockExam, 1, false, false, false};
         const AnswerVisibility practice{ExamMode::SequentialPractice, 1, false, false, false};
         const AnswerVisibility quietPractice{ExamMode::SequentialPractice, 0, false, false, false};
-        QCOMPARE(sheetCellState(AnswerCode::NotAnswered, AnswerCode::A, practice),
+        QCOMPARE(sheetCellState({AnswerCode::A, AnswerCode::NotAnswered}, practice),
                  SheetCell::NotAnswered);
-        QCOMPARE(sheetCellState(AnswerCode::A, AnswerCode::A, practice), SheetCell::Right);
-        QCOMPARE(sheetCellState(AnswerCode::D, AnswerCode::A, practice), SheetCell::Wrong);
-        QCOMPARE(sheetCellState(AnswerCode::D, AnswerCode::A, quietPractice), SheetCell::Answered);
-        QCOMPARE(sheetCellState(AnswerCode::D, AnswerCode::A, exam), SheetCell::Answered);
-        QCOMPARE(sheetCellState(AnswerCode::A, AnswerCode::A, exam), SheetCell::Answered);
+        QCOMPARE(sheetCellState({AnswerCode::A, AnswerCode::A}, practice), SheetCell::Right);
+        QCOMPARE(sheetCellState({AnswerCode::A, AnswerCode::D}, practice), SheetCell::Wrong);
+        QCOMPARE(sheetCellState({AnswerCode::A, AnswerCode::D}, quietPractice),
+                 SheetCell::Answered);
+        QCOMPARE(sheetCellState({AnswerCode::A, AnswerCode::D}, exam), SheetCell::Answered);
+        QCOMPARE(sheetCellState({AnswerCode::A, AnswerCode::A}, exam), SheetCell::Answered);
         AnswerVisibility handedIn = exam;
         handedIn.handedIn = true;
-        QCOMPARE(sheetCellState(AnswerCode::D, AnswerCode::A, handedIn), SheetCell::Wrong);
+        QCOMPARE(sheetCellState({AnswerCode::A, AnswerCode::D}, handedIn), SheetCell::Wrong);
         // Unanswered counts as wrong at hand-in.
-        QCOMPARE(sheetCellState(AnswerCode::NotAnswered, AnswerCode::A, handedIn),
+        QCOMPARE(sheetCellState({AnswerCode::A, AnswerCode::NotAnswered}, handedIn),
                  SheetCell::Wrong);
         // Mock practice with ifshow 1 shows verdicts as they come; D is stored as 0.
         const AnswerVisibility mockPractice{ExamMode::MockPractice, 1, false, false, false};
-        QCOMPARE(sheetCellState(AnswerCode::D, AnswerCode::D, mockPractice), SheetCell::Right);
-        QCOMPARE(sheetCellState(AnswerCode::D, AnswerCode::C, mockPractice), SheetCell::Wrong);
+        QCOMPARE(sheetCellState({AnswerCode::D, AnswerCode::D}, mockPractice), SheetCell::Right);
+        QCOMPARE(sheetCellState({AnswerCode::C, AnswerCode::D}, mockPractice), SheetCell::Wrong);
     }
 
     void titles_data() {
