@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/row_values.h"
+#include "data/transaction.h" // for the callers that still take Transaction from here
 
 #include <QString>
 #include <QStringList>
@@ -9,7 +10,6 @@
 #include <vector>
 
 class AdoConnection;
-class SqliteDatabase;
 
 // One column of the current record.
 using AdoField = FieldValue;
@@ -63,20 +63,4 @@ private:
     int current_ = 0;
     bool eof_ = true;
     bool bof_ = true;
-};
-
-// Everything between construction and commit() happens as a whole or not at all: a
-// transaction left without commit(), by an exception or an early return, is rolled back.
-class Transaction {
-public:
-    explicit Transaction(SqliteDatabase& database);
-    explicit Transaction(AdoConnection& connection);
-    ~Transaction();
-    Transaction(const Transaction&) = delete;
-    Transaction& operator=(const Transaction&) = delete;
-    void commit();
-
-private:
-    SqliteDatabase& database_;
-    bool open_ = true;
 };

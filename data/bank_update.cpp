@@ -1,10 +1,10 @@
 #include "data/bank_update.h"
 
-#include "data/ado_query.h"
 #include "data/bank_stamp.h"
 #include "data/learning_record.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "data/transaction.h"
 
 #include <QHash>
 #include <QSet>

@@ -5,6 +5,7 @@
 #include "data/db_error.h"
 #include "data/row_values.h"
 #include "data/sqlite_database.h"
+#include "data/transaction.h"
 
 namespace {
 

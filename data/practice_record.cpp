@@ -1,10 +1,10 @@
 #include "data/practice_record.h"
 
-#include "data/ado_query.h"
 #include "data/answer_code.h"
 #include "data/bank_table.h"
 #include "data/learning_record.h"
 #include "data/sqlite_database.h"
+#include "data/transaction.h"
 
 namespace {
 

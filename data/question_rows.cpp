@@ -1,10 +1,10 @@
 #include "data/question_rows.h"
 
-#include "data/ado_query.h"
 #include "data/db_error.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
 #include "data/topics.h"
+#include "data/transaction.h"
 
 #include <QFile>
 #include <QFileInfo>

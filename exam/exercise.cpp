@@ -1,10 +1,10 @@
 #include "exam/exercise.h"
 
 #include "data/ado_connection.h"
-#include "data/ado_query.h"
 #include "data/answer_code.h"
 #include "data/bank_table.h"
 #include "data/db_error.h"
+#include "data/transaction.h"
 #include "exam/answer_line.h"
 #include "exam/countdown_clock.h"
 #include "exam/exercise_recorder.h"

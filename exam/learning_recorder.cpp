@@ -1,8 +1,8 @@
 #include "exam/learning_recorder.h"
 
-#include "data/ado_query.h"
 #include "data/learning_record.h"
 #include "data/practice_record.h"
+#include "data/transaction.h"
 #include "exam/memory_recorder.h"
 #include "exam/paper_result.h"
 #include "exam/practice_memory.h"

@@ -1,8 +1,8 @@
 #include "exam/practice_memory.h"
 
-#include "data/ado_query.h"
 #include "data/answer_code.h"
 #include "data/learning_record.h"
+#include "data/transaction.h"
 #include "exam/practice_rules.h"
 
 void PracticeMemory::begin(SqliteDatabase& database, const QString& bankTable, PracticeMode mode,

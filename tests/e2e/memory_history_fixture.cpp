@@ -2,10 +2,10 @@
 // of a bank answered once or twice on evenings before now, most of them right, through the
 // memory model's own recorder, so that the chance of passing and the plan have something to
 // rest on in the screenshots.
-#include "data/ado_query.h"
 #include "data/connection_string.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "data/transaction.h"
 #include "exam/memory_recorder.h"
 
 #include <QDateTime>

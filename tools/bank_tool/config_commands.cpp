@@ -1,5 +1,6 @@
 // config: how many questions a paper draws from each chapter (SYS_CFG).
 #include "data/sqlite_database.h"
+#include "data/transaction.h"
 #include "tools/bank_tool/bank_rules.h"
 #include "tools/bank_tool/bank_tool.h"
 #include "tools/bank_tool/commands.h"

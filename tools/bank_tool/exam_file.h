@@ -1,6 +1,5 @@
 #pragma once
 
-#include "data/ado_query.h"
 #include "data/bank_source.h"
 
 #include <QString>

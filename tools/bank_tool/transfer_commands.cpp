@@ -2,6 +2,7 @@
 #include "data/database_lock.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "data/transaction.h"
 #include "tools/bank_tool/bank_rules.h"
 #include "tools/bank_tool/bank_tool.h"
 #include "tools/bank_tool/commands.h"

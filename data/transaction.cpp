@@ -1,0 +1,27 @@
+#include "data/transaction.h"
+
+#include "data/ado_connection.h"
+#include "data/sqlite_database.h"
+
+Transaction::Transaction(SqliteDatabase& database) : database_(database) {
+    // IMMEDIATE takes the write lock at once, so a program writing answers meanwhile makes us
+    // wait (or fail) before anything is read for the change, not half-way through it.
+    database_.execScript(QStringLiteral("BEGIN IMMEDIATE;"));
+}
+
+Transaction::Transaction(AdoConnection& connection) : Transaction(connection.database()) {}
+
+Transaction::~Transaction() {
+    if (!open_)
+        return;
+    try {
+        database_.execScript(QStringLiteral("ROLLBACK;"));
+    } catch (...) {
+        // A failed rollback leaves SQLite to roll back when the handle closes.
+    }
+}
+
+void Transaction::commit() {
+    database_.execScript(QStringLiteral("COMMIT;"));
+    open_ = false;
+}
