@@ -1,10 +1,10 @@
 #include "exam/paper_draw.h"
 
-#include "data/ado_connection.h"
-#include "data/ado_query.h"
 #include "data/bank_table.h"
 #include "data/db_error.h"
+#include "data/row_values.h"
 #include "data/sqlite_database.h"
+#include "data/transaction.h"
 #include "exam/paper_random.h"
 #include "exam/question_text.h"
 
@@ -21,36 +21,83 @@ int missesBeforeInOrder(int size) {
     return 16 * size + 64;
 }
 
+void runToEnd(SqliteStatement& statement) {
+    while (statement.step()) {
+    }
+}
+
+// The first row's value in `column`; a statement without rows has no current record.
+FieldValue firstRowValue(SqliteStatement& select, int column) {
+    if (!select.step())
+        throwNoCurrentRecord();
+    return fieldAt(select, column);
+}
+
+int countInPool(const SqliteDatabase& database, int category) {
+    SqliteStatement count(
+        database, QStringLiteral("select count(*) as countnum from exam_temp where STZLB1=?"));
+    count.bind(1, category);
+    return firstRowValue(count, 0).asInteger();
+}
+
+// Where the category's ids start in the bank and how many it holds.
+struct BankExtent {
+    int baseId = 0;
+    int size = 0;
+};
+
+BankExtent categoryExtent(const SqliteDatabase& database, const QString& bankTable, int category) {
+    SqliteStatement extent(database,
+                           QStringLiteral("SELECT MIN(ID) as BASEID,COUNT(ID) as RANDNUM FROM ") +
+                               bankTable + QStringLiteral(" WHERE STZLB1=?"));
+    extent.bind(1, category);
+    const int baseId = firstRowValue(extent, 0).asInteger();
+    return {baseId, fieldAt(extent, 1).asInteger()};
+}
+
 // The category's ids in the rotation pool, read when the model has none it can trust: the
 // draw holds the write lock for its whole run, so nothing but its own inserts and its trim
 // changes the pool meanwhile, and looking each candidate up here answers what one probe per
 // candidate would.
-std::unordered_set<int> readPool(AdoQuery& taken, int category) {
+std::unordered_set<int> readPool(const SqliteDatabase& database, int category) {
     std::unordered_set<int> inPool;
-    taken.close();
-    taken.setSql(QStringLiteral("SELECT EXAMID FROM EXAM_TEMP WHERE STZLB1=?"));
-    taken.bind(1, category);
-    taken.open();
-    for (; !taken.eof(); taken.next()) {
-        const AdoField id = taken.fieldByName(QStringLiteral("EXAMID"));
+    SqliteStatement select(database, QStringLiteral("SELECT EXAMID FROM EXAM_TEMP WHERE STZLB1=?"));
+    select.bind(1, category);
+    while (select.step()) {
+        const FieldValue id = fieldAt(select, 0);
         if (!id.isNull())
             inPool.insert(id.asInteger());
     }
-    taken.close();
     return inPool;
 }
 
 // The pool's own probe, for a candidate the model says is free: it costs one indexed lookup
 // and catches a model that went wrong in some way the checks above missed.
-bool probeFindsInPool(AdoQuery& taken, int candidate, int category) {
-    taken.close();
-    taken.setSql(QStringLiteral("SELECT * FROM EXAM_TEMP WHERE EXAMID=? AND STZLB1=?"));
-    taken.bind(1, candidate);
-    taken.bind(2, category);
-    taken.open();
-    const bool found = !taken.eof();
-    taken.close();
-    return found;
+bool probeFindsInPool(const SqliteDatabase& database, int candidate, int category) {
+    SqliteStatement probe(database,
+                          QStringLiteral("SELECT * FROM EXAM_TEMP WHERE EXAMID=? AND STZLB1=?"));
+    probe.bind(1, candidate);
+    probe.bind(2, category);
+    return probe.step();
+}
+
+// Starts the category's pool afresh, keeping only what this paper drew.
+void trimPool(const SqliteDatabase& database, int category) {
+    SqliteStatement trim(database, QStringLiteral("delete from exam_temp where STZLB1=? AND "
+                                                  "EXAMID NOT IN(SELECT EXAMID FROM S_MARK)"));
+    trim.bind(1, category);
+    runToEnd(trim);
+}
+
+void takeQuestion(const SqliteDatabase& database, int id, int category) {
+    SqliteStatement mark(database, QStringLiteral("INSERT INTO S_MARK (EXAMID) VALUES (?)"));
+    mark.bind(1, id);
+    runToEnd(mark);
+    SqliteStatement pool(database,
+                         QStringLiteral("INSERT INTO EXAM_TEMP(EXAMID,STZLB1) VALUES (?,?)"));
+    pool.bind(1, id);
+    pool.bind(2, category);
+    runToEnd(pool);
 }
 
 } // namespace
@@ -73,25 +120,13 @@ std::unordered_set<int>& DrawPoolModel::keep(int category, std::unordered_set<in
     return categories_[category] = std::move(ids);
 }
 
-void drawCategory(const DrawQueries& queries, const QString& bankTable, CategoryQuota quota,
+void drawCategory(const SqliteDatabase& database, const QString& bankTable, CategoryQuota quota,
                   DrawPoolModel* model, std::unordered_set<int>* paper) {
     const int category = quota.category;
-    AdoQuery& pool = queries.pool;
-    pool.close();
-    pool.setSql(QStringLiteral("select count(*) as countnum from exam_temp where STZLB1=?"));
-    pool.bind(1, category);
-    pool.open();
-    const int pooled = pool.fieldByName(QStringLiteral("countnum")).asInteger();
-    pool.close();
-
-    AdoQuery& bank = queries.bank;
-    bank.close();
-    bank.setSql(QStringLiteral("SELECT MIN(ID) as BASEID,COUNT(ID) as RANDNUM FROM ") + bankTable +
-                QStringLiteral(" WHERE STZLB1=?"));
-    bank.bind(1, category);
-    bank.open();
-    const int baseId = bank.fieldByName(QStringLiteral("BASEID")).asInteger();
-    const int size = bank.fieldByName(QStringLiteral("RANDNUM")).asInteger();
+    const int pooled = countInPool(database, category);
+    const BankExtent extent = categoryExtent(database, bankTable, category);
+    const int baseId = extent.baseId;
+    const int size = extent.size;
 
     DrawPoolModel once;
     if (!model)
@@ -99,12 +134,9 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, Category
     std::unordered_set<int> drawnHere;
     if (!paper)
         paper = &drawnHere;
-    if (!queries.taken.connection())
-        throw DbError(QStringLiteral("Missing Connection or ConnectionString"));
-    const SqliteDatabase& database = queries.taken.connection()->database();
     std::unordered_set<int>* known = model->find(database, category, pooled);
     std::unordered_set<int>& inPool =
-        known ? *known : model->keep(category, readPool(queries.taken, category));
+        known ? *known : model->keep(category, readPool(database, category));
 
     // A category asking for more than it holds gets all it has, an empty one nothing, so the
     // loop below always ends.
@@ -117,11 +149,7 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, Category
         // Once the pool is cleared it holds only this paper's ids, so repeating the deletion
         // before later candidates would remove nothing.
         if (!poolCleared && pooled + drawn >= size) {
-            pool.close();
-            pool.setSql(QStringLiteral("delete from exam_temp where STZLB1=? AND EXAMID NOT "
-                                       "IN(SELECT EXAMID FROM S_MARK)"));
-            pool.bind(1, category);
-            pool.execSql();
+            trimPool(database, category);
             poolCleared = true;
             // S_MARK holds this paper's ids and nothing else: it was emptied when the draw began.
             for (auto id = inPool.begin(); id != inPool.end();)
@@ -129,18 +157,11 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, Category
         }
         if (inPool.count(candidate))
             return false;
-        if (probeFindsInPool(queries.taken, candidate, category)) {
+        if (probeFindsInPool(database, candidate, category)) {
             inPool.insert(candidate);
             return false;
         }
-        pool.close();
-        pool.setSql(QStringLiteral("INSERT INTO S_MARK (EXAMID) VALUES (?)"));
-        pool.bind(1, candidate);
-        pool.execSql();
-        pool.setSql(QStringLiteral("INSERT INTO EXAM_TEMP(EXAMID,STZLB1) VALUES (?,?)"));
-        pool.bind(1, candidate);
-        pool.bind(2, category);
-        pool.execSql();
+        takeQuestion(database, candidate, category);
         inPool.insert(candidate);
         paper->insert(candidate);
         ++drawn;
@@ -165,58 +186,79 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, Category
 
 namespace {
 
-PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries, const QString& bankName,
-                        DrawPoolModel& model) {
-    settings.close();
-    settings.setSql(QStringLiteral("delete from s_mark"));
-    settings.execSql();
-    settings.close();
-    settings.clearSql();
-    settings.setSql(QStringLiteral("SELECT STZLB1,STSL FROM SYS_CFG WHERE STSL > 0 "));
-    settings.open();
-    if (settings.eof())
-        return PaperDraw::NotConfigured;
+// One SYS_CFG row as read, before anything is made of it.
+struct CategoryRow {
+    FieldValue chapter;
+    FieldValue count;
+};
+
+// The rows are all read before the first category is drawn, so a row that cannot be drawn
+// by stops the draw after the ones above it.
+std::vector<CategoryRow> readCategoryRows(const SqliteDatabase& database) {
+    SqliteStatement select(database,
+                           QStringLiteral("SELECT STZLB1,STSL FROM SYS_CFG WHERE STSL > 0 "));
+    std::vector<CategoryRow> rows;
+    while (select.step())
+        rows.push_back({fieldAt(select, 0), fieldAt(select, 1)});
+    return rows;
+}
+
+std::vector<ExerciseQuestion> readPaper(const SqliteDatabase& database, const QString& bank) {
+    SqliteStatement select(
+        database, QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER AS ZQDA FROM ") + bank +
+                      QStringLiteral(" where ID in (select EXAMID from S_MARK) order by id"));
+    std::vector<ExerciseQuestion> questions;
+    while (select.step()) {
+        ExerciseQuestion question;
+        question.id = fieldAt(select, 0).asInteger();
+        question.tp = fieldAt(select, 1).asString();
+        question.stnr = fieldAt(select, 2).asString();
+        for (int index = 0; index < 4; ++index)
+            question.da[index] = fieldAt(select, 3 + index).asString();
+        questions.push_back(question);
+    }
+    return questions;
+}
+
+std::optional<std::vector<ExerciseQuestion>>
+drawPaperRows(const SqliteDatabase& database, const QString& bankName, DrawPoolModel& model) {
+    SqliteStatement clear(database, QStringLiteral("delete from s_mark"));
+    runToEnd(clear);
+    const std::vector<CategoryRow> rows = readCategoryRows(database);
+    if (rows.empty())
+        return std::nullopt;
     const QString bank = bankTable(bankName);
     std::unordered_set<int> paperIds;
-    for (; !settings.eof(); settings.next()) {
-        const AdoField chapter = settings.fieldByName(QStringLiteral("STZLB1"));
+    for (const CategoryRow& row : rows) {
         // An empty category has no number to draw by; the draw fails as a whole.
-        if (chapter.isNull())
+        if (row.chapter.isNull())
             throw DbError(QStringLiteral("SYS_CFG holds a row without a category"));
-        const int category = chapter.asInteger();
-        const QString countText =
-            trimBlanks(settings.fieldByName(QStringLiteral("STSL")).asString());
+        const int category = row.chapter.asInteger();
+        const QString countText = trimBlanks(row.count.asString());
         bool isNumber = false;
         const int wanted = countText.toInt(&isNumber);
         if (!isNumber)
             throw DbError(QStringLiteral("'%1' is not a valid integer value").arg(countText));
-        drawCategory(queries, bank, {category, wanted}, &model, &paperIds);
+        drawCategory(database, bank, {category, wanted}, &model, &paperIds);
     }
-    AdoQuery& paper = queries.bank;
-    paper.close();
-    paper.setSql(QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER AS ZQDA FROM ") + bank +
-                 QStringLiteral(" where ID in (select EXAMID from S_MARK) order by id"));
-    paper.open();
-    return PaperDraw::Drawn;
+    return readPaper(database, bank);
 }
 
 } // namespace
 
-PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries, const QString& bankTable,
-                    DrawPoolModel* model) {
-    if (!settings.connection())
-        throw DbError(QStringLiteral("Missing Connection or ConnectionString"));
+std::optional<std::vector<ExerciseQuestion>>
+drawPaper(SqliteDatabase& database, const QString& bankName, DrawPoolModel* model) {
     DrawPoolModel once;
     if (!model)
         model = &once;
     // One transaction for the whole paper: a killed process leaves the last paper or the new
     // one, never part of one. It is committed however the draw ends, so a draw that fails
     // half-way keeps what it drew up to there, as every statement on its own would have.
-    Transaction transaction(*settings.connection());
+    Transaction transaction(database);
     try {
-        const PaperDraw outcome = drawPaperRows(settings, queries, bankTable, *model);
+        auto paper = drawPaperRows(database, bankName, *model);
         transaction.commit();
-        return outcome;
+        return paper;
     } catch (...) {
         // Whether the commit below keeps what was drawn or the engine rolled it back already,
         // the file is the one to believe.
@@ -229,26 +271,4 @@ PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries, const QStrin
         }
         throw;
     }
-}
-
-std::optional<std::vector<ExerciseQuestion>>
-drawPaperQuestions(AdoConnection& connection, const QString& bankTable, DrawPoolModel* model) {
-    AdoQuery settings(&connection);
-    AdoQuery pool(&connection);
-    AdoQuery taken(&connection);
-    AdoQuery paper(&connection);
-    if (drawPaper(settings, {pool, taken, paper}, bankTable, model) == PaperDraw::NotConfigured)
-        return std::nullopt;
-    std::vector<ExerciseQuestion> questions;
-    for (paper.first(); !paper.eof(); paper.next()) {
-        ExerciseQuestion question;
-        question.id = paper.fieldByName(QStringLiteral("ID")).asInteger();
-        question.tp = paper.fieldByName(QStringLiteral("TP")).asString();
-        question.stnr = paper.fieldByName(QStringLiteral("STNR")).asString();
-        for (int index = 0; index < 4; ++index)
-            question.da[index] =
-                paper.fieldByName(QStringLiteral("DA%1").arg(index + 1)).asString();
-        questions.push_back(question);
-    }
-    return questions;
 }

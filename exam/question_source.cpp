@@ -26,7 +26,7 @@ QuestionSource listedQuestions(std::vector<int> ids) {
 
 QuestionSource drawnPaperQuestions(DrawPoolModel* pool) {
     return [pool](AdoConnection& connection, const QString& bank) -> QuestionList {
-        return drawPaperQuestions(connection, bank, pool);
+        return drawPaper(connection.database(), bank, pool);
     };
 }
 

@@ -1,7 +1,6 @@
 // The exercise's rules, used without any window: answer codes, the answer line, time used,
 // the bank name guard and one category's draw against a real database.
 #include "data/ado_connection.h"
-#include "data/ado_query.h"
 #include "data/answer_code.h"
 #include "data/connection_string.h"
 #include "data/db_error.h"
@@ -93,12 +92,11 @@ private slots:
         AdoConnection connection;
         connection.setConnectionString(examConnectionString(folder.path()));
         connection.open();
-        AdoQuery pool(&connection), taken(&connection), bank(&connection);
-        const DrawQueries queries{pool, taken, bank};
+        const SqliteDatabase& database = connection.database();
         const QString chapterTwo = QStringLiteral("select EXAMID from S_MARK where EXAMID in "
                                                   "(select ID from C where STZLB1=2)");
 
-        drawCategory(queries, QStringLiteral("C"), {2, 4});
+        drawCategory(database, QStringLiteral("C"), {2, 4});
         const QList<int> first = folder.ints(chapterTwo);
         QCOMPARE(first.size(), 4);
         QCOMPARE(QSet<int>(first.begin(), first.end()).size(), 4);
@@ -112,7 +110,7 @@ private slots:
             unused.removeAll(id);
         QCOMPARE(unused.size(), 2);
         folder.exec(QStringLiteral("delete from S_MARK"));
-        drawCategory(queries, QStringLiteral("C"), {2, 4});
+        drawCategory(database, QStringLiteral("C"), {2, 4});
         const QList<int> second = folder.ints(chapterTwo);
         QCOMPARE(QSet<int>(second.begin(), second.end()).size(), 4);
         for (int id : unused)
@@ -120,9 +118,9 @@ private slots:
 
         // Asking for more than the chapter holds gives all of it, and ends.
         folder.exec(QStringLiteral("delete from S_MARK; delete from EXAM_TEMP;"));
-        drawCategory(queries, QStringLiteral("C"), {1, 50});
+        drawCategory(database, QStringLiteral("C"), {1, 50});
         QCOMPARE(folder.scalar(QStringLiteral("select count(*) from S_MARK")), 6);
-        drawCategory(queries, QStringLiteral("C"), {9, 3});
+        drawCategory(database, QStringLiteral("C"), {9, 3});
         QCOMPARE(folder.scalar(QStringLiteral("select count(*) from S_MARK")), 6);
     }
 
@@ -133,11 +131,9 @@ private slots:
         AdoConnection connection;
         connection.setConnectionString(examConnectionString(folder.path()));
         connection.open();
-        AdoQuery settings(&connection), pool(&connection), taken(&connection), bank(&connection);
-        const DrawQueries queries{pool, taken, bank};
         DrawPoolModel model;
         auto draw = [&] {
-            drawPaper(settings, queries, QStringLiteral("C"), &model);
+            drawPaper(connection.database(), QStringLiteral("C"), &model);
             const QList<int> ids = folder.ints(QStringLiteral("select EXAMID from S_MARK"));
             return QSet<int>(ids.begin(), ids.end());
         };
@@ -165,9 +161,7 @@ private slots:
         AdoConnection connection;
         connection.setConnectionString(examConnectionString(folder.path()));
         connection.open();
-        AdoQuery settings(&connection), pool(&connection), taken(&connection), bank(&connection);
-        const DrawQueries queries{pool, taken, bank};
-        const SqliteDatabase& database = connection.database();
+        SqliteDatabase& database = connection.database();
 
         // A fresh pool, then one in which each category has a single unused question left, so
         // the pool is cleared half-way through.
@@ -176,9 +170,10 @@ private slots:
                 folder.exec(QStringLiteral("delete from EXAM_TEMP; insert into EXAM_TEMP select "
                                            "ID, STZLB1 from C where ID % 6 <> 0"));
             const int before = database.commitCount();
-            QCOMPARE(drawPaper(settings, queries, QStringLiteral("C")), PaperDraw::Drawn);
+            const auto drawn = drawPaper(database, QStringLiteral("C"));
+            QVERIFY(drawn);
             QVERIFY(database.commitCount() - before <= 2);
-            QCOMPARE(bank.recordCount(), 12);
+            QCOMPARE(int(drawn->size()), 12);
             QCOMPARE(folder.scalar(QStringLiteral("select count(distinct EXAMID) from S_MARK")),
                      12);
         }
@@ -187,14 +182,14 @@ private slots:
         // one commit.
         folder.exec(QStringLiteral("update SYS_CFG set STSL='many' where STZLB1=3"));
         const int before = database.commitCount();
-        QVERIFY_THROWS_EXCEPTION(DbError, drawPaper(settings, queries, QStringLiteral("C")));
+        QVERIFY_THROWS_EXCEPTION(DbError, drawPaper(database, QStringLiteral("C")));
         QCOMPARE(database.commitCount() - before, 1);
         QCOMPARE(folder.scalar(QStringLiteral("select count(*) from S_MARK")), 8);
 
         // A chapter that is text, once spliced into five statements, is refused, not run.
         folder.exec(QStringLiteral("update SYS_CFG set STSL=4;"
                                    "update SYS_CFG set STZLB1='1 OR 1=1' where STZLB1=1"));
-        QVERIFY_THROWS_EXCEPTION(DbError, drawPaper(settings, queries, QStringLiteral("C")));
+        QVERIFY_THROWS_EXCEPTION(DbError, drawPaper(database, QStringLiteral("C")));
     }
 };
 
