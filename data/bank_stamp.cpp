@@ -1,7 +1,7 @@
 #include "data/bank_stamp.h"
 
-#include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "data/table_info.h"
 
 #include <QCryptographicHash>
 

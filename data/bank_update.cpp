@@ -2,8 +2,8 @@
 
 #include "data/bank_stamp.h"
 #include "data/learning_record.h"
-#include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "data/table_info.h"
 #include "data/transaction.h"
 
 #include <QHash>

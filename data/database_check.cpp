@@ -1,8 +1,8 @@
 #include "data/database_check.h"
 
 #include "data/db_error.h"
-#include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "data/table_info.h"
 
 #include <QDir>
 #include <QStringList>

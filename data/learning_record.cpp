@@ -3,8 +3,8 @@
 #include "data/answer_code.h"
 #include "data/bank_table.h"
 #include "data/db_error.h"
-#include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "data/table_info.h"
 
 #include <QCryptographicHash>
 #include <QHash>

@@ -1,8 +1,8 @@
 #include "data/practice_lists.h"
 
 #include "data/bank_table.h"
-#include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "data/table_info.h"
 
 namespace {
 

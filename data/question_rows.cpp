@@ -3,6 +3,7 @@
 #include "data/db_error.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "data/table_info.h"
 #include "data/topics.h"
 #include "data/transaction.h"
 

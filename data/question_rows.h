@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/answer_code.h"
+#include "data/bank_columns.h"
 #include "data/bank_source.h"
 #include "data/bank_table.h"
 
@@ -28,10 +29,6 @@ struct QuestionRow {
     QString bs;   // variant note: why this is a deliberate second side of its fact
     QString yd;   // settled notes, one a line: "PARTNER-FACT-KEY why both stay"
 };
-
-// The columns after STBH, in table and CSV order; a file of an earlier version lacks some or
-// all of them and reads them as empty.
-inline constexpr const char* kBankTextColumnsAfterStbh[] = {"JX", "ZT", "ZSD", "BS", "YD"};
 
 inline constexpr const char* kPictureFolder = "pic";
 

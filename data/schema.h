@@ -2,8 +2,6 @@
 
 class SqliteDatabase;
 
-#include <QString>
-
 // Creates every table of the exam database in an empty file.
 void createExamSchema(SqliteDatabase& database);
 
@@ -14,6 +12,3 @@ void migrateExamSchema(SqliteDatabase& database);
 // The indexes the draw and the answer counts need; a file of an earlier version gets them at
 // open. Safe to call on every open.
 void createLookupIndexes(SqliteDatabase& database);
-
-bool hasColumn(SqliteDatabase& database, const QString& table, const QString& column);
-bool hasTable(SqliteDatabase& database, const QString& table);

@@ -1,6 +1,5 @@
 #include "data/transaction.h"
 
-#include "data/ado_connection.h"
 #include "data/sqlite_database.h"
 
 Transaction::Transaction(SqliteDatabase& database) : database_(database) {
@@ -8,8 +7,6 @@ Transaction::Transaction(SqliteDatabase& database) : database_(database) {
     // wait (or fail) before anything is read for the change, not half-way through it.
     database_.execScript(QStringLiteral("BEGIN IMMEDIATE;"));
 }
-
-Transaction::Transaction(AdoConnection& connection) : Transaction(connection.database()) {}
 
 Transaction::~Transaction() {
     if (!open_)

@@ -1,6 +1,5 @@
 #pragma once
 
-class AdoConnection;
 class SqliteDatabase;
 
 // Everything between construction and commit() happens as a whole or not at all: a
@@ -8,7 +7,6 @@ class SqliteDatabase;
 class Transaction {
 public:
     explicit Transaction(SqliteDatabase& database);
-    explicit Transaction(AdoConnection& connection);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;

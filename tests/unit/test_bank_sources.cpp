@@ -4,6 +4,7 @@
 #include "data/question_rows.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "data/table_info.h"
 #include "data/topics.h"
 #include "tests/support/test_data.h"
 

@@ -134,14 +134,14 @@ private slots:
 
     void transactionRollsBackUnlessCommitted() {
         {
-            Transaction transaction(*connection);
+            Transaction transaction(connection->database());
             AdoQuery query(connection.get());
             query.setSql(QStringLiteral("delete from B2"));
             QCOMPARE(query.execSql(), 12);
         }
         QCOMPARE(folder->scalar(QStringLiteral("select count(*) from B2")), 12);
         try {
-            Transaction transaction(*connection);
+            Transaction transaction(connection->database());
             AdoQuery query(connection.get());
             query.setSql(QStringLiteral("delete from B2 where ID=1"));
             query.execSql();
@@ -152,7 +152,7 @@ private slots:
         }
         QCOMPARE(folder->scalar(QStringLiteral("select count(*) from B2")), 12);
         {
-            Transaction transaction(*connection);
+            Transaction transaction(connection->database());
             AdoQuery query(connection.get());
             query.setSql(QStringLiteral("delete from B2 where ID=1"));
             query.execSql();

@@ -6,6 +6,7 @@
 #include "data/practice_record.h"
 #include "data/question_rows.h"
 #include "data/schema.h"
+#include "data/table_info.h"
 #include "exam/exercise_kind.h"
 #include "exam/learning_recorder.h"
 #include "exam/paper_result.h"
