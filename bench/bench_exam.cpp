@@ -2,6 +2,9 @@
 // copy of the same file with the same journal settings, measured in the same run.
 #include "bench/bench_process.h"
 #include "bench/bench_support.h"
+#include "bench/felt_latency.h"
+#include "bench/honest_floors.h"
+#include "bench/physical_limits.h"
 #include "data/ado_connection.h"
 #include "data/connection_string.h"
 #include "data/sqlite_database.h"
@@ -40,12 +43,8 @@ std::unique_ptr<FloorDb> floorOn(const ScratchFolder& folder) {
     }
     auto floor = std::make_unique<FloorDb>(folder.databasePath());
     floor->applySettings(settings);
+    addFloorIndexes(*floor);
     return floor;
-}
-
-// The answer's floor keeps the whole bank in its page cache.
-void holdBankInCache(FloorDb& db) {
-    db.exec("PRAGMA cache_size = -131072;");
 }
 
 struct ProgramDraw {
@@ -105,38 +104,24 @@ void answerProgram(benchmark::State& state) {
 }
 
 void answerFloor(benchmark::State& state) {
-    const int size = int(state.range(0));
-    const bool paper = state.range(1) == 1;
-    ScratchFolder folder(benchBankPath(size));
+    ScratchFolder folder(benchBankPath(int(state.range(0))));
     auto floor = floorOn(folder);
-    holdBankInCache(*floor);
-    if (paper)
-        floorDraw(*floor);
+    if (state.range(1) == 0) {
+        FloorPractice practice(*floor);
+        for (auto _ : state)
+            practice.answer(1);
+        return;
+    }
+    floorDraw(*floor);
     std::vector<int> ids;
-    sqlite3_stmt* list =
-        floor->statement(paper ? "SELECT EXAMID FROM S_MARK ORDER BY EXAMID"
-                               : "SELECT ID FROM B2 ORDER BY STLB,STZLB1,STLX,STBH");
+    sqlite3_stmt* list = floor->statement("SELECT EXAMID FROM S_MARK ORDER BY EXAMID");
     while (sqlite3_step(list) == SQLITE_ROW)
         ids.push_back(sqlite3_column_int(list, 0));
     sqlite3_reset(list);
     std::size_t position = 0;
     for (auto _ : state) {
-        const int id = ids[position];
+        floorPaperAnswer(*floor, ids[position], 1);
         position = std::min(position + 1, ids.size() - 1);
-        sqlite3_stmt* update = floor->statement("UPDATE B2 SET MARK = ? WHERE id = ?");
-        sqlite3_bind_text(update, 1, "1", 1, SQLITE_STATIC);
-        sqlite3_bind_int(update, 2, id);
-        sqlite3_step(update);
-        sqlite3_reset(update);
-        sqlite3_stmt* shown = floor->statement("select ANSWER,MARK,TP from B2 where id=?");
-        sqlite3_bind_int(shown, 1, ids[position]);
-        sqlite3_step(shown);
-        benchmark::DoNotOptimize(sqlite3_column_int(shown, 0));
-        sqlite3_reset(shown);
-        if (!paper) {
-            benchmark::DoNotOptimize(floor->scalar("select count(id) from B2 where answer=mark"));
-            benchmark::DoNotOptimize(floor->scalar("select count(id) from B2 where mark<>5"));
-        }
     }
 }
 
@@ -172,31 +157,13 @@ void startFloor(benchmark::State& state) {
     const bool paper = state.range(1) != 0;
     for (auto _ : state) {
         state.PauseTiming();
-        setAnswered(*floor, 100);
+        const std::vector<int> answered = setAnswered(*floor, 100);
         setPool(*floor, PoolState::Empty);
         state.ResumeTiming();
-        floor->exec("update B2 set mark=5");
-        int first = 0;
-        if (paper) {
-            floorDraw(*floor);
-            first = int(floor->scalar("SELECT MIN(EXAMID) FROM S_MARK"));
-        } else {
-            sqlite3_stmt* list = floor->statement(
-                "SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER FROM B2 order by STLB,STZLB1,STLX,STBH");
-            while (sqlite3_step(list) == SQLITE_ROW) {
-                if (!first)
-                    first = sqlite3_column_int(list, 0);
-                for (int column = 1; column < 8; ++column)
-                    sqlite3_column_text(list, column);
-            }
-            sqlite3_reset(list);
-            benchmark::DoNotOptimize(floor->scalar("select count(id) from B2 where answer=mark"));
-            benchmark::DoNotOptimize(floor->scalar("select count(id) from B2 where mark<>5"));
-        }
-        sqlite3_stmt* shown = floor->statement("select ANSWER,MARK,TP from B2 where id=?");
-        sqlite3_bind_int(shown, 1, first);
-        sqlite3_step(shown);
-        sqlite3_reset(shown);
+        if (paper)
+            floorStartPaper(*floor, answered);
+        else
+            floorStartPractice(*floor, answered);
     }
 }
 
@@ -230,8 +197,7 @@ void handInFloor(benchmark::State& state) {
     floor->exec("update B2 set MARK=ANSWER where ID in (select EXAMID from S_MARK order by "
                 "EXAMID limit 60)");
     for (auto _ : state)
-        benchmark::DoNotOptimize(floor->scalar("select count(a.examid) as rightnum from s_mark "
-                                               "a,B2 b where b.answer=b.mark and a.examid=b.id"));
+        benchmark::DoNotOptimize(floorHandIn(*floor));
 }
 
 // The wrong-answer list of a paper with 40 wrong answers.
@@ -294,7 +260,8 @@ void sizeArguments(benchmark::internal::Benchmark* bench) {
 }
 
 void registerAll() {
-    const int repetitions = quick() ? 1 : 3;
+    // One repetition a pass: bench/run.sh runs two passes and shows their spread.
+    const int repetitions = 1;
     auto shape = [&](benchmark::internal::Benchmark* bench, int iterations,
                      void (*arguments)(benchmark::internal::Benchmark*)) {
         if (quick())
@@ -304,7 +271,6 @@ void registerAll() {
         bench->Unit(benchmark::kMillisecond)
             ->Iterations(quick() ? 1 : iterations)
             ->Repetitions(repetitions)
-            ->ReportAggregatesOnly(!quick())
             ->UseRealTime();
     };
     shape(benchmark::RegisterBenchmark("draw/program", drawProgram), 3, drawArguments);
@@ -321,7 +287,6 @@ void registerAll() {
         bench->Unit(benchmark::kMillisecond)
             ->Iterations(quick() ? 1 : iterations)
             ->Repetitions(repetitions)
-            ->ReportAggregatesOnly(!quick())
             ->UseRealTime();
     };
     sized(benchmark::RegisterBenchmark("handin/program", handInProgram), 20);
@@ -336,12 +301,16 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     XundralApplication app(argc, argv);
     setAnswerPauseForTests(0);
-    // Whole-process figures, one per fresh process: --peak-memory=program|floor DB, --growth DB.
+    // Whole-process figures, one per fresh process: --peak-memory=program|sequential|floor DB,
+    // --growth DB, --felt DB.
     if (argc == 3 && std::strncmp(argv[1], "--peak-memory=", 14) == 0)
         return runPeakMemory(QString::fromLatin1(argv[1] + 14), QString::fromLocal8Bit(argv[2]));
     if (argc == 3 && std::strcmp(argv[1], "--growth") == 0)
         return runFileGrowth(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && std::strcmp(argv[1], "--felt") == 0)
+        return runFeltLatency(QString::fromLocal8Bit(argv[2]));
     registerAll();
+    registerPhysicalLimits(quick());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
