@@ -273,12 +273,12 @@ void registerAll() {
             ->Repetitions(repetitions)
             ->UseRealTime();
     };
-    shape(benchmark::RegisterBenchmark("draw/program", drawProgram), 3, drawArguments);
-    shape(benchmark::RegisterBenchmark("draw/floor", drawFloor), 3, drawArguments);
-    shape(benchmark::RegisterBenchmark("answer/program", answerProgram), 40, answerArguments);
-    shape(benchmark::RegisterBenchmark("answer/floor", answerFloor), 40, answerArguments);
-    shape(benchmark::RegisterBenchmark("start/program", startProgram), 5, startArguments);
-    shape(benchmark::RegisterBenchmark("start/floor", startFloor), 5, startArguments);
+    shape(benchmark::RegisterBenchmark("draw/program", drawProgram), 10, drawArguments);
+    shape(benchmark::RegisterBenchmark("draw/floor", drawFloor), 10, drawArguments);
+    shape(benchmark::RegisterBenchmark("answer/program", answerProgram), 100, answerArguments);
+    shape(benchmark::RegisterBenchmark("answer/floor", answerFloor), 100, answerArguments);
+    shape(benchmark::RegisterBenchmark("start/program", startProgram), 10, startArguments);
+    shape(benchmark::RegisterBenchmark("start/floor", startFloor), 10, startArguments);
     auto sized = [&](benchmark::internal::Benchmark* bench, int iterations) {
         if (quick())
             bench->Args({500});
@@ -289,8 +289,8 @@ void registerAll() {
             ->Repetitions(repetitions)
             ->UseRealTime();
     };
-    sized(benchmark::RegisterBenchmark("handin/program", handInProgram), 20);
-    sized(benchmark::RegisterBenchmark("handin/floor", handInFloor), 20);
+    sized(benchmark::RegisterBenchmark("handin/program", handInProgram), 40);
+    sized(benchmark::RegisterBenchmark("handin/floor", handInFloor), 40);
     sized(benchmark::RegisterBenchmark("wronglist/program", wrongListProgram), 20);
     sized(benchmark::RegisterBenchmark("wronglist/floor", wrongListFloor), 20);
 }

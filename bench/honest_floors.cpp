@@ -140,8 +140,7 @@ std::mt19937& randomSource() {
 } // namespace
 
 void addFloorIndexes(FloorDb& db) {
-    db.exec("CREATE INDEX IF NOT EXISTS FLOOR_POOL ON EXAM_TEMP (STZLB1, EXAMID);"
-            "CREATE INDEX IF NOT EXISTS FLOOR_ORDER ON B2 (STLB, STZLB1, STLX, STBH);");
+    db.exec("CREATE INDEX IF NOT EXISTS FLOOR_ORDER ON B2 (STLB, STZLB1, STLX, STBH);");
 }
 
 void drawPaperRows(FloorDb& db) {
@@ -160,8 +159,13 @@ void drawPaperRows(FloorDb& db) {
         const int base = sqlite3_column_int(range, 0);
         const int size = sqlite3_column_int(range, 1) - base + 1;
         sqlite3_reset(range);
-        sqlite3_stmt* count = db.statement("SELECT count(*) FROM EXAM_TEMP WHERE STZLB1 = ?");
+        // The pool's rows of a chapter lie in its id range of the pool's own index; a pool row
+        // of another bank's chapter (after a switch of bank) is not in this file's runs.
+        sqlite3_stmt* count = db.statement("SELECT count(*) FROM EXAM_TEMP WHERE EXAMID BETWEEN "
+                                           "?2 AND ?3 AND STZLB1 = ?1");
         sqlite3_bind_int(count, 1, chapter);
+        sqlite3_bind_int(count, 2, base);
+        sqlite3_bind_int(count, 3, base + size - 1);
         sqlite3_step(count);
         const int pooled = sqlite3_column_int(count, 0);
         sqlite3_reset(count);
@@ -190,8 +194,8 @@ void drawPaperRows(FloorDb& db) {
             }
         } else {
             sqlite3_stmt* unused = db.statement(
-                "SELECT ID FROM B2 WHERE STZLB1 = ?1 AND ID NOT IN (SELECT EXAMID FROM EXAM_TEMP "
-                "WHERE STZLB1 = ?1)");
+                "SELECT ID FROM B2 WHERE STZLB1 = ?1 AND NOT EXISTS (SELECT 1 FROM EXAM_TEMP "
+                "WHERE EXAMID = B2.ID AND STZLB1 = ?1)");
             sqlite3_bind_int(unused, 1, chapter);
             std::vector<int> ids;
             while (sqlite3_step(unused) == SQLITE_ROW)
@@ -216,9 +220,12 @@ void drawPaperRows(FloorDb& db) {
         if (int(drawn.size()) < target) {
             // The chapter ran out: its pool keeps only this paper's questions, and the rest of
             // the chapter is free again.
-            sqlite3_stmt* clear = db.statement("DELETE FROM EXAM_TEMP WHERE STZLB1 = ? AND EXAMID "
-                                               "NOT IN (SELECT EXAMID FROM S_MARK)");
+            sqlite3_stmt* clear = db.statement(
+                "DELETE FROM EXAM_TEMP WHERE EXAMID BETWEEN ?2 AND ?3 AND STZLB1 = ?1 AND EXAMID "
+                "NOT IN (SELECT EXAMID FROM S_MARK)");
             sqlite3_bind_int(clear, 1, chapter);
+            sqlite3_bind_int(clear, 2, base);
+            sqlite3_bind_int(clear, 3, base + size - 1);
             run(clear);
             const std::size_t first = drawn.size();
             std::uniform_int_distribution<int> offset(0, size - 1);

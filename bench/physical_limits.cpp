@@ -78,6 +78,41 @@ void decryptAll(benchmark::State& state) {
     }
 }
 
+// The original's own statements that scan the bank, which the program must keep: the count of
+// right answers after every answer in sequential practice, the reset at the start of a mode
+// (here with 100 answers to reset), and the sequential list opened to its first question.
+void originalCount(benchmark::State& state) {
+    ScratchFolder folder(benchBankPath(int(state.range(0))));
+    auto db = withProgramSettings(folder);
+    setAnswered(*db, 100);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            db->scalar("select count(id) as rightnum from B2 where answer=mark"));
+}
+
+void originalReset(benchmark::State& state) {
+    ScratchFolder folder(benchBankPath(int(state.range(0))));
+    auto db = withProgramSettings(folder);
+    for (auto _ : state) {
+        state.PauseTiming();
+        setAnswered(*db, 100);
+        state.ResumeTiming();
+        db->exec("update B2 set mark=5 where mark is not 5");
+    }
+}
+
+void originalList(benchmark::State& state) {
+    ScratchFolder folder(benchBankPath(int(state.range(0))));
+    auto db = withProgramSettings(folder);
+    for (auto _ : state) {
+        sqlite3_stmt* list = db->statement(
+            "SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER FROM B2 order by STLB,STZLB1,STLX,STBH");
+        sqlite3_step(list);
+        benchmark::DoNotOptimize(sqlite3_column_int(list, 0));
+        sqlite3_reset(list);
+    }
+}
+
 } // namespace
 
 void registerPhysicalLimits(bool quick) {
@@ -90,8 +125,11 @@ void registerPhysicalLimits(bool quick) {
             bench->Args({kShippedBank});
         bench->Unit(benchmark::kMillisecond)->Iterations(quick ? 1 : iterations)->UseRealTime();
     };
-    shape(benchmark::RegisterBenchmark("limit/commit", oneCommit), 40, false);
-    shape(benchmark::RegisterBenchmark("limit/sync", oneSync), 40, false);
+    shape(benchmark::RegisterBenchmark("limit/commit", oneCommit), 100, false);
+    shape(benchmark::RegisterBenchmark("limit/sync", oneSync), 100, false);
     shape(benchmark::RegisterBenchmark("limit/key", keyedOpen), 5, false);
     shape(benchmark::RegisterBenchmark("limit/decrypt", decryptAll), 3, true);
+    shape(benchmark::RegisterBenchmark("limit/count", originalCount), 10, true);
+    shape(benchmark::RegisterBenchmark("limit/reset", originalReset), 5, true);
+    shape(benchmark::RegisterBenchmark("limit/list", originalList), 5, true);
 }

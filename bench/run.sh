@@ -54,9 +54,9 @@ for pass in 1 2; do
     --benchmark_out_format=json >/dev/null
   "$build/bench/bench_read_aloud" --benchmark_out="$run/read-aloud.json" \
     --benchmark_out_format=json >/dev/null
-  xvfb "$build/bench/bench_startup" 7 "$out/program" "$build/bench/startup_floor" |
+  xvfb "$build/bench/bench_startup" 11 "$out/program" "$build/bench/startup_floor" |
     tail -1 >"$run/startup.json"
-  xvfb "$build/bench/bench_startup" 5 "$out/program-30000" "$build/bench/startup_floor" |
+  xvfb "$build/bench/bench_startup" 9 "$out/program-30000" "$build/bench/startup_floor" |
     tail -1 >"$run/startup-30000.json"
 done
 "$exam" --growth "$shipped" | tail -1 >"$out/pass1/growth.json"
