@@ -112,7 +112,7 @@ signals:
     // A question is on the panel: its place in the exercise (1-based) and its bank ID.
     void questionShown(int curNum, int curId);
     // An answer was stored as MARK and committed; `right` when it matches the question's ANSWER.
-    void answerSaved(int curId, int answerCode, bool right);
+    void answerSaved(int curId, AnswerCode answerCode, bool right);
     // A drawn paper was scored, just before its score message asks about the wrong-answer list.
     void paperHandedIn(const PaperResult& result);
     // The learner chose to look at the scored paper's wrong answers.
@@ -146,17 +146,17 @@ private:
 
     void ResetExercise(ExamMode mode, PaperMode paperMode);
     void ShowQuestion();
-    void ShowChoice(int answerCode);
-    void SaveAnswer(int answerCode);
+    void ShowChoice(AnswerCode answerCode);
+    void SaveAnswer(AnswerCode answerCode);
     void ShowCounters();
     void ShowAnswerButtons();
-    void answerWith(int answerCode);
+    void answerWith(AnswerCode answerCode);
     // After an answer could not be stored: the indicators and the answer line as stored.
     void showStoredChoice();
     // On the paths the original lacks (the answer sheet, the added practices): the indicators
     // show the question's stored answer, or none.
     void showStoredIndicator();
-    QRadioButton* indicatorFor(int answerCode) const;
+    QRadioButton* indicatorFor(AnswerCode answerCode) const;
     void clearIndicators();
     void showQuestionPicture(const QString& tp);
     // False when no category asks for questions, after saying so; a database error is thrown

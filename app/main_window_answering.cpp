@@ -9,7 +9,7 @@
 
 #include <exception>
 
-void TmainFrm::answerWith(int answerCode) {
+void TmainFrm::answerWith(AnswerCode answerCode) {
     // Stored before it is shown, so that what the screen says was chosen is what the database
     // holds, whether the write fails (a full disk) or the program dies in the answer pause.
     try {
@@ -70,7 +70,7 @@ void TmainFrm::clearIndicators() {
     }
 }
 
-QRadioButton* TmainFrm::indicatorFor(int answerCode) const {
+QRadioButton* TmainFrm::indicatorFor(AnswerCode answerCode) const {
     switch (answerCode) {
     case AnswerCode::A:
         return RadioButton1;
@@ -97,7 +97,7 @@ void TmainFrm::showStoredChoice() {
     clearIndicators();
     setBoxText(answerEdt, kAnswerLinePrefix);
     try {
-        const int stored = exercise_.rereadStoredAnswer();
+        const AnswerCode stored = exercise_.rereadStoredAnswer();
         if (QRadioButton* indicator = indicatorFor(stored)) {
             indicator->setChecked(true);
             setBoxText(answerEdt, exercise_.answerLine(stored));

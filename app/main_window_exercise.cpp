@@ -91,7 +91,7 @@ void TmainFrm::showQuestionPicture(const QString& tp) {
     Image_sign->setPixmap(loadQuestionPicture(questionPicturePath(QDir::currentPath(), tp)));
 }
 
-void TmainFrm::ShowChoice(int answerCode) {
+void TmainFrm::ShowChoice(AnswerCode answerCode) {
     if (answerCode == AnswerCode::NotAnswered)
         return;
     setBoxText(answerEdt, exercise_.answerLine(answerCode));
@@ -101,7 +101,7 @@ void TmainFrm::ShowChoice(int answerCode) {
     QThread::msleep(static_cast<unsigned long>(answerPauseMs()));
 }
 
-void TmainFrm::SaveAnswer(int answerCode) {
+void TmainFrm::SaveAnswer(AnswerCode answerCode) {
     if (answerCode == AnswerCode::NotAnswered)
         return;
     const bool right = exercise_.answer(answerCode);

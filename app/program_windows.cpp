@@ -75,9 +75,9 @@ ProgramWindows::ProgramWindows()
             main.showFavouriteNotice(marked);
     });
     QObject::connect(&main, &TmainFrm::questionShown, pane, &StudyPane::showQuestion);
-    QObject::connect(&main, &TmainFrm::answerSaved, pane, [pane](int curId, int answerCode, bool) {
-        pane->recordAnswer(curId, answerCode);
-    });
+    QObject::connect(
+        &main, &TmainFrm::answerSaved, pane,
+        [pane](int curId, AnswerCode answerCode, bool) { pane->recordAnswer(curId, answerCode); });
     QObject::connect(&main, &TmainFrm::paperHandedIn, pane, [pane] { pane->handIn(); });
     QObject::connect(&main, &TmainFrm::answerRequested, pane,
                      [pane](int, int curId) { pane->requestAnswer(curId); });

@@ -100,7 +100,7 @@ void StudyPane::startExercise(const Exercise& exercise, const QString& title) {
     current_ = -1;
     ids_ = QVector<int>(ids.begin(), ids.end());
     indexOfId_.clear();
-    rows_.fill(AnswerAndMark{0, AnswerCode::NotAnswered}, ids_.size());
+    rows_.fill(AnswerAndMark{AnswerCode::D, AnswerCode::NotAnswered}, ids_.size());
     favourites_.clear();
     QString failure;
     try {
@@ -151,7 +151,7 @@ void StudyPane::showQuestion(int /*curNum*/, int curId) {
         conceal();
 }
 
-void StudyPane::recordAnswer(int curId, int answerCode) {
+void StudyPane::recordAnswer(int curId, AnswerCode answerCode) {
     const int index = indexOfId_.value(curId, -1);
     if (!running_ || index < 0)
         return;

@@ -31,7 +31,7 @@ public:
     // Key 7 marked or unmarked a question of the exercise.
     void markFavourite(int curId, bool marked);
     void showQuestion(int curNum, int curId);
-    void recordAnswer(int curId, int answerCode);
+    void recordAnswer(int curId, AnswerCode answerCode);
     void handIn();
     // Key 5: here when the pane is on screen, else in a small window of its own.
     void requestAnswer(int curId);

@@ -103,9 +103,11 @@ void startTestDriverIfAsked(TmainFrm& window) {
     auto* answerLineBox = window.findChild<QTextEdit*>(QStringLiteral("answerEdt"));
     QObject::connect(answerLineBox, &QTextEdit::textChanged, &window, [&window, answerLineBox] {
         const QString shown = answerLineBox->toPlainText();
-        for (int code : {AnswerCode::A, AnswerCode::B, AnswerCode::C, AnswerCode::D}) {
+        for (const AnswerCode code : {AnswerCode::A, AnswerCode::B, AnswerCode::C, AnswerCode::D}) {
             if (shown.startsWith(kAnswerLinePrefix + answerName(code)))
-                say(QStringLiteral("answer\t%1\t%2").arg(window.curId()).arg(code));
+                say(QStringLiteral("answer\t%1\t%2")
+                        .arg(window.curId())
+                        .arg(answerCodeToColumn(code)));
         }
     });
     QObject::connect(&window, &TmainFrm::paperHandedIn, &window, [](const PaperResult& result) {

@@ -247,8 +247,8 @@ void floorWrongList(FloorDb& floor, QPlainTextEdit& box) {
     };
     for (int position = 1; sqlite3_step(list) == SQLITE_ROW; ++position) {
         WrongQuestion question;
-        question.answer = sqlite3_column_int(list, 6);
-        question.mark = sqlite3_column_int(list, 7);
+        question.answer = answerCodeFromColumn(sqlite3_column_int(list, 6));
+        question.mark = answerCodeFromColumn(sqlite3_column_int(list, 7));
         if (question.mark == question.answer)
             continue;
         question.position = position;

@@ -3,7 +3,7 @@
 namespace {
 
 struct Choice {
-    int code;
+    AnswerCode code;
     char letter;
     const char16_t* name;
 };
@@ -15,21 +15,28 @@ constexpr Choice kChoices[] = {{AnswerCode::A, 'A', u"答案一"},
 
 } // namespace
 
-int answerCodeForLetter(QChar letter) {
+std::optional<AnswerCode> answerCodeForLetter(QChar letter) {
     for (const Choice& choice : kChoices)
         if (letter == QLatin1Char(choice.letter))
             return choice.code;
+    return std::nullopt;
+}
+
+int choiceIndex(AnswerCode code) {
+    for (int index = 0; index < 4; ++index)
+        if (code == kChoices[index].code)
+            return index;
     return -1;
 }
 
-QChar letterForAnswerCode(int code) {
+QChar letterForAnswerCode(AnswerCode code) {
     for (const Choice& choice : kChoices)
         if (code == choice.code)
             return QLatin1Char(choice.letter);
     return QLatin1Char('?');
 }
 
-QString answerName(int code) {
+QString answerName(AnswerCode code) {
     for (const Choice& choice : kChoices)
         if (code == choice.code)
             return QString::fromUtf16(choice.name);

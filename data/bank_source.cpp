@@ -42,17 +42,17 @@ BankQuestion finishRecord(RecordBuilder& record, const QString& fileName) {
         question.choices.append(record.choiceText[index]);
     if (record.answerLetter.isEmpty())
         fail(QStringLiteral("record has no answer (K:)"));
-    const int code =
-        record.answerLetter.size() == 1 ? answerCodeForLetter(record.answerLetter[0]) : -1;
-    if (code < 0)
+    const std::optional<AnswerCode> code = record.answerLetter.size() == 1
+                                               ? answerCodeForLetter(record.answerLetter[0])
+                                               : std::nullopt;
+    if (!code)
         fail(QStringLiteral("answer '%1' is not one of A, B, C, D").arg(record.answerLetter));
-    const int position = code == 0 ? 4 : code;
-    if (position > choiceCount)
+    if (choiceIndex(*code) >= choiceCount)
         throw BankSourceError(fileName, question.line, record.answerColumn,
                               QStringLiteral("answer '%1' does not fit a question with %2 choices")
                                   .arg(record.answerLetter)
                                   .arg(choiceCount));
-    question.answerCode = code;
+    question.answerCode = *code;
     return question;
 }
 

@@ -29,7 +29,7 @@ struct BankQuestion {
     QString variantNote; // why this question is a deliberate second side of its fact
     QStringList settledNotes; // a reader's verdict on pairs the content check lists for reading
     QStringList topics;       // one to three of the fixed topic vocabulary
-    int answerCode = AnswerCode::NotAnswered;
+    AnswerCode answerCode = AnswerCode::NotAnswered;
     int chapter = 0;
     QString file;
     int line = 0;

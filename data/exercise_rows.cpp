@@ -62,11 +62,11 @@ std::optional<ExerciseSettings> readExerciseSettings(const SqliteDatabase& datab
 
 void clearBankMarks(const SqliteDatabase& database, const QString& bank) {
     // Only the answered rows are rewritten; IS NOT also takes a NULL mark back to 5.
-    SqliteStatement update(database, QStringLiteral("update ") + bankTable(bank) +
-                                         QStringLiteral(" set mark=") +
-                                         QString::number(AnswerCode::NotAnswered) +
-                                         QStringLiteral(" where mark is not ") +
-                                         QString::number(AnswerCode::NotAnswered));
+    SqliteStatement update(
+        database, QStringLiteral("update ") + bankTable(bank) + QStringLiteral(" set mark=") +
+                      QString::number(answerCodeToColumn(AnswerCode::NotAnswered)) +
+                      QStringLiteral(" where mark is not ") +
+                      QString::number(answerCodeToColumn(AnswerCode::NotAnswered)));
     update.step();
 }
 
@@ -120,23 +120,24 @@ AnswerAndMarkRow readAnswerAndMark(const SqliteDatabase& database, const QString
     select.bind(1, id);
     if (!select.step())
         throwNoCurrentRecord();
-    return {wholeNumber(select, 0), wholeNumber(select, 1)};
+    return {answerCodeFromColumn(wholeNumber(select, 0)),
+            answerCodeFromColumn(wholeNumber(select, 1))};
 }
 
-std::optional<int> readMark(const SqliteDatabase& database, const QString& bank, int id) {
+std::optional<AnswerCode> readMark(const SqliteDatabase& database, const QString& bank, int id) {
     SqliteStatement select(database, QStringLiteral("select MARK from ") + bankTable(bank) +
                                          QStringLiteral(" where id=?"));
     select.bind(1, id);
     if (!select.step())
         return std::nullopt;
-    return wholeNumber(select, 0);
+    return answerCodeFromColumn(wholeNumber(select, 0));
 }
 
-int writeMark(const SqliteDatabase& database, const QString& bank, int id, int mark) {
+int writeMark(const SqliteDatabase& database, const QString& bank, int id, AnswerCode mark) {
     SqliteStatement update(database, QStringLiteral("UPDATE ") + bankTable(bank) +
                                          QStringLiteral(" SET MARK = ? WHERE id = ?"));
     // The code goes in as text, as the quoted literal always did.
-    update.bind(1, QString::number(mark));
+    update.bind(1, QString::number(answerCodeToColumn(mark)));
     update.bind(2, id);
     while (update.step()) {
     }
@@ -152,9 +153,10 @@ QString countRightAnswers(const SqliteDatabase& database, const QString& bank) {
 }
 
 int countAnswered(const SqliteDatabase& database, const QString& bank) {
-    SqliteStatement select(database, QStringLiteral("select count(id) as answered from ") +
-                                         bankTable(bank) + QStringLiteral(" where mark<>") +
-                                         QString::number(AnswerCode::NotAnswered));
+    SqliteStatement select(database,
+                           QStringLiteral("select count(id) as answered from ") + bankTable(bank) +
+                               QStringLiteral(" where mark<>") +
+                               QString::number(answerCodeToColumn(AnswerCode::NotAnswered)));
     if (!select.step())
         throwNoCurrentRecord();
     return wholeNumber(select, 0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/answer_code.h"
+
 #include <QString>
 
 #include <optional>
@@ -45,14 +47,14 @@ std::vector<ExerciseQuestion> readQuestionsInOrder(SqliteDatabase& database, con
 // The right answer and the stored one of the question with `id`; throws DbError when the
 // question is no longer in the bank.
 struct AnswerAndMarkRow {
-    int answer = 0;
-    int mark = 0;
+    AnswerCode answer = AnswerCode::D;
+    AnswerCode mark = AnswerCode::D;
 };
 AnswerAndMarkRow readAnswerAndMark(const SqliteDatabase& database, const QString& bank, int id);
 // The stored answer only; nothing when the question is gone.
-std::optional<int> readMark(const SqliteDatabase& database, const QString& bank, int id);
+std::optional<AnswerCode> readMark(const SqliteDatabase& database, const QString& bank, int id);
 // Stores `mark`; returns the rows changed (0: the question is gone).
-int writeMark(const SqliteDatabase& database, const QString& bank, int id, int mark);
+int writeMark(const SqliteDatabase& database, const QString& bank, int id, AnswerCode mark);
 
 // The practice counters: questions answered right, and answered at all, in the whole bank.
 QString countRightAnswers(const SqliteDatabase& database, const QString& bank);

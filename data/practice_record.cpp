@@ -144,7 +144,7 @@ void writePracticeState(SqliteDatabase& database, const PracticeState& state) {
         bindKey(item, state);
         item.bind(4, ++position);
         item.bind(5, digestKey(entry.digest));
-        item.bind(6, entry.mark);
+        item.bind(6, answerCodeToColumn(entry.mark));
         item.step();
     }
 }
@@ -161,14 +161,14 @@ void writePracticePosition(SqliteDatabase& database, const PracticeState& key, i
 }
 
 void writePracticeAnswer(SqliteDatabase& database, const PracticeState& key, const QString& digest,
-                         int mark, int position, const QDateTime& now) {
+                         AnswerCode mark, int position, const QDateTime& now) {
     SqliteStatement update(database,
                            QStringLiteral("UPDATE PRACTICE_ITEM SET MARK = ?5 "
                                           "WHERE BANK = ?1 AND MODE = ?2 AND SCOPE = ?3 AND "
                                           "DIGEST = ?4"));
     bindKey(update, key);
     update.bind(4, digestKey(digest));
-    update.bind(5, mark);
+    update.bind(5, answerCodeToColumn(mark));
     update.step();
     writePracticePosition(database, key, position, now);
 }
@@ -196,7 +196,8 @@ std::optional<PracticeState> readLatestPracticeState(SqliteDatabase& database,
                                          "AND MODE = ? AND SCOPE = ? ORDER BY POS"));
     bindKey(items, state);
     while (items.step())
-        state.items.push_back({digestFromKey(items.value(0).toLongLong()), items.value(1).toInt()});
+        state.items.push_back({digestFromKey(items.value(0).toLongLong()),
+                               answerCodeFromColumn(items.value(1).toInt())});
     return state;
 }
 
@@ -214,7 +215,7 @@ std::vector<QString> digestsOfIds(SqliteDatabase& database, const QString& bankT
 }
 
 void restoreMarks(SqliteDatabase& database, const QString& bankTable, const std::vector<int>& ids,
-                  const std::vector<int>& marks) {
+                  const std::vector<AnswerCode>& marks) {
     Transaction transaction(database);
     {
         SqliteStatement update(
@@ -224,7 +225,7 @@ void restoreMarks(SqliteDatabase& database, const QString& bankTable, const std:
             if (marks[index] == AnswerCode::NotAnswered)
                 continue;
             update.reset();
-            update.bind(1, marks[index]);
+            update.bind(1, answerCodeToColumn(marks[index]));
             update.bind(2, ids[index]);
             update.step();
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/answer_code.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -58,7 +60,7 @@ enum class PracticeMode {
 // the chapter, the topic or the kind; empty for the others.
 struct PracticeItem {
     QString digest;
-    int mark = 0;
+    AnswerCode mark = AnswerCode::D;
 };
 
 struct PracticeState {
@@ -80,7 +82,7 @@ void writePracticePosition(SqliteDatabase& database, const PracticeState& key, i
 // An answer, with the place it was given at. A list holds each question once, so its digest
 // names its item.
 void writePracticeAnswer(SqliteDatabase& database, const PracticeState& key, const QString& digest,
-                         int mark, int position, const QDateTime& now);
+                         AnswerCode mark, int position, const QDateTime& now);
 // The most recently saved practice of a bank, if any.
 std::optional<PracticeState> readLatestPracticeState(SqliteDatabase& database, const QString& bank);
 
@@ -90,4 +92,4 @@ std::vector<QString> digestsOfIds(SqliteDatabase& database, const QString& bankT
 // Puts answers back into the bank table's MARK column, as a resumed practice held them, in one
 // transaction of its own; codes meaning "not answered" are left as the reset wrote them.
 void restoreMarks(SqliteDatabase& database, const QString& bankTable, const std::vector<int>& ids,
-                  const std::vector<int>& marks);
+                  const std::vector<AnswerCode>& marks);

@@ -104,10 +104,24 @@ void insertQuestions(SqliteDatabase& database, const QString& table,
                                .arg(bankTable(table)));
     for (const QuestionRow& row : rows) {
         insert.reset();
-        const QVariant values[] = {row.id,     row.tp,    row.stnr,   row.da[0], row.da[1],
-                                   row.da[2],  row.da[3], row.answer, row.mark,  row.stlb,
-                                   row.stzlb1, row.stlx,  row.stbh,   row.jx,    row.zt,
-                                   row.zsd,    row.bs,    row.yd};
+        const QVariant values[] = {row.id,
+                                   row.tp,
+                                   row.stnr,
+                                   row.da[0],
+                                   row.da[1],
+                                   row.da[2],
+                                   row.da[3],
+                                   answerCodeToColumn(row.answer),
+                                   answerCodeToColumn(row.mark),
+                                   row.stlb,
+                                   row.stzlb1,
+                                   row.stlx,
+                                   row.stbh,
+                                   row.jx,
+                                   row.zt,
+                                   row.zsd,
+                                   row.bs,
+                                   row.yd};
         int index = 1;
         for (const QVariant& value : values)
             insert.bind(index++, value);
@@ -135,8 +149,8 @@ std::vector<QuestionRow> readQuestions(SqliteDatabase& database, const QString& 
         row.stnr = select.value(2).toString();
         for (int index = 0; index < 4; ++index)
             row.da[index] = select.value(3 + index).toString();
-        row.answer = select.value(7).toInt();
-        row.mark = select.value(8).toInt();
+        row.answer = answerCodeFromColumn(select.value(7).toInt());
+        row.mark = answerCodeFromColumn(select.value(8).toInt());
         row.stlb = select.value(9).toInt();
         row.stzlb1 = select.value(10).toInt();
         row.stlx = select.value(11).toInt();

@@ -16,8 +16,8 @@ struct QuestionRow {
     QString tp;
     QString stnr;
     QString da[4];
-    int answer = AnswerCode::NotAnswered;
-    int mark = AnswerCode::NotAnswered;
+    AnswerCode answer = AnswerCode::NotAnswered;
+    AnswerCode mark = AnswerCode::NotAnswered;
     int stlb = 1;
     int stzlb1 = 0;
     int stlx = 0; // 1 true/false, 2 single choice

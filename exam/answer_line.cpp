@@ -7,7 +7,7 @@ bool mayShowVerdict(ExamMode examMode, int ifShow) {
     return examMode != ExamMode::MockExam && ifShow == 1;
 }
 
-QString answerLine(int answerCode, int rightAnswer, ExamMode examMode, int ifShow) {
+QString answerLine(AnswerCode answerCode, AnswerCode rightAnswer, ExamMode examMode, int ifShow) {
     QString line = kAnswerLinePrefix + answerName(answerCode);
     if (mayShowVerdict(examMode, ifShow))
         line += answerCode == rightAnswer ? QStringLiteral(" 正确") : QStringLiteral(" 错误");

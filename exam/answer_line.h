@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/answer_code.h"
 #include "exam/exercise_kind.h"
 
 #include <QString>
@@ -12,4 +13,4 @@ inline const QString kAnswerLinePrefix = QStringLiteral("当前选择答案为�
 bool mayShowVerdict(ExamMode examMode, int ifShow);
 
 // "当前选择答案为：答案二 正确" and the like, for a chosen answer code (not "not answered").
-QString answerLine(int answerCode, int rightAnswer, ExamMode examMode, int ifShow);
+QString answerLine(AnswerCode answerCode, AnswerCode rightAnswer, ExamMode examMode, int ifShow);

@@ -17,7 +17,7 @@ bool answerKeyActs(ExamMode examMode, bool exerciseRunning) {
     return exerciseRunning && examMode == ExamMode::SequentialPractice;
 }
 
-SheetCell sheetCellState(int mark, int answer, const AnswerVisibility& state) {
+SheetCell sheetCellState(AnswerCode mark, AnswerCode answer, const AnswerVisibility& state) {
     // A handed-in paper counts an unanswered question as wrong; the sheet says so too.
     if (mark == AnswerCode::NotAnswered)
         return state.handedIn ? SheetCell::Wrong : SheetCell::NotAnswered;

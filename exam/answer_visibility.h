@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/answer_code.h"
 #include "exam/exercise_kind.h"
 
 // When the right answer, its explanation and a question's verdict may be shown beside the
@@ -23,4 +24,4 @@ enum class SheetCell { NotAnswered, Answered, Right, Wrong };
 
 // One cell of the answer sheet: unanswered, answered, or, where the answer may be shown,
 // right or wrong. `mark` and `answer` are the question's MARK and ANSWER codes.
-SheetCell sheetCellState(int mark, int answer, const AnswerVisibility& state);
+SheetCell sheetCellState(AnswerCode mark, AnswerCode answer, const AnswerVisibility& state);

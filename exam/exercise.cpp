@@ -98,13 +98,13 @@ void Exercise::show() {
     storedAnswer_ = row.mark;
 }
 
-int Exercise::rereadStoredAnswer() {
+AnswerCode Exercise::rereadStoredAnswer() {
     storedAnswer_ =
         readMark(connection().database(), bank_, currentId_).value_or(AnswerCode::NotAnswered);
     return storedAnswer_;
 }
 
-bool Exercise::answer(int answerCode) {
+bool Exercise::answer(AnswerCode answerCode) {
     SqliteDatabase& database = connection().database();
     const bool right = answerCode == rightAnswer_;
     Transaction transaction(database);
@@ -127,7 +127,7 @@ bool Exercise::answer(int answerCode) {
     return right;
 }
 
-QString Exercise::answerLine(int answerCode) const {
+QString Exercise::answerLine(AnswerCode answerCode) const {
     return ::answerLine(answerCode, rightAnswer_, mode_, settings_.ifShow);
 }
 

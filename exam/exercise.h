@@ -62,8 +62,8 @@ public:
     int number() const { return number_; }
     const ExerciseQuestion& question() const;
     int questionId() const { return currentId_; }
-    int rightAnswer() const { return rightAnswer_; }
-    int storedAnswer() const { return storedAnswer_; }
+    AnswerCode rightAnswer() const { return rightAnswer_; }
+    AnswerCode storedAnswer() const { return storedAnswer_; }
     QList<int> questionIds() const;
 
     // Moving; at either end the place stays where it is. goTo() is false for a number
@@ -76,14 +76,14 @@ public:
     // A new showing begins whenever the place changed since the last one.
     void show();
     // Reads the current question's stored answer again, after a write that failed.
-    int rereadStoredAnswer();
+    AnswerCode rereadStoredAnswer();
 
     // Stores the answer with what the recorder keeps beside it, in one transaction; returns
     // whether it is right. Throws DbError when the question is gone or the write fails, and
     // then nothing is stored.
-    bool answer(int answerCode);
+    bool answer(AnswerCode answerCode);
     // "当前选择答案为：答案二 正确" for an answer to the current question.
-    QString answerLine(int answerCode) const;
+    QString answerLine(AnswerCode answerCode) const;
 
     struct Counters {
         QString right;
@@ -115,8 +115,8 @@ private:
     int place_ = 0; // index into questions_
     int number_ = 0;
     int currentId_ = 0;
-    int rightAnswer_ = 0;
-    int storedAnswer_ = 0;
+    AnswerCode rightAnswer_ = AnswerCode::D;
+    AnswerCode storedAnswer_ = AnswerCode::D;
     int shownPlace_ = -1;
     bool rightOnShowing_ = false;
     QString countdown_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/answer_code.h"
 #include "exam/exercise_kind.h"
 
 #include <QDateTime>
@@ -13,7 +14,7 @@ struct StoredAnswer {
     QString bank;
     ExamMode examMode = ExamMode::SequentialPractice;
     int id = 0;
-    int answerCode = 0;
+    AnswerCode answerCode = AnswerCode::NotAnswered;
     bool right = false;
     // False for a right answer repeated while the same question stays on the panel (the key
     // pressed again with automatic advance off): it says nothing new about the learner.

@@ -44,7 +44,7 @@ void PracticeMemory::savePosition(SqliteDatabase& database, const QDateTime& now
     savedPosition_ = position_;
 }
 
-void PracticeMemory::answered(SqliteDatabase& database, const QString& digest, int mark,
+void PracticeMemory::answered(SqliteDatabase& database, const QString& digest, AnswerCode mark,
                               const QDateTime& now) {
     if (!active_)
         return;

@@ -30,7 +30,8 @@ public:
     // program closes or another exercise starts.
     void savePosition(SqliteDatabase& database, const QDateTime& now);
     // Called inside the transaction that stores the answer; the place goes with it.
-    void answered(SqliteDatabase& database, const QString& digest, int mark, const QDateTime& now);
+    void answered(SqliteDatabase& database, const QString& digest, AnswerCode mark,
+                  const QDateTime& now);
 
 private:
     PracticeState key_; // its items stay empty: they live on disk
@@ -44,7 +45,7 @@ private:
 struct ResumablePractice {
     PracticeState state;
     std::vector<int> ids;
-    std::vector<int> marks;
+    std::vector<AnswerCode> marks;
     int position = 1;
 };
 std::optional<ResumablePractice> findResumablePractice(SqliteDatabase& database,

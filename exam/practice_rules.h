@@ -26,7 +26,7 @@ std::vector<QString> rankMostMissed(std::vector<AnswerHistory> history);
 // place moves with them so that it stays on the question the learner stopped at, or the next.
 struct ResumePlan {
     std::vector<int> ids;
-    std::vector<int> marks;
+    std::vector<AnswerCode> marks;
     int position = 1;
 };
 ResumePlan planResume(const PracticeState& state, const QHash<QString, int>& idByDigest);

@@ -9,21 +9,6 @@
 
 namespace {
 
-int choiceIndex(int answerCode) {
-    switch (answerCode) {
-    case AnswerCode::A:
-        return 0;
-    case AnswerCode::B:
-        return 1;
-    case AnswerCode::C:
-        return 2;
-    case AnswerCode::D:
-        return 3;
-    default:
-        return -1;
-    }
-}
-
 QString bankTitle(const QString& bank) {
     if (bank == QLatin1String("C"))
         return QStringLiteral("小型汽车C1，C2");
@@ -64,7 +49,7 @@ StudyText readStudyText(const SqliteDatabase& database, const QString& bank, int
     StudyText text;
     if (!select.step())
         return text;
-    text.answer = select.value(0).toInt();
+    text.answer = answerCodeFromColumn(select.value(0).toInt());
     for (int column = 0; column < 4; ++column)
         text.choices[column] = select.value(column + 1).toString();
     text.explanation = select.value(5).toString().trimmed();
@@ -76,7 +61,8 @@ QHash<int, AnswerAndMark> readAnswersAndMarks(const SqliteDatabase& database, co
                            QStringLiteral("SELECT ID, ANSWER, MARK FROM %1").arg(bankTable(bank)));
     QHash<int, AnswerAndMark> rows;
     while (select.step())
-        rows.insert(select.value(0).toInt(), {select.value(1).toInt(), select.value(2).toInt()});
+        rows.insert(select.value(0).toInt(), {answerCodeFromColumn(select.value(1).toInt()),
+                                              answerCodeFromColumn(select.value(2).toInt())});
     return rows;
 }
 

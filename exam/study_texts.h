@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/answer_code.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -10,7 +12,7 @@ class SqliteDatabase;
 
 // What the study pane says about one question: its right answer and why.
 struct StudyText {
-    int answer = 0;
+    AnswerCode answer = AnswerCode::D;
     QString choices[4]; // DA1..DA4 as stored
     QString explanation;
 };
@@ -24,8 +26,8 @@ QString bankUpdateLine(const QString& version, qint64 newQuestions);
 QString bankSummary(const QString& bank, const QList<std::pair<int, int>>& chapterSizes);
 
 struct AnswerAndMark {
-    int answer = 0;
-    int mark = 0;
+    AnswerCode answer = AnswerCode::D;
+    AnswerCode mark = AnswerCode::D;
 };
 
 // Reads of the study pane. The bank is checked and spliced; every other value is bound.

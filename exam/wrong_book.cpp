@@ -67,7 +67,7 @@ std::vector<JudgedQuestion> judgedPaperQuestions(SqliteDatabase& database,
                                                     "WHERE a.EXAMID = b.ID AND b.MARK <> %2 "
                                                     "ORDER BY b.ID")
                                          .arg(bankTable)
-                                         .arg(AnswerCode::NotAnswered));
+                                         .arg(answerCodeToColumn(AnswerCode::NotAnswered)));
     while (select.step()) {
         const QString choices[4] = {select.value(1).toString(), select.value(2).toString(),
                                     select.value(3).toString(), select.value(4).toString()};

@@ -126,8 +126,9 @@ void TShowErrFrm::Button1Click() {
     query.open();
     for (; !query.eof(); query.next()) {
         WrongQuestion question;
-        question.mark = query.fieldByName(QStringLiteral("MARK")).asInteger();
-        question.answer = query.fieldByName(QStringLiteral("ANSWER")).asInteger();
+        question.mark = answerCodeFromColumn(query.fieldByName(QStringLiteral("MARK")).asInteger());
+        question.answer =
+            answerCodeFromColumn(query.fieldByName(QStringLiteral("ANSWER")).asInteger());
         if (question.mark == question.answer)
             continue;
         question.position = query.recNo();

@@ -3,7 +3,7 @@
 #include "data/answer_code.h"
 #include "exam/question_text.h"
 
-QString AnswerCodeToLetter(int code) {
+QString AnswerCodeToLetter(AnswerCode code) {
     if (code == AnswerCode::NotAnswered)
         return QStringLiteral("未选");
     const QChar letter = letterForAnswerCode(code);
@@ -15,7 +15,7 @@ QString wrongListHeader(int wrongCount) {
 }
 
 QStringList wrongQuestionEntries(const WrongQuestion& question) {
-    const int codes[] = {AnswerCode::A, AnswerCode::B, AnswerCode::C, AnswerCode::D};
+    const AnswerCode codes[] = {AnswerCode::A, AnswerCode::B, AnswerCode::C, AnswerCode::D};
     QStringList entries;
     entries.append(QString::number(question.position) + QLatin1Char('.') +
                    trimBlanks(question.text) + QLatin1Char('\n'));

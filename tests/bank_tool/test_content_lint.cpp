@@ -16,7 +16,7 @@ QuestionRow fourChoice(const QString& stem, const QStringList& choices, int answ
     row.tp = picture;
     for (int index = 0; index < 4; ++index)
         row.da[index] = choices.at(index);
-    row.answer = answerCode;
+    row.answer = answerCodeFromColumn(answerCode);
     row.stlx = 2;
     return row;
 }
@@ -26,7 +26,7 @@ QuestionRow trueFalse(const QString& stem, bool right) {
     row.stnr = stem;
     row.da[0] = QStringLiteral("正确");
     row.da[1] = QStringLiteral("错误");
-    row.answer = right ? 1 : 2;
+    row.answer = right ? AnswerCode::A : AnswerCode::B;
     row.stlx = 1;
     return row;
 }

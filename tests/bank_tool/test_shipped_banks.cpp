@@ -34,7 +34,8 @@ bool within(int part, int whole, double low, double high) {
 }
 
 QString questionKey(const QuestionRow& row) {
-    QStringList parts{row.tp, row.stnr, QString::number(row.answer), QString::number(row.stzlb1)};
+    QStringList parts{row.tp, row.stnr, QString::number(answerCodeToColumn(row.answer)),
+                      QString::number(row.stzlb1)};
     for (const QString& choice : row.da)
         parts.append(choice);
     return parts.join(QChar(0x1F));
@@ -184,13 +185,13 @@ private slots:
         for (const QuestionRow& row : rows) {
             if (choiceCount(row) == 2) {
                 ++trueFalse;
-                saysTrue += row.answer == 1 ? 1 : 0;
+                saysTrue += row.answer == AnswerCode::A ? 1 : 0;
                 oddChoices +=
                     row.da[0] == QStringLiteral("正确") && row.da[1] == QStringLiteral("错误") ? 0
                                                                                                : 1;
             } else {
                 ++fourChoice;
-                ++letters[row.answer == 0 ? 3 : std::clamp(row.answer - 1, 0, 3)];
+                ++letters[std::clamp(choiceIndex(row.answer), 0, 3)];
             }
         }
         QStringList failures;

@@ -71,8 +71,8 @@ QString dumpDatabase(const QString& path) {
 
 BankSources toolFixtureSources() {
     BankSources sources = sampleSources(3, 6, 2);
-    sources.common.push_back(fourChoiceQuestion(1, QStringLiteral("标志\"禁止\"，含义, 是?"), 2,
-                                                QStringLiteral("sign.jpg")));
+    sources.common.push_back(fourChoiceQuestion(1, QStringLiteral("标志\"禁止\"，含义, 是?"),
+                                                AnswerCode::B, QStringLiteral("sign.jpg")));
     sources.common.push_back(trueFalseQuestion(2, QStringLiteral("第一行\n第二行，逗号,"), true));
     sources.common.back().explanation = QStringLiteral("解析一行，\"引号\"\n解析第二行");
     sources.common.front().explanation = QStringLiteral("=1+1 不是公式");
@@ -84,8 +84,8 @@ BankSources toolFixtureSources() {
                           sources.common[2].factKey + QStringLiteral("：同图异问")};
     sources.truck = {
         trueFalseQuestion(1, QStringLiteral("货车一"), false),
-        fourChoiceQuestion(3, QStringLiteral("货车二"), 3, QStringLiteral("truck.bmp")),
-        fourChoiceQuestion(2, QStringLiteral("货车三"), 0)};
+        fourChoiceQuestion(3, QStringLiteral("货车二"), AnswerCode::C, QStringLiteral("truck.bmp")),
+        fourChoiceQuestion(2, QStringLiteral("货车三"), AnswerCode::D)};
     return sources;
 }
 

@@ -26,7 +26,7 @@ private slots:
     void answerLetters() {
         QFETCH(int, code);
         QFETCH(QString, letter);
-        QCOMPARE(AnswerCodeToLetter(code), letter);
+        QCOMPARE(AnswerCodeToLetter(answerCodeFromColumn(code)), letter);
     }
 
     void wholeNumbers_data() {

@@ -21,7 +21,7 @@ TShowErrFrm* wrongList() {
     return nullptr;
 }
 
-BankQuestion question(const QString& text, const QStringList& choices, int answerCode) {
+BankQuestion question(const QString& text, const QStringList& choices, AnswerCode answerCode) {
     BankQuestion result;
     result.chapter = 1;
     result.text = text;
@@ -36,32 +36,32 @@ BankSources listBank() {
     BankSources sources;
     const QStringList yesNo{QStringLiteral("正确"), QStringLiteral("错误")};
     sources.common = {
-        question(QStringLiteral("  \t夜间会车时应改用近光灯。 "), yesNo, 1),
-        question(QStringLiteral("驾驶人可以边开车边接打手机。"), yesNo, 2),
+        question(QStringLiteral("  \t夜间会车时应改用近光灯。 "), yesNo, AnswerCode::A),
+        question(QStringLiteral("驾驶人可以边开车边接打手机。"), yesNo, AnswerCode::B),
         question(QStringLiteral("路口黄灯持续闪烁时应当怎样通行？"),
                  {QStringLiteral("A、加速通过"), QStringLiteral("B.直接右转"),
                   QStringLiteral("C减速瞭望，确认安全后通过"), QStringLiteral("D 停车等待")},
-                 3),
+                 AnswerCode::C),
         question(QStringLiteral("遇到这种情况应当怎样做？"),
                  {QStringLiteral("a侧车道绕行"), QStringLiteral("鸣喇叭催促"),
                   QStringLiteral("  靠右停车 "), QStringLiteral("b.")},
-                 0),
+                 AnswerCode::D),
         question(QStringLiteral("机动车在高速公路上最高车速不得超过多少？"),
                  {QStringLiteral("每小时100公里"), QStringLiteral("每小时110公里"),
                   QStringLiteral("每小时120公里"), QStringLiteral("每小时130公里")},
-                 3),
+                 AnswerCode::C),
         question(QStringLiteral("雾天行车应当开启什么灯？"),
                  {QStringLiteral("雾灯和危险报警闪光灯"), QStringLiteral("远光灯"),
                   QStringLiteral("倒车灯"), QStringLiteral("不用开灯")},
-                 1),
+                 AnswerCode::A),
         question(QStringLiteral("不在试卷中的题目"),
                  {QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙"),
                   QStringLiteral("丁")},
-                 1),
+                 AnswerCode::A),
         question(QStringLiteral("行车中轮胎突然爆裂时应当怎样做？"),
                  {QStringLiteral("紧急制动"), QStringLiteral("握稳转向盘，逐渐减速"),
                   QStringLiteral("迅速向一侧转向"), QStringLiteral("拉紧驻车制动")},
-                 2),
+                 AnswerCode::B),
     };
     sources.sysCfg.push_back({1, 2, QStringLiteral("fixture"), 1});
     return sources;

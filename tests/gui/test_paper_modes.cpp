@@ -230,8 +230,8 @@ private slots:
         connect(&main, &TmainFrm::questionShown, this, [&](int number, int id) {
             shown.append({number, id});
         });
-        connect(&main, &TmainFrm::answerSaved, this, [&](int id, int code, bool right) {
-            saved.append({id, code, int(right)});
+        connect(&main, &TmainFrm::answerSaved, this, [&](int id, AnswerCode code, bool right) {
+            saved.append({id, answerCodeToColumn(code), int(right)});
         });
         connect(&main, &TmainFrm::paperHandedIn, this,
                 [&](const PaperResult& result) { handedIn.append(result); });

@@ -192,10 +192,10 @@ private slots:
 
     void picturesComeFromTheCurrentDirectory() {
         BankSources sources = practiceBank();
-        sources.common.push_back(
-            fourChoiceQuestion(3, QStringLiteral("有图"), 1, QStringLiteral("sign.bmp")));
-        sources.common.push_back(
-            fourChoiceQuestion(3, QStringLiteral("缺图"), 1, QStringLiteral("gone.jpg")));
+        sources.common.push_back(fourChoiceQuestion(3, QStringLiteral("有图"), AnswerCode::A,
+                                                    QStringLiteral("sign.bmp")));
+        sources.common.push_back(fourChoiceQuestion(3, QStringLiteral("缺图"), AnswerCode::A,
+                                                    QStringLiteral("gone.jpg")));
         ProgramFixture program(sources);
         QTemporaryDir current;
         QDir(current.path()).mkpath(QStringLiteral("pic"));

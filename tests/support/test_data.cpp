@@ -28,13 +28,13 @@ BankQuestion trueFalseQuestion(int chapter, const QString& text, bool right) {
     question.chapter = chapter;
     question.text = text;
     question.choices = {QStringLiteral("正确"), QStringLiteral("错误")};
-    question.answerCode = right ? 1 : 2;
+    question.answerCode = right ? AnswerCode::A : AnswerCode::B;
     question.file = QStringLiteral("fixture");
     tagQuestion(question);
     return question;
 }
 
-BankQuestion fourChoiceQuestion(int chapter, const QString& text, int answerCode,
+BankQuestion fourChoiceQuestion(int chapter, const QString& text, AnswerCode answerCode,
                                 const QString& picture) {
     BankQuestion question;
     question.chapter = chapter;
@@ -53,9 +53,10 @@ BankSources sampleSources(int chapters, int perChapter, int drawn) {
     for (int chapter = 1; chapter <= chapters; ++chapter) {
         for (int index = 0; index < perChapter; ++index) {
             const QString text = QStringLiteral("第%1章第%2题").arg(chapter).arg(index + 1);
-            sources.common.push_back(index % 2 == 0
-                                         ? trueFalseQuestion(chapter, text, index % 4 == 0)
-                                         : fourChoiceQuestion(chapter, text, index % 4));
+            sources.common.push_back(
+                index % 2 == 0
+                    ? trueFalseQuestion(chapter, text, index % 4 == 0)
+                    : fourChoiceQuestion(chapter, text, answerCodeFromColumn(index % 4)));
         }
         if (drawn > 0)
             sources.sysCfg.push_back({chapter, drawn, QStringLiteral("fixture"), chapter});

@@ -12,8 +12,7 @@
 class SqliteDatabase;
 
 BankQuestion trueFalseQuestion(int chapter, const QString& text, bool right);
-// answerCode: 1 = A, 2 = B, 3 = C, 0 = D.
-BankQuestion fourChoiceQuestion(int chapter, const QString& text, int answerCode,
+BankQuestion fourChoiceQuestion(int chapter, const QString& text, AnswerCode answerCode,
                                 const QString& picture = QString());
 // `perChapter` questions in each of `chapters` chapters, alternating true/false and four
 // choices, with SYS_CFG drawing `drawn` per chapter.

@@ -33,9 +33,9 @@ private slots:
                                          "Q: 问题二？\nP: x.jpg\nA: 甲\nB: 乙\nC: 丙\nD: 丁\nK: D"),
                           QStringLiteral("ch3.txt"), 3);
         QCOMPARE(int(questions.size()), 2);
-        QCOMPARE(questions[0].answerCode, 2);
+        QCOMPARE(questions[0].answerCode, AnswerCode::B);
         QVERIFY(questions[0].isTrueFalse());
-        QCOMPARE(questions[1].answerCode, 0);
+        QCOMPARE(questions[1].answerCode, AnswerCode::D);
         QCOMPARE(questions[1].picture, QStringLiteral("x.jpg"));
         QCOMPARE(questions[1].line, 9);
         QCOMPARE(questions[1].chapter, 3);
@@ -99,7 +99,7 @@ private slots:
         const auto kept = readQuestions(reopened, QStringLiteral("C"));
         QCOMPARE(int(kept.size()), 2);
         QCOMPARE(kept.at(1).stnr, QStringLiteral("旧题二"));
-        QCOMPARE(kept.at(1).mark, 1);
+        QCOMPARE(kept.at(1).mark, AnswerCode::A);
         QCOMPARE(kept.at(0).jx, values.isEmpty() ? QString() : QStringLiteral("解析"));
         QVERIFY(kept.at(0).zt.isEmpty());
     }
@@ -161,10 +161,10 @@ private slots:
     void idsRunWithoutGapsPerChapter() {
         BankSources sources;
         // Chapters out of order and true/false mixed in: the builder sorts and numbers.
-        sources.common = {fourChoiceQuestion(2, QStringLiteral("b1"), 1),
+        sources.common = {fourChoiceQuestion(2, QStringLiteral("b1"), AnswerCode::A),
                           trueFalseQuestion(1, QStringLiteral("a1"), true),
                           trueFalseQuestion(2, QStringLiteral("b2"), false),
-                          fourChoiceQuestion(1, QStringLiteral("a2"), 0),
+                          fourChoiceQuestion(1, QStringLiteral("a2"), AnswerCode::D),
                           trueFalseQuestion(1, QStringLiteral("a3"), false)};
         const auto rows = numberQuestions(sources.common);
         QStringList order;
@@ -195,8 +195,8 @@ private slots:
                      "fixture:7:1: chapter 2 holds 4 questions, fewer than the 5 a paper draws"));
 
         BankSources missingPicture = sampleSources(1, 2, 1);
-        missingPicture.common.push_back(
-            fourChoiceQuestion(1, QStringLiteral("图"), 1, QStringLiteral("nothing.jpg")));
+        missingPicture.common.push_back(fourChoiceQuestion(1, QStringLiteral("图"), AnswerCode::A,
+                                                           QStringLiteral("nothing.jpg")));
         QVERIFY(builderError(dir.filePath(QStringLiteral("c.mdb")), missingPicture, dir.path())
                     .contains(QStringLiteral("picture 'nothing.jpg' does not exist")));
         // A refused build leaves no database behind.

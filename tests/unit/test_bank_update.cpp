@@ -36,7 +36,7 @@ BankSources newBank() {
                           trueFalseQuestion(1, QStringLiteral("新增的第一题"), true));
     sources.common[3].text = QStringLiteral("改写过的题目");
     sources.common.erase(sources.common.begin() + 6);
-    sources.common.push_back(fourChoiceQuestion(2, QStringLiteral("新增的末题"), 2));
+    sources.common.push_back(fourChoiceQuestion(2, QStringLiteral("新增的末题"), AnswerCode::B));
     return sources;
 }
 

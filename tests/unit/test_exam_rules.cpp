@@ -33,34 +33,37 @@ private slots:
         QFETCH(int, code);
         QFETCH(QChar, letter);
         QFETCH(QString, name);
-        QCOMPARE(letterForAnswerCode(code), letter);
-        QCOMPARE(answerName(code), name);
+        // The codes as the MARK and ANSWER columns hold them.
+        const AnswerCode stored = answerCodeFromColumn(code);
+        QCOMPARE(answerCodeToColumn(stored), code);
+        QCOMPARE(letterForAnswerCode(stored), letter);
+        QCOMPARE(answerName(stored), name);
         if (letter != QLatin1Char('?'))
-            QCOMPARE(answerCodeForLetter(letter), code);
-        QCOMPARE(AnswerCode::NotAnswered, 5);
-        QCOMPARE(answerCodeForLetter(QLatin1Char('a')), -1);
+            QVERIFY(answerCodeForLetter(letter) == stored);
+        QCOMPARE(answerCodeToColumn(AnswerCode::NotAnswered), 5);
+        QVERIFY(!answerCodeForLetter(QLatin1Char('a')));
     }
 
     void answerLineVerdicts_data() {
         QTest::addColumn<ExamMode>("examMode");
         QTest::addColumn<int>("ifShow");
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<AnswerCode>("answer");
         QTest::addColumn<QString>("line");
-        QTest::newRow("practice, right") << ExamMode::SequentialPractice << 1 << 2
+        QTest::newRow("practice, right") << ExamMode::SequentialPractice << 1 << AnswerCode::B
                                          << QStringLiteral("当前选择答案为：答案二 正确");
-        QTest::newRow("practice, wrong D") << ExamMode::SequentialPractice << 1 << 0
+        QTest::newRow("practice, wrong D") << ExamMode::SequentialPractice << 1 << AnswerCode::D
                                            << QStringLiteral("当前选择答案为：答案四 错误");
-        QTest::newRow("mock practice")
-            << ExamMode::MockPractice << 1 << 1 << QStringLiteral("当前选择答案为：答案一 错误");
-        QTest::newRow("setting off")
-            << ExamMode::SequentialPractice << 0 << 2 << QStringLiteral("当前选择答案为：答案二");
+        QTest::newRow("mock practice") << ExamMode::MockPractice << 1 << AnswerCode::A
+                                       << QStringLiteral("当前选择答案为：答案一 错误");
+        QTest::newRow("setting off") << ExamMode::SequentialPractice << 0 << AnswerCode::B
+                                     << QStringLiteral("当前选择答案为：答案二");
         QTest::newRow("mock exam hides it")
-            << ExamMode::MockExam << 1 << 2 << QStringLiteral("当前选择答案为：答案二");
+            << ExamMode::MockExam << 1 << AnswerCode::B << QStringLiteral("当前选择答案为：答案二");
     }
     void answerLineVerdicts() {
         QFETCH(ExamMode, examMode);
         QFETCH(int, ifShow);
-        QFETCH(int, answer);
+        QFETCH(AnswerCode, answer);
         QFETCH(QString, line);
         QCOMPARE(answerLine(answer, AnswerCode::B, examMode, ifShow), line);
     }

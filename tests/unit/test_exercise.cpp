@@ -52,13 +52,17 @@ struct Bench {
         exercise.begin();
         exercise.show();
     }
-    int mark(int id) const {
-        return folder.scalar(QStringLiteral("select MARK from B2 where ID=%1").arg(id));
+    AnswerCode mark(int id) const {
+        return answerCodeFromColumn(
+            folder.scalar(QStringLiteral("select MARK from B2 where ID=%1").arg(id)));
     }
-    int rightCode(int id) const {
-        return folder.scalar(QStringLiteral("select ANSWER from B2 where ID=%1").arg(id));
+    AnswerCode rightCode(int id) const {
+        return answerCodeFromColumn(
+            folder.scalar(QStringLiteral("select ANSWER from B2 where ID=%1").arg(id)));
     }
-    int wrongCode(int id) const { return rightCode(id) == 1 ? 2 : 1; }
+    AnswerCode wrongCode(int id) const {
+        return rightCode(id) == AnswerCode::A ? AnswerCode::B : AnswerCode::A;
+    }
     QList<int> ids(const QString& where) const {
         return folder.ints(QStringLiteral("select ID from B2 %1").arg(where));
     }
@@ -125,15 +129,15 @@ private slots:
         const int next = bench.exercise.questionId();
         bench.recorder.refuse = true;
         QVERIFY_THROWS_EXCEPTION(DbError, bench.exercise.answer(bench.rightCode(next)));
-        QCOMPARE(bench.mark(next), 5);
-        QCOMPARE(bench.exercise.storedAnswer(), 5);
-        QCOMPARE(bench.exercise.rereadStoredAnswer(), 5);
+        QCOMPARE(bench.mark(next), AnswerCode::NotAnswered);
+        QCOMPARE(bench.exercise.storedAnswer(), AnswerCode::NotAnswered);
+        QCOMPARE(bench.exercise.rereadStoredAnswer(), AnswerCode::NotAnswered);
 
         // A question gone from the bank keeps no answer, and the error names it.
         bench.recorder.refuse = false;
         bench.folder.exec(QStringLiteral("delete from B2 where ID=%1").arg(next));
         try {
-            bench.exercise.answer(1);
+            bench.exercise.answer(AnswerCode::A);
             QFAIL("an answer to a question that is gone was stored");
         } catch (const DbError& error) {
             QVERIFY(QString::fromUtf8(error.what()).contains(QString::number(next)));
@@ -231,7 +235,7 @@ private slots:
         Bench bench;
         bench.folder.exec(QStringLiteral("update sysparam set ifshow=1"));
         bench.start(ExamMode::MockPractice, PaperMode::DrawnPaper, drawnPaperQuestions());
-        const int right = bench.rightCode(bench.exercise.questionId());
+        const AnswerCode right = bench.rightCode(bench.exercise.questionId());
         QVERIFY(bench.exercise.answerLine(right).endsWith(QStringLiteral(" 正确")));
         bench.exercise.hideVerdicts();
         QVERIFY(!bench.exercise.answerLine(right).contains(QStringLiteral("正确")));

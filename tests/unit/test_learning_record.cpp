@@ -35,7 +35,7 @@ QuestionRow question(int id, const QString& text) {
     row.stnr = text;
     row.da[0] = QStringLiteral("正确");
     row.da[1] = QStringLiteral("错误");
-    row.answer = 1;
+    row.answer = AnswerCode::A;
     row.stzlb1 = 1;
     row.stlx = 1;
     row.stbh = id;

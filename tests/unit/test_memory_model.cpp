@@ -134,7 +134,7 @@ private slots:
             row.stnr = QStringLiteral("题%1").arg(id);
             row.da[0] = QStringLiteral("正确");
             row.da[1] = QStringLiteral("错误");
-            row.answer = 1;
+            row.answer = AnswerCode::A;
             row.stzlb1 = id <= 2 ? 1 : 2;
             row.stlx = 1;
             rows.push_back(row);
@@ -146,7 +146,8 @@ private slots:
         LearningRecorder recorder;
         const auto answer = [&](ExamMode mode, int id, bool right, const QDateTime& at,
                                 bool newOnShowing = true) {
-            recorder.answerStored(database, {bank, mode, id, 1, right, newOnShowing, at});
+            recorder.answerStored(database,
+                                  {bank, mode, id, AnswerCode::A, right, newOnShowing, at});
         };
         answer(ExamMode::SequentialPractice, 1, true, kMonday);
         answer(ExamMode::SequentialPractice, 1, false, kMonday.addDays(2));

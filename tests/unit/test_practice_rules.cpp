@@ -35,7 +35,7 @@ QuestionRow question(int id, const QString& text, bool fourChoices,
         row.da[2] = QStringLiteral("丙");
         row.da[3] = QStringLiteral("丁");
     }
-    row.answer = 1;
+    row.answer = AnswerCode::A;
     row.stzlb1 = 1 + id % 2;
     row.stlx = fourChoices ? 2 : 1;
     row.stbh = id;
@@ -161,8 +161,8 @@ private slots:
         PracticeDatabase db;
         LearningRecorder recorder;
         const auto answer = [&](ExamMode mode, int id, bool right, int seconds) {
-            recorder.answerStored(
-                db.database, {kC, mode, id, right ? 1 : 2, right, true, kMonday.addSecs(seconds)});
+            recorder.answerStored(db.database, {kC, mode, id, right ? AnswerCode::A : AnswerCode::B,
+                                                right, true, kMonday.addSecs(seconds)});
         };
         answer(ExamMode::SequentialPractice, 3, false, 0);
         answer(ExamMode::MockPractice, 5, false, 60);
@@ -186,9 +186,9 @@ private slots:
         const std::vector<int> order = shuffledOrder({1, 2, 3, 4, 5, 6}, 7);
         PracticeMemory memory;
         memory.begin(db.database, kC, PracticeMode::Random, QString(), 7, order, kMonday);
-        memory.answered(db.database, db.digest(order[0]), 2, kMonday);
+        memory.answered(db.database, db.digest(order[0]), AnswerCode::B, kMonday);
         memory.questionShown(2);
-        memory.answered(db.database, db.digest(order[1]), 1, kMonday.addSecs(10));
+        memory.answered(db.database, db.digest(order[1]), AnswerCode::A, kMonday.addSecs(10));
         memory.questionShown(3);
         memory.savePosition(db.database, kMonday.addSecs(30));
         // Another practice of another mode saved earlier is not the latest.
@@ -201,9 +201,9 @@ private slots:
         QCOMPARE(found->state.mode, PracticeMode::Random);
         QCOMPARE(found->ids, order);
         QCOMPARE(found->position, 3);
-        QCOMPARE(found->marks.at(0), 2);
-        QCOMPARE(found->marks.at(1), 1);
-        QCOMPARE(found->marks.at(2), 5);
+        QCOMPARE(found->marks.at(0), AnswerCode::B);
+        QCOMPARE(found->marks.at(1), AnswerCode::A);
+        QCOMPARE(found->marks.at(2), AnswerCode::NotAnswered);
 
         db.reimport();
         found = findResumablePractice(db.database, kC);
@@ -217,7 +217,7 @@ private slots:
     void resumePlaceWhenQuestionsLeave() {
         PracticeState state;
         for (const char* digest : {"a", "b", "c", "d"})
-            state.items.push_back({QLatin1String(digest), 5});
+            state.items.push_back({QLatin1String(digest), AnswerCode::NotAnswered});
         state.position = 2;
         QHash<QString, int> bank{
             {QStringLiteral("a"), 10}, {QStringLiteral("c"), 30}, {QStringLiteral("d"), 40}};

@@ -56,21 +56,23 @@ private slots:
         const AnswerVisibility exam{ExamMode::MockExam, 1, false, false, false};
         const AnswerVisibility practice{ExamMode::SequentialPractice, 1, false, false, false};
         const AnswerVisibility quietPractice{ExamMode::SequentialPractice, 0, false, false, false};
-        QCOMPARE(sheetCellState(5, 1, practice), SheetCell::NotAnswered);
-        QCOMPARE(sheetCellState(1, 1, practice), SheetCell::Right);
-        QCOMPARE(sheetCellState(0, 1, practice), SheetCell::Wrong);
-        QCOMPARE(sheetCellState(0, 1, quietPractice), SheetCell::Answered);
-        QCOMPARE(sheetCellState(0, 1, exam), SheetCell::Answered);
-        QCOMPARE(sheetCellState(1, 1, exam), SheetCell::Answered);
+        QCOMPARE(sheetCellState(AnswerCode::NotAnswered, AnswerCode::A, practice),
+                 SheetCell::NotAnswered);
+        QCOMPARE(sheetCellState(AnswerCode::A, AnswerCode::A, practice), SheetCell::Right);
+        QCOMPARE(sheetCellState(AnswerCode::D, AnswerCode::A, practice), SheetCell::Wrong);
+        QCOMPARE(sheetCellState(AnswerCode::D, AnswerCode::A, quietPractice), SheetCell::Answered);
+        QCOMPARE(sheetCellState(AnswerCode::D, AnswerCode::A, exam), SheetCell::Answered);
+        QCOMPARE(sheetCellState(AnswerCode::A, AnswerCode::A, exam), SheetCell::Answered);
         AnswerVisibility handedIn = exam;
         handedIn.handedIn = true;
-        QCOMPARE(sheetCellState(0, 1, handedIn), SheetCell::Wrong);
+        QCOMPARE(sheetCellState(AnswerCode::D, AnswerCode::A, handedIn), SheetCell::Wrong);
         // Unanswered counts as wrong at hand-in.
-        QCOMPARE(sheetCellState(5, 1, handedIn), SheetCell::Wrong);
+        QCOMPARE(sheetCellState(AnswerCode::NotAnswered, AnswerCode::A, handedIn),
+                 SheetCell::Wrong);
         // Mock practice with ifshow 1 shows verdicts as they come; D is stored as 0.
         const AnswerVisibility mockPractice{ExamMode::MockPractice, 1, false, false, false};
-        QCOMPARE(sheetCellState(0, 0, mockPractice), SheetCell::Right);
-        QCOMPARE(sheetCellState(0, 3, mockPractice), SheetCell::Wrong);
+        QCOMPARE(sheetCellState(AnswerCode::D, AnswerCode::D, mockPractice), SheetCell::Right);
+        QCOMPARE(sheetCellState(AnswerCode::D, AnswerCode::C, mockPractice), SheetCell::Wrong);
     }
 
     void titles_data() {
@@ -94,19 +96,19 @@ private slots:
 
     void rightAnswerLines() {
         StudyText trueFalse;
-        trueFalse.answer = 2;
+        trueFalse.answer = AnswerCode::B;
         trueFalse.choices[0] = QStringLiteral("正确");
         trueFalse.choices[1] = QStringLiteral(" 错误 ");
         QCOMPARE(rightAnswerLine(trueFalse), QStringLiteral("正确答案：B. 错误"));
         StudyText fourChoices;
-        fourChoices.answer = 0;
+        fourChoices.answer = AnswerCode::D;
         fourChoices.choices[3] = QStringLiteral("减速慢行");
         QCOMPARE(rightAnswerLine(fourChoices), QStringLiteral("正确答案：D. 减速慢行"));
         // A choice already written with its letter keeps it once.
         fourChoices.choices[3] = QStringLiteral("D. 减速慢行");
         QCOMPARE(rightAnswerLine(fourChoices), QStringLiteral("正确答案：D. 减速慢行"));
         StudyText broken;
-        broken.answer = 7;
+        broken.answer = answerCodeFromColumn(7);
         QCOMPARE(rightAnswerLine(broken), QStringLiteral("正确答案：？"));
     }
 
@@ -129,16 +131,16 @@ private slots:
 
         // Chapter 1 in sequential order: two true/false (ids 1, 2), then the choice (id 3).
         const StudyText text = readStudyText(database, QStringLiteral("B2"), 3);
-        QCOMPARE(text.answer, 1);
+        QCOMPARE(text.answer, AnswerCode::A);
         QCOMPARE(text.choices[0], QStringLiteral("第1章第2题甲"));
         QCOMPARE(text.explanation, QStringLiteral("因为如此。"));
         QVERIFY(readStudyText(database, QStringLiteral("B2"), 1).explanation.isEmpty());
-        QCOMPARE(readStudyText(database, QStringLiteral("B2"), 999).answer, 0);
+        QCOMPARE(readStudyText(database, QStringLiteral("B2"), 999).answer, AnswerCode::D);
 
         const auto rows = readAnswersAndMarks(database, QStringLiteral("B2"));
         QCOMPARE(rows.size(), 7);
-        QCOMPARE(rows.value(2).mark, 0);
-        QCOMPARE(rows.value(1).mark, 5);
+        QCOMPARE(rows.value(2).mark, AnswerCode::D);
+        QCOMPARE(rows.value(1).mark, AnswerCode::NotAnswered);
         const QList<std::pair<int, int>> truck{{1, 3}, {2, 4}};
         QCOMPARE(readChapterSizes(database, QStringLiteral("B2")), truck);
         const QList<std::pair<int, int>> car{{1, 3}, {2, 3}};

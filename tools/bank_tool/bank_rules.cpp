@@ -94,13 +94,14 @@ void checkChoicesAndAnswer(const QuestionRow& row, int index, std::vector<RowPro
             QStringLiteral("a question has two choices (DA1, DA2) or four (DA1 to DA4)"));
         return;
     }
-    if (row.answer < 0 || row.answer > 3) {
-        add(BankColumn::Answer,
-            QStringLiteral("answer code %1 is not 1 (A), 2 (B), 3 (C) or 0 (D)").arg(row.answer));
-    } else if ((row.answer == 0 ? 4 : row.answer) > choices) {
+    const int answerIndex = choiceIndex(row.answer);
+    if (answerIndex < 0) {
+        add(BankColumn::Answer, QStringLiteral("answer code %1 is not 1 (A), 2 (B), 3 (C) or 0 (D)")
+                                    .arg(answerCodeToColumn(row.answer)));
+    } else if (answerIndex >= choices) {
         add(BankColumn::Answer, QStringLiteral("answer code %1 (%2) does not fit a question with "
                                                "%3 choices")
-                                    .arg(row.answer)
+                                    .arg(answerCodeToColumn(row.answer))
                                     .arg(letterForAnswerCode(row.answer))
                                     .arg(choices));
     }

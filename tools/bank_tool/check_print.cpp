@@ -58,9 +58,9 @@ void printAnswerBalance(const std::vector<QuestionRow>& rows, QTextStream& out) 
         if (choices == 2) {
             ++trueFalse;
             saysTrue += row.answer == AnswerCode::A ? 1 : 0;
-        } else if (choices == 4 && row.answer >= 0 && row.answer <= 3) {
+        } else if (choices == 4 && choiceIndex(row.answer) >= 0) {
             ++fourChoice;
-            ++letters[std::size_t(row.answer == AnswerCode::D ? 3 : row.answer - 1)];
+            ++letters[std::size_t(choiceIndex(row.answer))];
         }
     }
     out << "  right answers:";

@@ -120,8 +120,7 @@ void checkFacts(BankReport& report, const QSet<QString>& knownFactKeys) {
                 ? QStringLiteral("%1 and %2 share the picture %3")
                       .arg(rowName(first), rowName(second), first.tp)
                 : QStringLiteral("the right choice of %1, '%2', stands in the stem of %3")
-                      .arg(rowName(first), first.da[first.answer == 0 ? 3 : first.answer - 1],
-                           rowName(second));
+                      .arg(rowName(first), first.da[choiceIndex(first.answer)], rowName(second));
         report.pairsToRead.append(
             QStringLiteral("table %1: %2: do they ask one fact? Settle with an S note naming the "
                            "other's fact key, or change one")

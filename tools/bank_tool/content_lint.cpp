@@ -102,8 +102,8 @@ QString giveawayReason(const QuestionRow& row) {
     }
     if (choiceCount(row) != 4)
         return QString();
-    const int rightIndex = row.answer == 0 ? 3 : row.answer - 1;
-    if (rightIndex < 0 || rightIndex > 3)
+    const int rightIndex = choiceIndex(row.answer);
+    if (rightIndex < 0)
         return QString();
     const QString stem = contentOf(row.stnr);
     const QString right = contentOf(row.da[rightIndex]);
@@ -165,9 +165,11 @@ std::vector<NearDuplicate> findNearDuplicates(const std::vector<QuestionRow>& ro
         Key key;
         key.picture = row.tp;
         key.trueFalse = choiceCount(row) == 2;
-        const int rightIndex = row.answer == 0 ? 3 : std::clamp(row.answer - 1, 0, 3);
+        // A code the check refuses still gets a key, read as the nearest choice.
+        const int code = answerCodeToColumn(row.answer);
+        const int rightIndex = code == 0 ? 3 : std::clamp(code - 1, 0, 3);
         key.rightChoice = contentOf(row.da[rightIndex]);
-        key.answerLetter = QString::number(row.answer);
+        key.answerLetter = QString::number(code);
         const QString stem = withoutFrames(row.stnr);
         key.stemNumbers = sortedNumbers(row.stnr);
         key.rightNumbers = sortedNumbers(row.da[rightIndex]);

@@ -131,8 +131,8 @@ std::vector<PairToRead> findPairsToRead(const std::vector<QuestionRow>& rows) {
         partners.push_back(settledPartners(row));
         stems.push_back(contentCharacters(row.stnr));
         QString right;
-        if (choiceCount(row) == 4 && row.answer >= 0 && row.answer <= 3) {
-            right = contentCharacters(row.da[row.answer == 0 ? 3 : row.answer - 1]);
+        if (choiceCount(row) == 4 && choiceIndex(row.answer) >= 0) {
+            right = contentCharacters(row.da[choiceIndex(row.answer)]);
             if (right.size() < kMinimumStatedChoiceLength)
                 right.clear();
         }

@@ -131,8 +131,8 @@ QByteArray questionsToCsv(const std::vector<QuestionRow>& rows) {
                            row.da[1],
                            row.da[2],
                            row.da[3],
-                           QString::number(row.answer),
-                           QString::number(row.mark),
+                           QString::number(answerCodeToColumn(row.answer)),
+                           QString::number(answerCodeToColumn(row.mark)),
                            QString::number(row.stlb),
                            QString::number(row.stzlb1),
                            QString::number(row.stlx),
@@ -187,7 +187,7 @@ CsvQuestions questionsFromCsv(const std::vector<CsvRecord>& records, const QStri
         row.stnr = reader.text(BankColumn::Stnr);
         for (int choice = 0; choice < 4; ++choice)
             row.da[choice] = reader.text(BankColumn(int(BankColumn::Da1) + choice));
-        row.answer = reader.number(BankColumn::Answer);
+        row.answer = answerCodeFromColumn(reader.number(BankColumn::Answer));
         row.stlb = reader.number(BankColumn::Stlb);
         row.stzlb1 = reader.number(BankColumn::Stzlb1);
         row.stlx = reader.number(BankColumn::Stlx);

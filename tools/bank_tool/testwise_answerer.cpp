@@ -34,7 +34,8 @@ int wordsContained(const QString& text, const char16_t* const* words, std::size_
 }
 
 int rightIndex(const QuestionRow& row) {
-    return row.answer == 0 ? 3 : row.answer - 1;
+    const int code = answerCodeToColumn(row.answer);
+    return code == 0 ? 3 : code - 1;
 }
 
 bool uniquelyLongestIsRight(const QuestionRow& row) {

@@ -3,6 +3,9 @@
 namespace {
 
 const int kPaperShare[] = {42, 26, 22, 10};
+// The order the stored codes 0..3 always cycled through.
+constexpr AnswerCode kFourChoiceAnswers[] = {AnswerCode::D, AnswerCode::A, AnswerCode::B,
+                                             AnswerCode::C};
 
 } // namespace
 
@@ -27,12 +30,12 @@ BankSources benchBankSources(int questions) {
             question.text = QStringLiteral("第%1章第%2题：").arg(chapter).arg(index + 1) + filler;
             if (index % 2 == 0) {
                 question.choices = {QStringLiteral("正确"), QStringLiteral("错误")};
-                question.answerCode = index % 4 == 0 ? 1 : 2;
+                question.answerCode = index % 4 == 0 ? AnswerCode::A : AnswerCode::B;
             } else {
                 question.choices = {
                     QStringLiteral("减速慢行，注意观察"), QStringLiteral("鸣喇叭示意后加速通过"),
                     QStringLiteral("保持原速正常行驶"), QStringLiteral("立即停车等待")};
-                question.answerCode = (index / 2) % 4;
+                question.answerCode = kFourChoiceAnswers[(index / 2) % 4];
             }
             sources.common.push_back(question);
         }

@@ -21,10 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const BankQuestion& question : questions) {
         const int choices = int(question.choices.size());
-        const int position = question.answerCode == 0 ? 4 : question.answerCode;
-        if (question.text.trimmed().isEmpty() || (choices != 2 && choices != 4) ||
-            question.answerCode < 0 || question.answerCode > 3 || position > choices ||
-            question.chapter != 3 || question.line < 1 || question.line > lines)
+        const int index = choiceIndex(question.answerCode);
+        if (question.text.trimmed().isEmpty() || (choices != 2 && choices != 4) || index < 0 ||
+            index >= choices || question.chapter != 3 || question.line < 1 || question.line > lines)
             std::abort();
         for (const QString& choice : question.choices) {
             if (choice.trimmed().isEmpty())
