@@ -6,7 +6,7 @@
 #include "data/learning_record.h"
 #include "exam/practice_memory.h"
 #include "exam/practice_rules.h"
-#include "exam/review_queue.h"
+#include "exam/study_plan.h"
 #include "forms/message_box.h"
 
 #include <QGroupBox>
@@ -95,8 +95,8 @@ void TmainFrm::FavouritesPracticeClick() {
 }
 
 void TmainFrm::ReviewPracticeClick() {
-    const std::vector<int> ids = reviewQueueIds(exercise_.connection().database(), exercise_.bank(),
-                                                QDateTime::currentDateTime());
+    const std::vector<int> ids = todaysReview(exercise_.connection().database(), exercise_.bank(),
+                                              QDateTime::currentDateTime());
     if (ids.empty()) {
         tell(this, QStringLiteral("今天没有需要复习的题目。"));
         return;

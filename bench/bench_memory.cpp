@@ -1,7 +1,8 @@
 // The memory model's cost beside its floor: one answer's update (read the question, its state
 // and write both rows back in the answer's transaction) and the chance of passing (every
 // question of the bank with its state), on banks of 500 to 30,000 questions in B2. The floors
-// run the same statements as plain SQLCipher calls and do none of the model's arithmetic.
+// run the same statements as plain SQLCipher calls and do none of the model's arithmetic. The
+// plan to the exam date reads what the chance reads; the chance's floor is its floor too.
 #include "bench/bench_support.h"
 #include "data/ado_query.h"
 #include "data/connection_string.h"
@@ -10,6 +11,7 @@
 #include "exam/learning_recorder.h"
 #include "exam/memory_recorder.h"
 #include "exam/pass_chance_reader.h"
+#include "exam/study_plan.h"
 
 #include <QDateTime>
 
@@ -98,6 +100,17 @@ void chanceProgram(benchmark::State& state) {
         benchmark::DoNotOptimize(passChanceLineFor(*database, kBank, kNow));
 }
 
+// The record window's plan to an exam four weeks ahead: today's list, the recall the daily
+// count reaches and the count that reaches the target, on the same reads as the chance.
+void planProgram(benchmark::State& state) {
+    const int size = int(state.range(0));
+    ScratchFolder folder(benchBankPath(size));
+    auto database = openProgram(folder);
+    answerSome(*database, size);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(planToExam(*database, kBank, kNow, kNow.date().addDays(28)));
+}
+
 void chanceFloor(benchmark::State& state) {
     const int size = int(state.range(0));
     ScratchFolder folder(benchBankPath(size));
@@ -126,6 +139,7 @@ BENCHMARK(answerProgram)->Name("memory_answer/program")->Apply(sizes);
 BENCHMARK(answerFloor)->Name("memory_answer/floor")->Apply(sizes);
 BENCHMARK(chanceProgram)->Name("pass_chance/program")->Apply(sizes);
 BENCHMARK(chanceFloor)->Name("pass_chance/floor")->Apply(sizes);
+BENCHMARK(planProgram)->Name("study_plan/program")->Apply(sizes);
 
 } // namespace
 

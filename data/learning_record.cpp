@@ -3,6 +3,7 @@
 #include "data/answer_code.h"
 #include "data/bank_table.h"
 #include "data/db_error.h"
+#include "data/schema.h"
 #include "data/sqlite_database.h"
 
 #include <QCryptographicHash>
@@ -67,23 +68,37 @@ void createRecordTables(SqliteDatabase& database) {
         "CREATE TABLE IF NOT EXISTS MEMORY_CHAPTER (BANK TEXT NOT NULL, STZLB1 INTEGER NOT NULL, "
         "FIRST_ANSWERS INTEGER, FIRST_RIGHT INTEGER, LATER_ANSWERS INTEGER, LATER_RIGHT INTEGER, "
         "LATER_EXPECTED REAL, PRIMARY KEY (BANK, STZLB1)) WITHOUT ROWID;"
-        "CREATE TABLE IF NOT EXISTS STUDY_PLAN (ID INTEGER PRIMARY KEY, EXAM_DATE TEXT);"));
+        "CREATE TABLE IF NOT EXISTS STUDY_PLAN (ID INTEGER PRIMARY KEY, EXAM_DATE TEXT, "
+        "DAILY_COUNT INTEGER);"));
+    // A file whose plan holds only the exam date gains the learner's daily count.
+    if (!hasColumn(database, QStringLiteral("STUDY_PLAN"), QStringLiteral("DAILY_COUNT")))
+        database.execScript(
+            QStringLiteral("ALTER TABLE STUDY_PLAN ADD COLUMN DAILY_COUNT INTEGER;"));
+}
+
+qint64 questionDigestKey(const QByteArrayView (&texts)[6]) {
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    // A separator no question text holds keeps "ab"+"c" apart from "a"+"bc".
+    const char separator = 0x1f;
+    hash.addData(texts[0]);
+    for (std::size_t text = 1; text < 6; ++text) {
+        hash.addData(QByteArrayView(&separator, 1));
+        hash.addData(texts[text]);
+    }
+    // 64 bits tell thousands of questions apart with room to spare (the chance that two of
+    // 3,000 share one is below 1e-12), and the book keeps them as one integer a row.
+    const QByteArrayView result = hash.resultView();
+    quint64 key = 0;
+    for (qsizetype byte = 0; byte < 8; ++byte)
+        key = key << 8 | quint8(result[byte]);
+    return qint64(key);
 }
 
 QString questionDigest(const QString& stnr, const QString (&choices)[4], const QString& tp) {
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    // A separator no question text holds keeps "ab"+"c" apart from "a"+"bc".
-    const QChar separator(0x1f);
-    hash.addData(stnr.toUtf8());
-    for (const QString& choice : choices) {
-        hash.addData(QString(separator).toUtf8());
-        hash.addData(choice.toUtf8());
-    }
-    hash.addData(QString(separator).toUtf8());
-    hash.addData(tp.toUtf8());
-    // 64 bits tell thousands of questions apart with room to spare (the chance that two of
-    // 3,000 share one is below 1e-12), and the book keeps them as one integer a row.
-    return QString::fromLatin1(hash.result().left(8).toHex());
+    const QByteArray texts[6] = {stnr.toUtf8(),       choices[0].toUtf8(), choices[1].toUtf8(),
+                                 choices[2].toUtf8(), choices[3].toUtf8(), tp.toUtf8()};
+    const QByteArrayView views[6] = {texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
+    return digestFromKey(questionDigestKey(views));
 }
 
 qint64 insertPaperRecord(SqliteDatabase& database, const PaperRecord& paper) {
@@ -224,4 +239,3 @@ QString digestOfQuestion(SqliteDatabase& database, const QString& bankTable, int
                                 select.value(3).toString(), select.value(4).toString()};
     return questionDigest(select.value(0).toString(), choices, select.value(5).toString());
 }
-

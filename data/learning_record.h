@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QHash>
 #include <QString>
@@ -19,6 +20,9 @@ void createRecordTables(SqliteDatabase& database);
 // A question's identity across re-imports: the bank tool renumbers ids, but a question with the
 // same text, choices and picture is the same question. A changed text is a new question.
 QString questionDigest(const QString& stnr, const QString (&choices)[4], const QString& tp);
+// The same digest as the record's tables key it, from the stem, the four choices and the
+// picture as UTF-8, for readers of a whole bank that would not build strings first.
+qint64 questionDigestKey(const QByteArrayView (&texts)[6]);
 
 struct ChapterTally {
     int chapter = 0;
@@ -76,4 +80,3 @@ qint64 digestKey(const QString& digest);
 QString digestFromKey(qint64 key);
 // The digest of the question that now holds `id` in the bank table; empty when there is none.
 QString digestOfQuestion(SqliteDatabase& database, const QString& bankTable, int id);
-

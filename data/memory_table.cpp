@@ -68,6 +68,34 @@ QHash<QString, MemoryState> readMemoryStates(SqliteDatabase& database, const QSt
     return states;
 }
 
+std::vector<StoredMemory> readStoredMemories(SqliteDatabase& database, const QString& bank) {
+    SqliteStatement select(database, QStringLiteral("SELECT DIGEST, STABILITY, DIFFICULTY, "
+                                                    "LAST_REVIEW, REPS, LAPSES FROM MEMORY_STATE "
+                                                    "WHERE BANK = ? ORDER BY DIGEST"));
+    select.bind(1, bank);
+    std::vector<StoredMemory> states;
+    while (select.step()) {
+        const QVariant last = select.value(3);
+        states.push_back({select.integer(0), select.value(1).toDouble(), select.value(2).toDouble(),
+                          last.isNull() ? std::nullopt : std::optional<qint64>(last.toLongLong()),
+                          select.value(4).toInt(), select.value(5).toInt()});
+    }
+    return states;
+}
+
+MemoryState memoryStateOf(const StoredMemory& stored) {
+    MemoryState state;
+    state.stability = stored.stability;
+    state.difficulty = stored.difficulty;
+    // In UTC: the same instant, without the local time zone's lookups a bank's worth of dates
+    // would pay for.
+    if (stored.lastReview)
+        state.lastReview = QDateTime::fromSecsSinceEpoch(*stored.lastReview, Qt::UTC);
+    state.reps = stored.reps;
+    state.lapses = stored.lapses;
+    return state;
+}
+
 void addChapterEvidence(SqliteDatabase& database, const QString& bank, int chapter, bool first,
                         bool right, double expected) {
     SqliteStatement insert(database, QStringLiteral("INSERT OR IGNORE INTO MEMORY_CHAPTER (BANK, "
@@ -115,9 +143,38 @@ QDate readExamDate(SqliteDatabase& database) {
     return QDate::fromString(select.value(0).toString(), Qt::ISODate);
 }
 
+namespace {
+
+// The one row is updated in place, so that setting the date keeps the count and the other way
+// round.
+void writePlanColumn(SqliteDatabase& database, const QString& column, const QVariant& value) {
+    SqliteStatement insert(database,
+                           QStringLiteral("INSERT OR IGNORE INTO STUDY_PLAN (ID) VALUES (1)"));
+    insert.step();
+    SqliteStatement update(database,
+                           QStringLiteral("UPDATE STUDY_PLAN SET %1 = ? WHERE ID = 1").arg(column));
+    update.bind(1, value);
+    update.step();
+}
+
+} // namespace
+
 void writeExamDate(SqliteDatabase& database, const QDate& date) {
-    SqliteStatement upsert(database, QStringLiteral("INSERT OR REPLACE INTO STUDY_PLAN (ID, "
-                                                    "EXAM_DATE) VALUES (1, ?)"));
-    upsert.bind(1, date.isValid() ? QVariant(date.toString(Qt::ISODate)) : QVariant());
-    upsert.step();
+    writePlanColumn(database, QStringLiteral("EXAM_DATE"),
+                    date.isValid() ? QVariant(date.toString(Qt::ISODate)) : QVariant());
+}
+
+std::optional<qint64> readDailyCount(SqliteDatabase& database) {
+    SqliteStatement select(database,
+                           QStringLiteral("SELECT DAILY_COUNT FROM STUDY_PLAN WHERE ID = 1"));
+    if (!select.step())
+        return std::nullopt;
+    const QVariant value = select.value(0);
+    if (value.typeId() != QMetaType::LongLong)
+        return std::nullopt;
+    return value.toLongLong();
+}
+
+void writeDailyCount(SqliteDatabase& database, int count) {
+    writePlanColumn(database, QStringLiteral("DAILY_COUNT"), count);
 }

@@ -29,6 +29,20 @@ void writeMemoryState(SqliteDatabase& database, const QString& bank, const QStri
 // Every state of one bank, by digest.
 QHash<QString, MemoryState> readMemoryStates(SqliteDatabase& database, const QString& bank);
 
+// A state as read in bulk, keyed as the table keys it and without a date object, whose local
+// time costs more than the rest of the row: the last review in seconds since the epoch.
+struct StoredMemory {
+    qint64 digestKey = 0;
+    double stability = 0.0;
+    double difficulty = 0.0;
+    std::optional<qint64> lastReview;
+    int reps = 0;
+    int lapses = 0;
+};
+// Every state of one bank, ordered by digest key.
+std::vector<StoredMemory> readStoredMemories(SqliteDatabase& database, const QString& bank);
+MemoryState memoryStateOf(const StoredMemory& stored);
+
 // Per chapter of a bank, how the learner's answers compared with what the model expected:
 // answers to questions met for the first time, and to questions met before with the model's
 // chance of a right answer summed over them. Kept in MEMORY_CHAPTER.
@@ -50,3 +64,7 @@ std::vector<ChapterEvidence> readChapterEvidence(SqliteDatabase& database, const
 // The learner's exam date, kept in STUDY_PLAN (one row); an invalid date when none is set.
 QDate readExamDate(SqliteDatabase& database);
 void writeExamDate(SqliteDatabase& database, const QDate& date);
+// The learner's daily count for 今日复习, in the same row; nullopt when none is set or the
+// stored value is not a whole number (the caller judges its bounds).
+std::optional<qint64> readDailyCount(SqliteDatabase& database);
+void writeDailyCount(SqliteDatabase& database, int count);

@@ -230,3 +230,12 @@ QVariant SqliteStatement::value(int column) const {
                               sqlite3_column_bytes(stmt_, column)));
     }
 }
+
+qint64 SqliteStatement::integer(int column) const {
+    return sqlite3_column_int64(stmt_, column);
+}
+
+QByteArrayView SqliteStatement::text(int column) const {
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return QByteArrayView(bytes, bytes == nullptr ? 0 : sqlite3_column_bytes(stmt_, column));
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 
@@ -78,6 +79,10 @@ public:
     int columnCount() const;
     QString columnName(int column) const;
     QVariant value(int column) const;
+    // For readers of many rows, without a QVariant or a string a value: the column as the
+    // engine's integer, and its text as the engine holds it (UTF-8, valid until the next step).
+    qint64 integer(int column) const;
+    QByteArrayView text(int column) const;
 
 private:
     const SqliteDatabase& db_;

@@ -42,33 +42,33 @@ double elapsedDays(const QDateTime& from, const QDateTime& to) {
     return std::max(0.0, from.msecsTo(to) / 86'400'000.0);
 }
 
+// With the decay at -1/2 the power is a square root, which plans that evaluate the curve for
+// every question on every day can afford where a general power costs several times as much.
+static_assert(kDecay == -0.5);
 double curve(double days, double stability) {
-    return std::pow(1.0 + kFactor * days / stability, kDecay);
+    return 1.0 / std::sqrt(1.0 + kFactor * days / stability);
 }
 
 } // namespace
 
+double recallAfter(double stability, double days) {
+    return curve(std::max(days, 0.0), std::max(stability, kMinStability));
+}
+
 double recallAt(const MemoryState& state, const QDateTime& when) {
     if (!isSeen(state))
         return 0.0;
-    return curve(elapsedDays(state.lastReview, when), std::max(state.stability, kMinStability));
+    return recallAfter(state.stability, elapsedDays(state.lastReview, when));
 }
 
-MemoryState reviewed(const MemoryState& state, bool right, const QDateTime& when) {
+Memory nextMemory(const Memory& memory, bool seen, bool right, double days) {
     const int grade = right ? kGood : kAgain;
-    MemoryState next = state;
-    next.lastReview = when;
-    ++next.reps;
-    if (!right)
-        ++next.lapses;
-    if (!isSeen(state)) {
-        next.stability = weight(grade - 1);
-        next.difficulty = clampDifficulty(initialDifficulty(grade));
-        return next;
-    }
-    const double recall = recallAt(state, when);
-    const double stability = std::max(state.stability, kMinStability);
-    const double difficulty = state.difficulty;
+    if (!seen)
+        return {weight(grade - 1), clampDifficulty(initialDifficulty(grade))};
+    const double stability = std::max(memory.stability, kMinStability);
+    const double recall = curve(std::max(days, 0.0), stability);
+    const double difficulty = memory.difficulty;
+    Memory next;
     if (right) {
         const double growth = std::exp(weight(8)) * (11.0 - difficulty) *
                               std::pow(stability, -weight(9)) *
@@ -85,6 +85,19 @@ MemoryState reviewed(const MemoryState& state, bool right, const QDateTime& when
     const double moved = difficulty - weight(6) * (grade - 3);
     next.difficulty =
         clampDifficulty(weight(7) * initialDifficulty(kGood) + (1.0 - weight(7)) * moved);
+    return next;
+}
+
+MemoryState reviewed(const MemoryState& state, bool right, const QDateTime& when) {
+    MemoryState next = state;
+    next.lastReview = when;
+    ++next.reps;
+    if (!right)
+        ++next.lapses;
+    const Memory memory = nextMemory({state.stability, state.difficulty}, isSeen(state), right,
+                                     elapsedDays(state.lastReview, when));
+    next.stability = memory.stability;
+    next.difficulty = memory.difficulty;
     return next;
 }
 

@@ -24,5 +24,16 @@ MemoryState reviewed(const MemoryState& state, bool right, const QDateTime& when
 // still guesses a true/false question right half the time and a four-choice one a quarter.
 double chanceRight(double recall, bool trueFalse);
 
+// The same model on plain numbers, for a plan that looks days ahead without dates.
+struct Memory {
+    double stability = 0.0;
+    double difficulty = 0.0;
+};
+// Recall `days` after the review that left `stability`.
+double recallAfter(double stability, double days);
+// The memory after an answer given `days` after the last review (of a question `seen` before;
+// a first answer ignores both).
+Memory nextMemory(const Memory& memory, bool seen, bool right, double days);
+
 // The days after the review at which predicted recall falls to `target` (0 < target < 1).
 double daysUntilRecall(const MemoryState& state, double target);

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <numeric>
 #include <random>
 
@@ -113,12 +112,19 @@ struct CompactChapter {
 };
 
 CompactChapter compact(const ChapterOutlook& chapter) {
-    std::map<long, int> counts;
+    std::vector<long> steps;
+    steps.reserve(chapter.seenChance.size());
     for (const double chance : chapter.seenChance)
-        ++counts[std::lround(logit(chance) * 100.0)];
+        steps.push_back(std::lround(logit(chance) * 100.0));
+    std::sort(steps.begin(), steps.end());
     CompactChapter result;
-    for (const auto& [step, count] : counts)
-        result.logits.emplace_back(step / 100.0, count);
+    for (std::size_t first = 0; first < steps.size();) {
+        std::size_t past = first;
+        while (past < steps.size() && steps[past] == steps[first])
+            ++past;
+        result.logits.emplace_back(steps[first] / 100.0, int(past - first));
+        first = past;
+    }
     result.unseen = chapter.unseen;
     result.questions = int(chapter.seenChance.size()) + chapter.unseen;
     return result;

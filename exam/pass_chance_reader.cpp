@@ -2,8 +2,8 @@
 
 #include "data/learning_record.h"
 #include "data/memory_table.h"
-#include "data/question_rows.h"
 #include "data/sqlite_database.h"
+#include "exam/bank_memory.h"
 #include "exam/exercise_kind.h"
 #include "exam/memory_model.h"
 #include "exam/paper_result.h"
@@ -11,7 +11,7 @@
 #include <QHash>
 
 PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable,
-                              const QDateTime& day) {
+                              const QDateTime& day, const PlannedRecall* planned) {
     PassEvidence evidence;
     QHash<int, std::size_t> chapterIndex;
     {
@@ -24,28 +24,35 @@ PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable
             evidence.chapters.push_back({drawn, {}, 0, 0, 0});
         }
     }
-    const QHash<QString, MemoryState> states = readMemoryStates(database, bankTable);
-    for (const MemoryState& state : states)
-        evidence.answers += state.reps;
-    SqliteStatement select(database,
-                           QStringLiteral("SELECT STNR, DA1, DA2, DA3, DA4, TP, STZLB1, STLX "
-                                          "FROM %1")
-                               .arg(::bankTable(bankTable)));
-    while (select.step()) {
-        const auto index = chapterIndex.constFind(select.value(6).toInt());
+    const BankMemory bank = readBankMemory(database, bankTable);
+    for (const StoredMemory& stored : bank.stored)
+        evidence.answers += stored.reps;
+    // Seconds, not dates: a local date's conversion costs more than the model's arithmetic.
+    const qint64 daySeconds = day.toSecsSinceEpoch();
+    // A plan read from another pass over a bank that changed in between is not this bank's.
+    if (planned != nullptr && planned->size() != bank.questions.size())
+        planned = nullptr;
+    for (std::size_t at = 0; at < bank.questions.size(); ++at) {
+        const QuestionMemory& question = bank.questions[at];
+        const auto index = chapterIndex.constFind(question.chapter);
         if (index == chapterIndex.constEnd())
             continue;
         ChapterOutlook& chapter = evidence.chapters[*index];
-        const QString choices[4] = {select.value(1).toString(), select.value(2).toString(),
-                                    select.value(3).toString(), select.value(4).toString()};
-        const auto state = states.constFind(
-            questionDigest(select.value(0).toString(), choices, select.value(5).toString()));
-        if (state == states.constEnd() || !isSeen(*state)) {
+        if (planned != nullptr) {
+            if ((*planned)[at])
+                chapter.seenChance.push_back(chanceRight(*(*planned)[at], question.trueFalse));
+            else
+                ++chapter.unseen;
+            continue;
+        }
+        if (question.memory == nullptr) {
             ++chapter.unseen;
             continue;
         }
-        chapter.seenChance.push_back(
-            chanceRight(recallAt(*state, day), select.value(7).toInt() == 1));
+        const qint64 since =
+            question.memory->lastReview ? daySeconds - *question.memory->lastReview : 0;
+        chapter.seenChance.push_back(chanceRight(
+            recallAfter(question.memory->stability, double(since) / 86400.0), question.trueFalse));
     }
     for (const ChapterEvidence& tally : readChapterEvidence(database, bankTable)) {
         const auto index = chapterIndex.constFind(tally.chapter);
@@ -67,9 +74,9 @@ PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable
     return evidence;
 }
 
-QString passChanceLineFor(SqliteDatabase& database, const QString& bankTable,
-                          const QDateTime& day) {
-    const PassEvidence evidence = readPassEvidence(database, bankTable, day);
+QString passChanceLineFor(SqliteDatabase& database, const QString& bankTable, const QDateTime& day,
+                          const PlannedRecall* planned) {
+    const PassEvidence evidence = readPassEvidence(database, bankTable, day, planned);
     const QString missing = missingEvidence(evidence.answers, evidence.mockExams);
     if (!missing.isEmpty())
         return passChanceLine({}, missing);

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class SqliteDatabase;
@@ -17,8 +18,13 @@ struct PassEvidence {
     int mockExams = 0;
 };
 
+// With `planned` (per question of the bank in id order: its recall on `day` when the learner
+// follows the plan to it, nullopt for one never answered by then), in place of the recall of
+// the answers given so far.
+using PlannedRecall = std::vector<std::optional<double>>;
 PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable,
-                              const QDateTime& day);
+                              const QDateTime& day, const PlannedRecall* planned = nullptr);
 
 // The line the record window, the side panel and the bank tool show for the bank.
-QString passChanceLineFor(SqliteDatabase& database, const QString& bankTable, const QDateTime& day);
+QString passChanceLineFor(SqliteDatabase& database, const QString& bankTable, const QDateTime& day,
+                          const PlannedRecall* planned = nullptr);

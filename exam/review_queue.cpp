@@ -1,8 +1,6 @@
 #include "exam/review_queue.h"
 
-#include "data/learning_record.h"
-#include "data/question_rows.h"
-#include "data/sqlite_database.h"
+#include "exam/bank_memory.h"
 #include "exam/memory_model.h"
 
 #include <algorithm>
@@ -43,18 +41,11 @@ std::vector<int> reviewQueue(const std::vector<ReviewCandidate>& questions, cons
 
 std::vector<int> reviewQueueIds(SqliteDatabase& database, const QString& bankTable,
                                 const QDateTime& now, double target, int dailyCount) {
-    const QHash<QString, MemoryState> states = readMemoryStates(database, bankTable);
-    SqliteStatement select(database,
-                           QStringLiteral("SELECT ID, STNR, DA1, DA2, DA3, DA4, TP FROM %1 "
-                                          "ORDER BY ID")
-                               .arg(::bankTable(bankTable)));
+    const BankMemory bank = readBankMemory(database, bankTable);
     std::vector<ReviewCandidate> questions;
-    while (select.step()) {
-        const QString choices[4] = {select.value(2).toString(), select.value(3).toString(),
-                                    select.value(4).toString(), select.value(5).toString()};
-        const QString digest =
-            questionDigest(select.value(1).toString(), choices, select.value(6).toString());
-        questions.push_back({select.value(0).toInt(), states.value(digest)});
-    }
+    questions.reserve(bank.questions.size());
+    for (const QuestionMemory& question : bank.questions)
+        questions.push_back(
+            {question.id, question.memory ? memoryStateOf(*question.memory) : MemoryState{}});
     return reviewQueue(questions, now, target, dailyCount);
 }

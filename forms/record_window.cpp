@@ -4,6 +4,7 @@
 #include "data/program_version.h"
 #include "data/sqlite_database.h"
 #include "data/write_target_guard.h"
+#include "exam/daily_count.h"
 #include "exam/pass_chance_reader.h"
 #include "exam/record_summary.h"
 #include "exam/study_plan.h"
@@ -26,6 +27,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLegend>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSaveFile>
@@ -107,14 +109,25 @@ RecordWindow::RecordWindow(std::function<SqliteDatabase&()> database, QWidget* p
     examDate_->setMinimumDate(QDate(2000, 1, 1));
     examDate_->setSpecialValueText(QStringLiteral("未设定"));
     connect(examDate_, &QDateEdit::dateChanged, this, &RecordWindow::examDateChosen);
+    dailyCount_ = new QLineEdit(this);
+    dailyCount_->setObjectName(QStringLiteral("dailyCountEdit"));
+    dailyCount_->setMaxLength(6);
+    dailyCount_->setFixedWidth(
+        dailyCount_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
+    connect(dailyCount_, &QLineEdit::editingFinished, this, &RecordWindow::dailyCountTyped);
+    dailyCountError_ = new QLabel(this);
+    dailyCountError_->setObjectName(QStringLiteral("dailyCountError"));
     plan_ = new QLabel(this);
     plan_->setObjectName(QStringLiteral("studyPlanLabel"));
+    plan_->setWordWrap(true);
     damaged_ = new QLabel(this);
     damaged_->setObjectName(QStringLiteral("damagedLabel"));
     damaged_->setWordWrap(true);
     QPalette warning = damaged_->palette();
     warning.setColor(QPalette::WindowText, QColor(176, 0, 0));
     damaged_->setPalette(warning);
+    dailyCountError_->setPalette(warning);
+    dailyCountError_->hide();
     damaged_->hide();
     books_ = new QLabel(this);
     books_->setObjectName(QStringLiteral("bookSizesLabel"));
@@ -171,8 +184,16 @@ RecordWindow::RecordWindow(std::function<SqliteDatabase&()> database, QWidget* p
     auto* planRow = new QHBoxLayout;
     planRow->addWidget(new QLabel(QStringLiteral("考试日期："), this));
     planRow->addWidget(examDate_);
-    planRow->addWidget(plan_, 1);
+    auto* countLabel = new QLabel(QStringLiteral("每天复习(&N)："), this);
+    countLabel->setBuddy(dailyCount_);
+    planRow->addSpacing(12);
+    planRow->addWidget(countLabel);
+    planRow->addWidget(dailyCount_);
+    planRow->addWidget(new QLabel(QStringLiteral("题"), this));
+    planRow->addWidget(dailyCountError_, 1);
+    planRow->addStretch();
     layout->addLayout(planRow);
+    layout->addWidget(plan_);
     layout->addLayout(charts, 3);
     layout->addWidget(table_, 2);
     layout->addLayout(buttons);
@@ -190,10 +211,13 @@ void RecordWindow::fillOutlook() {
         examDate_->setDate(examDate.isValid() ? examDate : examDate_->minimumDate());
     }
     const StudyPlan plan = planToExam(database, bank, now, examDate);
-    // With an exam date ahead, the chance is for that morning.
-    const QDateTime day = plan.set ? QDateTime(examDate, QTime(9, 0)) : now;
-    passChance_->setText(bankDisplayName(bank) + QStringLiteral("：") +
-                         passChanceLineFor(database, bank, day));
+    // With an exam date ahead, the chance is for that morning, the plan followed until then.
+    const bool ahead = plan.set && plan.daysLeft > 0;
+    passChance_->setText(
+        bankDisplayName(bank) +
+        (ahead ? QStringLiteral("（按计划复习到考试日）：") : QStringLiteral("：")) +
+        passChanceLineFor(database, bank, ahead ? examMorning(examDate) : now,
+                          ahead ? &plan.recallAtExam : nullptr));
     plan_->setText(studyPlanLine(plan, examDate));
 }
 
@@ -203,8 +227,22 @@ void RecordWindow::examDateChosen() {
     fillOutlook();
 }
 
+void RecordWindow::dailyCountTyped() {
+    const std::optional<int> count = parseDailyCount(dailyCount_->text());
+    dailyCountError_->setText(count ? QString() : dailyCountError());
+    dailyCountError_->setVisible(!count);
+    if (!count)
+        return;
+    writeDailyCount(database_(), *count);
+    dailyCount_->setText(QString::number(*count));
+    fillOutlook();
+}
+
 void RecordWindow::refresh() {
     SqliteDatabase& database = database_();
+    // A count refused before the window was closed is forgotten: the kept one shows.
+    dailyCount_->setText(QString::number(dailyCount(database)));
+    dailyCountError_->hide();
     const QString newest = newestPaperBank(database);
     showBank(newest.isEmpty() ? bank() : newest);
     books_->setText(QStringLiteral("错题本：小型汽车 %1 题，大型货车 %2 题")

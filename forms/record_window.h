@@ -12,6 +12,7 @@ class QChartView;
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableView;
 class SqliteDatabase;
@@ -51,6 +52,7 @@ protected:
 private:
     void fillOutlook();
     void examDateChosen();
+    void dailyCountTyped();
     void placeOnScreen();
     void fillScoreChart(const std::vector<PaperLine>& newest, qint64 total);
     void fillChapterChart(const std::vector<ChapterSum>& sums);
@@ -60,6 +62,8 @@ private:
     QLabel* readiness_ = nullptr;
     QLabel* passChance_ = nullptr;
     QDateEdit* examDate_ = nullptr;
+    QLineEdit* dailyCount_ = nullptr;
+    QLabel* dailyCountError_ = nullptr;
     QLabel* plan_ = nullptr;
     QLabel* damaged_ = nullptr;
     QLabel* books_ = nullptr;

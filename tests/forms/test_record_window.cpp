@@ -3,6 +3,7 @@
 #include "data/memory_table.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "exam/daily_count.h"
 #include "forms/record_window.h"
 
 #include <QAbstractItemModel>
@@ -13,6 +14,7 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,7 +70,36 @@ private slots:
         const QDate examDay = QDate::currentDate().addDays(10);
         window.findChild<QDateEdit*>(QStringLiteral("examDateEdit"))->setDate(examDay);
         QCOMPARE(readExamDate(database), examDay);
-        QCOMPARE(plan->text(), QStringLiteral("距考试还有 10 天：0 题需要复习，每天约 0 题。"));
+        // An empty bank holds everything it has.
+        QCOMPARE(plan->text(),
+                 QStringLiteral("距考试还有 10 天：每天复习 50 题，考试时预计平均记住 "
+                                "100%；不再复习也能保持 90% 以上。"));
+        // The daily count beside it: anything out of bounds is refused in words and changes
+        // nothing; a sound count is kept and a window opened later (a restart) shows it.
+        auto* count = window.findChild<QLineEdit*>(QStringLiteral("dailyCountEdit"));
+        auto* countError = window.findChild<QLabel*>(QStringLiteral("dailyCountError"));
+        QCOMPARE(count->text(), QStringLiteral("50"));
+        for (const QString& typed : {QStringLiteral("9"), QStringLiteral("五十")}) {
+            count->setText(typed);
+            emit count->editingFinished();
+            QVERIFY(countError->isVisible());
+            QCOMPARE(countError->text(),
+                     QStringLiteral("每天复习的题数请填 10 到 500 之间的整数。"));
+        }
+        QCOMPARE(dailyCount(database), 50);
+        count->setText(QStringLiteral("１２０"));
+        emit count->editingFinished();
+        QVERIFY(!countError->isVisible());
+        QCOMPARE(count->text(), QStringLiteral("120"));
+        QVERIFY(plan->text().contains(QStringLiteral("每天复习 120 题")));
+        {
+            RecordWindow later([&]() -> SqliteDatabase& { return database; });
+            later.show();
+            QCOMPARE(later.findChild<QLineEdit*>(QStringLiteral("dailyCountEdit"))->text(),
+                     QStringLiteral("120"));
+            QCOMPARE(later.findChild<QDateEdit*>(QStringLiteral("examDateEdit"))->date(), examDay);
+        }
+        QCOMPARE(readExamDate(database), examDay);
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("bookSizesLabel"))->text(),
                  QStringLiteral("错题本：小型汽车 1 题，大型货车 0 题"));
         const QAbstractItemModel* table =

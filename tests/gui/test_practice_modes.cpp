@@ -170,6 +170,16 @@ private slots:
         QVERIFY(!ids.contains(right) && !ids.contains(missed));
         QVERIFY(std::is_sorted(ids.begin(), ids.end()));
         QCOMPARE(heading(program), QStringLiteral("今日复习　共 6 题"));
+
+        // After a restart the model's states are read back: the same list, now from the plan
+        // to an exam date, within the count the learner set.
+        program.key(Qt::Key_8);
+        restart(program);
+        program.folder.exec(QStringLiteral("insert or replace into STUDY_PLAN (ID, EXAM_DATE, "
+                                           "DAILY_COUNT) values (1, '%1', 10)")
+                                .arg(QDate::currentDate().addDays(20).toString(Qt::ISODate)));
+        program.find<QPushButton>("reviewPracticeButton")->click();
+        QCOMPARE(program.main().exercise().questionIds(), ids);
     }
 
     void favouritesOnKeySeven() {

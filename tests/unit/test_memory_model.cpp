@@ -2,11 +2,13 @@
 #include "data/question_rows.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "exam/daily_count.h"
 #include "exam/exercise_kind.h"
 #include "exam/learning_recorder.h"
 #include "exam/memory_model.h"
 #include "exam/pass_chance.h"
 #include "exam/pass_chance_reader.h"
+#include "exam/review_plan.h"
 #include "exam/review_queue.h"
 
 #include <QTemporaryDir>
@@ -111,6 +113,75 @@ private slots:
         QCOMPARE(reviewQueue(bank, inAWeek, 0.9, 3), (std::vector<int>{3, 1, 2}));
         // Just after answering nothing is due yet.
         QCOMPARE(reviewQueue(bank, kMonday.addSecs(60), 0.9, 10), (std::vector<int>{2, 5}));
+    }
+
+    // A learner ten days in: one question held well, one fading, one missed two days ago, and
+    // two chapters of questions never met.
+    void planTowardsTheExam() {
+        PlanInput input;
+        input.now = kMonday.addDays(10);
+        input.questions = {{1, 1, afterAnswers({{0, true}, {3, true}, {9, true}})},
+                           {2, 1, afterAnswers({{0, true}})},
+                           {3, 2, afterAnswers({{8, false}})}};
+        for (int id = 4; id <= 200; ++id)
+            input.questions.push_back({id, id % 2 + 1, MemoryState{}});
+        input.firstRight = {{1, 0.6}, {2, 0.7}};
+        input.exam = input.now.addDays(14);
+
+        // The fading and the missed one first, weakest first, then new ones in bank order;
+        // the one held well waits, and the count is kept.
+        const std::vector<int> today = plannedToday(input, 6);
+        QCOMPARE(today.size(), std::size_t(6));
+        QCOMPARE(today[0], 3);
+        QCOMPARE(today[1], 2);
+        QVERIFY(std::find(today.begin(), today.end(), 1) == today.end());
+        QVERIFY(std::is_sorted(today.begin() + 2, today.end()));
+
+        // More a day holds more on the exam morning; the count found is the least that
+        // reaches the target, and a later date needs fewer a day.
+        QVERIFY(plannedRecall(input, 5) < plannedRecall(input, 20));
+        // Per question, the plan's recall sums to its mean; the question held well is left to
+        // fade, and the new ones not met by the exam morning stay unanswered.
+        const std::vector<std::optional<double>> each = plannedRecallOfQuestions(input, 5);
+        double sum = 0.0;
+        for (const std::optional<double>& recall : each)
+            sum += recall.value_or(0.0);
+        QVERIFY(qAbs(sum / double(each.size()) - plannedRecall(input, 5)) < 1e-9);
+        QVERIFY(qAbs(*each[0] - recallAt(input.questions[0].state, input.exam)) < 1e-9);
+        QVERIFY(!each.back());
+        const std::optional<int> soon = dailyCountNeeded(input, kMaxDailyCount);
+        QVERIFY(soon && *soon > 1);
+        QVERIFY(plannedRecall(input, *soon) >= 0.9);
+        QVERIFY(plannedRecall(input, *soon - 1) < 0.9);
+        input.exam = input.now.addDays(40);
+        const std::optional<int> later = dailyCountNeeded(input, kMaxDailyCount);
+        QVERIFY(later && *later < *soon);
+        // Tomorrow morning: not even the whole bank today brings it to the target.
+        input.exam = input.now.addSecs(14 * 3600);
+        QCOMPARE(dailyCountNeeded(input, kMaxDailyCount), std::nullopt);
+    }
+
+    void dailyCountTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("count"); // 0: refused
+        QTest::newRow("plain") << QStringLiteral("50") << 50;
+        QTest::newRow("spaces") << QStringLiteral(" 120 ") << 120;
+        QTest::newRow("full width") << QStringLiteral("３００") << 300;
+        QTest::newRow("least") << QStringLiteral("10") << 10;
+        QTest::newRow("most") << QStringLiteral("500") << 500;
+        QTest::newRow("too few") << QStringLiteral("9") << 0;
+        QTest::newRow("too many") << QStringLiteral("501") << 0;
+        QTest::newRow("empty") << QString() << 0;
+        QTest::newRow("sign") << QStringLiteral("-50") << 0;
+        QTest::newRow("words") << QStringLiteral("五十") << 0;
+        QTest::newRow("fraction") << QStringLiteral("50.5") << 0;
+        QTest::newRow("huge") << QStringLiteral("99999999999") << 0;
+    }
+
+    void dailyCountTyped() {
+        QFETCH(QString, typed);
+        QFETCH(int, count);
+        QCOMPARE(parseDailyCount(typed).value_or(0), count);
     }
 
     void texts() {

@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# 今日复习 and the plan to the exam date in a real X server with a window manager, at 800 x 600
+# and 1024 x 768, on a learner's three weeks (memory_history_fixture) and one mock exam: the
+# record window with the chance of passing, its interval and the plan; 今日复习 running; then
+# the program closed and opened again, and 今日复习 still starting on the kept daily count.
+#   review_screenshots.sh PROGRAM_DIR EXAM_DB_QUERY MEMORY_HISTORY_FIXTURE OUT_DIR
+set -euo pipefail
+
+program_dir=$1
+query=$2
+fixture=$3
+# XUNDRAL_SCREENSHOT_DIR=docs/screenshots renews the pictures kept with the sources.
+out=${XUNDRAL_SCREENSHOT_DIR:-$4}
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=x_session.sh
+. "$here/x_session.sh"
+require_x_tools import
+make_work_folder
+mkdir -p "$out"
+
+check() {
+    local got
+    got=$("$query" "$db" "$1")
+    if [ "$got" != "$2" ]; then
+        echo "FAIL: $name: $1 gave '$got', expected '$2'"
+        cat "$dir/program.log"
+        exit 1
+    fi
+}
+
+start_program() {
+    (cd "$dir/xundral" && exec ./xundral) >>"$dir/program.log" 2>&1 &
+    program=$!
+    pids+=($program)
+    window=$(main_window) || { cat "$dir/program.log"; exit 1; }
+}
+
+# screen WIDTHxHEIGHT NAME
+screen() {
+    name=$2
+    dir=$work/$2
+    mkdir -p "$dir"
+    cp -r "$program_dir" "$dir/xundral"
+    db=$dir/xundral/db/exam.mdb
+    "$query" "$db" "update sysparam set ifjump=1, ifshow=1 where id=1" >/dev/null
+    "$fixture" "$db" B2 700
+    # Four mock exams on the last evenings, the newest yesterday.
+    local scores=(78 84 88 91) day
+    for day in 0 1 2 3; do
+        local when score=${scores[$day]}
+        when=$(date -d "$((4 - day)) days ago" +%F)
+        "$query" "$db" "INSERT INTO PAPER_RECORD (STARTED, HANDED_IN, BANK, EXAM_MODE, MINUTES,
+            SECONDS_USED, QUESTIONS, RIGHT_ANSWERS, SCORE, PASSED) VALUES
+            ('${when}T19:00:00', '${when}T19:40:00', 'B2', 1, 45, 2400, 100, $score, $score,
+            $((score >= 90 ? 1 : 0)))" >/dev/null
+        local id
+        id=$("$query" "$db" "SELECT max(ID) FROM PAPER_RECORD")
+        "$query" "$db" "INSERT INTO PAPER_CHAPTER VALUES ($id, 1, 40, $((40 * score / 100 - 1)))"
+        "$query" "$db" "INSERT INTO PAPER_CHAPTER VALUES ($id, 2, 30, $((30 * score / 100 + 1)))"
+        "$query" "$db" "INSERT INTO PAPER_CHAPTER VALUES ($id, 3, 20, $((20 * score / 100)))"
+        "$query" "$db" "INSERT INTO PAPER_CHAPTER VALUES ($id, 4, 10, $((10 * score / 100)))"
+    done
+    "$query" "$db" "INSERT OR REPLACE INTO STUDY_PLAN (ID, EXAM_DATE, DAILY_COUNT) VALUES
+        (1, '$(date -d '+18 days' +%F)', 80)" >/dev/null
+    start_x "$1"
+    start_program
+
+    xdotool key --clearmodifiers alt+r
+    if ! record=$(timeout 10 xdotool search --sync --name '^学习记录$' | head -n1); then
+        echo "FAIL: $name: Alt+R did not open the learning record"
+        exit 1
+    fi
+    sleep 2
+    import -window root "$out/review-plan-$name.png"
+    xdotool windowactivate --sync "$record" 2>/dev/null || true
+    xdotool key Escape
+    sleep 1
+
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    xdotool key --clearmodifiers alt+g
+    sleep 1
+    xdotool key Return
+    sleep 2
+    xdotool key 1
+    sleep 3
+    import -window root "$out/review-today-$name.png"
+    check "select count(*) from PRACTICE_STATE where BANK='B2' and MODE=9" 1
+    check "select count(*) from PRACTICE_ITEM where BANK='B2' and MODE=9" 80
+
+    # Closed and opened again: the count and the date are kept, and 今日复习 starts anew.
+    close_program "$program" "$window"
+    start_program
+    xdotool key --clearmodifiers alt+g
+    sleep 1
+    xdotool key Return
+    sleep 2
+    check "select count(*) from PRACTICE_ITEM where BANK='B2' and MODE=9" 80
+    check "select DAILY_COUNT from STUDY_PLAN" 80
+    echo "ok: $name"
+    kill "$program"
+    wait "$program" 2>/dev/null || true
+}
+
+screen 800x600 800
+screen 1024x768 1024
