@@ -25,7 +25,9 @@ bool databaseWritableIn(const QString& folder) {
     return file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
 }
 
-void copyDatabase(const QString& source, const QString& target) {
+// The shipped database becomes the learner's copy in the data folder.
+void copyDatabase(const QString& source, const DataFolder& dataFolder) {
+    const QString target = QDir(dataFolder.path).filePath(kDatabase);
     if (!QDir().mkpath(QFileInfo(target).absolutePath()))
         fail(QStringLiteral("无法建立文件夹：%1").arg(QFileInfo(target).absolutePath()));
     // Copied under another name and renamed, so an interrupted first start leaves no half
@@ -53,17 +55,17 @@ QString& claimError() {
 
 } // namespace
 
-QString chooseDatabaseFolder(const QString& programFolder, const QString& dataFolder) {
-    const QDir program(programFolder);
+QString chooseDatabaseFolder(const ProgramFolder& programFolder, const DataFolder& dataFolder) {
+    const QDir program(programFolder.path);
     const QString shipped = program.filePath(kDatabase);
-    const QString copy = QDir(dataFolder).filePath(kDatabase);
-    if (!program.exists(kInstalledMarker) && databaseWritableIn(programFolder))
-        return programFolder;
+    const QString copy = QDir(dataFolder.path).filePath(kDatabase);
+    if (!program.exists(kInstalledMarker) && databaseWritableIn(programFolder.path))
+        return programFolder.path;
     if (QFileInfo::exists(copy))
-        return dataFolder;
+        return dataFolder.path;
     // Without a database to copy, the connection reports the missing file by its usual place.
     if (!QFileInfo(shipped).isFile())
-        return programFolder;
+        return programFolder.path;
     const QString copyFolder = QFileInfo(copy).absolutePath();
     if (!QDir().mkpath(copyFolder))
         fail(QStringLiteral("无法建立文件夹：%1").arg(copyFolder));
@@ -71,8 +73,8 @@ QString chooseDatabaseFolder(const QString& programFolder, const QString& dataFo
     // place, then takes that copy as it is instead of copying over it.
     const FolderLock copying(copyFolder);
     if (!QFileInfo::exists(copy))
-        copyDatabase(shipped, copy);
-    return dataFolder;
+        copyDatabase(shipped, dataFolder);
+    return dataFolder.path;
 }
 
 QString examDatabaseFolder() {
@@ -80,11 +82,17 @@ QString examDatabaseFolder() {
         return claimedFolder();
     if (!claimError().isEmpty())
         fail(claimError());
-    return chooseDatabaseFolder(programDirectory(),
-                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return chooseDatabaseFolder(
+        ProgramFolder{programDirectory()},
+        DataFolder{QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
 }
 
-void claimDatabaseFolder(const QString& folder, const QString& error) {
+void claimDatabaseFolder(const QString& folder) {
     claimedFolder() = folder;
+    claimError().clear();
+}
+
+void refuseDatabaseFolder(const QString& error) {
+    claimedFolder().clear();
     claimError() = error;
 }

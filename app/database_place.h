@@ -2,6 +2,15 @@
 
 #include <QString>
 
+// The folder the program runs from, and the user's data folder: two types, so that the one
+// cannot be passed where the other belongs.
+struct ProgramFolder {
+    QString path;
+};
+struct DataFolder {
+    QString path;
+};
+
 // The folder whose db/exam.mdb holds the learner's answers.
 //
 // A program folder that carries the file "installed-copy" was installed: it may be read-only
@@ -10,13 +19,14 @@
 // copy and keeps its own database while that can be written; on read-only media it falls
 // back to the copy as well. With no database at all, the program folder is named, so that
 // opening it reports the file missing where the learner expects it.
-QString chooseDatabaseFolder(const QString& programFolder, const QString& dataFolder);
+QString chooseDatabaseFolder(const ProgramFolder& programFolder, const DataFolder& dataFolder);
 
 // chooseDatabaseFolder for this program: its own folder and the user's AppDataLocation; once
 // the program has claimed its database (see ExamDatabaseClaim), that folder, or that failure,
 // for the rest of the run, so the file opened is the file locked.
 QString examDatabaseFolder();
 
-// Fixes what examDatabaseFolder answers: `folder`, or when that is empty, `error` thrown; both
-// empty go back to choosing afresh.
-void claimDatabaseFolder(const QString& folder, const QString& error = QString());
+// Fixes what examDatabaseFolder answers: `folder`; an empty one goes back to choosing afresh.
+void claimDatabaseFolder(const QString& folder);
+// Fixes what examDatabaseFolder answers: `error`, thrown.
+void refuseDatabaseFolder(const QString& error);

@@ -4,6 +4,7 @@
 #include "data/practice_lists.h"
 #include "data/practice_record.h"
 #include "exam/exercise.h"
+#include "exam/paper_draw.h"
 #include "exam/paper_result.h"
 #include "exam/question_source.h"
 
@@ -187,6 +188,8 @@ private:
     bool exerciseShown() const;
 
     Exercise exercise_;
+    // What the draw's rotation pool holds, kept between the papers of this run.
+    DrawPoolModel drawPool_;
     PracticeMemory* memory_ = nullptr;
     QString practiceTitle_;
 

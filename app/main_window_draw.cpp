@@ -5,7 +5,7 @@
 #include "forms/message_box.h"
 
 bool TmainFrm::DrawPaper() {
-    if (!exercise_.load(drawnPaperQuestions())) {
+    if (!exercise_.load(drawnPaperQuestions(&drawPool_))) {
         MessageBox::show(this, {QStringLiteral("错误"), QStringLiteral("试题提取数尚未设置!"),
                                 MessageBox::Buttons::Ok, MessageBox::Icon::Error});
         return false;

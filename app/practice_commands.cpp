@@ -45,7 +45,12 @@ PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
     readAloudButton_ = addButton(window, QStringLiteral("朗读题目(9)"), "readAloudButton");
     readAloudSettingsButton_ =
         addButton(window, QStringLiteral("朗读设置"), "readAloudSettingsButton");
+    createMenus(window);
+    connectButtons();
+    addAccelerators(window);
+}
 
+void PracticeCommands::createMenus(QWidget* window) {
     chapterMenu_ = new QMenu(window);
     chapterMenu_->setObjectName(QStringLiteral("chapterMenu"));
     for (int chapter = 1; chapter <= 4; ++chapter) {
@@ -75,7 +80,9 @@ PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
         connect(action, &QAction::triggered, this,
                 [this, kind] { emit kindPracticeRequested(kind); });
     }
+}
 
+void PracticeCommands::connectButtons() {
     connect(resumeButton_, &QPushButton::clicked, this, &PracticeCommands::resumeRequested);
     connect(chapterButton_, &QPushButton::clicked, this,
             [this] { popUnder(chapterMenu_, chapterButton_); });
@@ -91,7 +98,9 @@ PracticeCommands::PracticeCommands(QWidget* window) : QObject(window) {
     connect(reviewButton_, &QPushButton::clicked, this, &PracticeCommands::reviewPracticeRequested);
     connect(recordButton_, &QPushButton::clicked, this, &PracticeCommands::recordRequested);
     connect(helpButton_, &QPushButton::clicked, this, &PracticeCommands::helpRequested);
+}
 
+void PracticeCommands::addAccelerators(QWidget* window) {
     // Alt with the underlined letter presses a command wherever the focus is, as the window's
     // own commands do, also while the question panel is up.
     const std::pair<QKeyCombination, QPushButton*> accelerators[] = {

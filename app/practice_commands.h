@@ -54,6 +54,9 @@ signals:
 private:
     QPushButton* addButton(QWidget* window, const QString& caption, const char* name);
     void popUnder(QMenu* menu, QPushButton* button);
+    void createMenus(QWidget* window);
+    void connectButtons();
+    void addAccelerators(QWidget* window);
 
     QPushButton* resumeButton_ = nullptr;
     QPushButton* chapterButton_ = nullptr;

@@ -24,14 +24,15 @@ QString databaseInUseText(const DatabaseLock& lock, const QString& databasePath)
         .arg(QDir::toNativeSeparators(databasePath), holder);
 }
 
-ExamDatabaseClaim::ExamDatabaseClaim(const QString& programFolder, const QString& dataFolder) {
+ExamDatabaseClaim::ExamDatabaseClaim(const ProgramFolder& programFolder,
+                                     const DataFolder& dataFolder) {
     QString folder;
     try {
         folder = chooseDatabaseFolder(programFolder, dataFolder);
     } catch (const std::exception& error) {
         // No database to work on (its first copy failed): the open reports this, and no later
         // attempt picks another file that nothing locked.
-        claimDatabaseFolder(QString(), QString::fromUtf8(error.what()));
+        refuseDatabaseFolder(QString::fromUtf8(error.what()));
         return;
     }
     databasePath_ = parseConnectionString(examConnectionString(folder)).dataSource;
@@ -45,7 +46,8 @@ ExamDatabaseClaim::~ExamDatabaseClaim() {
 
 std::unique_ptr<ExamDatabaseClaim> lockExamDatabase() {
     auto claim = std::make_unique<ExamDatabaseClaim>(
-        programDirectory(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        ProgramFolder{programDirectory()},
+        DataFolder{QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
     // Also when the file cannot be locked (missing, unreadable, a folder): opening the database
     // then says what is wrong in the usual way.
     if (!claim->heldByAnother())

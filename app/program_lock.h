@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/database_place.h"
 #include "data/database_lock.h"
 
 #include <QString>
@@ -11,7 +12,7 @@
 // on the learner's copy in the data folder, the file actually opened.
 class ExamDatabaseClaim {
 public:
-    ExamDatabaseClaim(const QString& programFolder, const QString& dataFolder);
+    ExamDatabaseClaim(const ProgramFolder& programFolder, const DataFolder& dataFolder);
     ~ExamDatabaseClaim();
     ExamDatabaseClaim(const ExamDatabaseClaim&) = delete;
     ExamDatabaseClaim& operator=(const ExamDatabaseClaim&) = delete;

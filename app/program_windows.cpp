@@ -62,8 +62,7 @@ ProgramWindows::ProgramWindows()
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &main,
                      [this] { runHandler([&] { savePracticePosition(); }); });
 
-    readAloud = new ReadAloud(main, dataModule.ADOConnection1, practiceCommands->readAloudButton(),
-                              practiceCommands->readAloudSettingsButton());
+    readAloud = new ReadAloud(main, dataModule.ADOConnection1, *practiceCommands);
 
     sidePanel.setPane(&studyPane);
     StudyPane* pane = &studyPane;

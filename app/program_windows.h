@@ -36,8 +36,8 @@ struct ProgramWindows {
     // answer's or hand-in's transaction.
     LearningRecorder recorder;
     SidePanel sidePanel{&main};
-    TSystemSetFrm systemSet{dataModule.query1};
-    TShowErrFrm wrongAnswers{dataModule.query1};
+    TSystemSetFrm systemSet{dataModule.ADOConnection1};
+    TShowErrFrm wrongAnswers{dataModule.ADOConnection1};
     StudyPane studyPane{dataModule.ADOConnection1};
     PracticeCommands* practiceCommands = nullptr; // owned by the main window
     RecordWindow record;

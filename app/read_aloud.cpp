@@ -1,9 +1,10 @@
 #include "app/read_aloud.h"
 
 #include "app/main_window.h"
+#include "app/practice_commands.h"
 #include "data/ado_connection.h"
-#include "data/sqlite_database.h"
 #include "data/bank_table.h"
+#include "data/sqlite_database.h"
 #include "exam/reading_text.h"
 #include "forms/error_report.h"
 #include "forms/read_aloud_dialog.h"
@@ -27,10 +28,9 @@ std::unique_ptr<AudioOutput> defaultOutput() {
 
 } // namespace
 
-ReadAloud::ReadAloud(TmainFrm& main, AdoConnection& connection, QPushButton* command,
-                     QPushButton* settingsCommand)
-    : QObject(&main), main_(main), connection_(connection), command_(command),
-      settingsCommand_(settingsCommand) {
+ReadAloud::ReadAloud(TmainFrm& main, AdoConnection& connection, const PracticeCommands& commands)
+    : QObject(&main), main_(main), connection_(connection), command_(commands.readAloudButton()),
+      settingsCommand_(commands.readAloudSettingsButton()) {
     command_->setCheckable(true);
     useOutput(defaultOutput());
 

@@ -9,6 +9,7 @@
 class AdoConnection;
 class AudioOutput;
 class QPushButton;
+class PracticeCommands;
 class ReadAloudPlayer;
 class TmainFrm;
 
@@ -18,8 +19,8 @@ class TmainFrm;
 class ReadAloud : public QObject {
     Q_OBJECT
 public:
-    ReadAloud(TmainFrm& main, AdoConnection& connection, QPushButton* command,
-              QPushButton* settingsCommand);
+    // The commands are the panel's 朗读题目 and 朗读设置.
+    ReadAloud(TmainFrm& main, AdoConnection& connection, const PracticeCommands& commands);
     ~ReadAloud() override;
 
     // Where speech goes: the sound card unless XUNDRAL_SPEECH_WAV names a file; tests give a

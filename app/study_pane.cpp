@@ -105,11 +105,8 @@ void StudyPane::startExercise(const Exercise& exercise, const QString& title) {
     QString failure;
     try {
         SqliteDatabase& database = connection_.database();
-        const QHash<int, AnswerAndMark> stored = readAnswersAndMarks(database, bank_);
-        for (int index = 0; index < ids_.size(); ++index)
-            rows_[index] = stored.value(ids_.at(index), rows_.at(index));
-        for (const int id : idsOfDigests(database, bank_, favouriteDigests(database, bank_)))
-            favourites_.insert(id);
+        rows_ = readAnswersAndMarks(database, bank_, ids_);
+        favourites_ = favouritesAmong(database, bank_, ids_);
     } catch (const std::exception& error) {
         failure = QString::fromUtf8(error.what());
     }
@@ -230,7 +227,7 @@ void StudyPane::describeBank() {
         return;
     try {
         SqliteDatabase& database = connection_.database();
-        QString text = bankSummary(startBank_, readChapterSizes(database, startBank_));
+        QString text = bankSummary(startBank_, chapterSizes_.sizes(database, startBank_));
         if (!startNotice_.isEmpty())
             text += QLatin1Char('\n') + startNotice_;
         heading_->setText(text);
@@ -249,7 +246,7 @@ AnswerVisibility StudyPane::visibility(int index, bool askedFor) const {
 }
 
 SheetCell StudyPane::cellState(int index) const {
-    return sheetCellState(rows_.at(index).mark, rows_.at(index).answer, visibility(index));
+    return sheetCellState(rows_.at(index), visibility(index));
 }
 
 void StudyPane::reveal(int index) {

@@ -78,6 +78,7 @@ private:
     bool handedIn_ = false;
     QVector<int> ids_;
     QVector<AnswerAndMark> rows_;
+    ChapterSizeCache chapterSizes_;
     QHash<int, int> indexOfId_;
     QSet<int> favourites_; // ids
     int current_ = -1;

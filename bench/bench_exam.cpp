@@ -6,6 +6,7 @@
 #include "bench/honest_floors.h"
 #include "bench/physical_limits.h"
 #include "data/ado_connection.h"
+#include "data/ado_query.h"
 #include "data/connection_string.h"
 #include "data/sqlite_database.h"
 #include "exam/answer_pause.h"

@@ -1,5 +1,6 @@
 #include "data/ado_connection.h"
 
+#include "data/clean_close.h"
 #include "data/connection_string.h"
 #include "data/database_check.h"
 #include "data/db_error.h"
@@ -8,7 +9,9 @@
 #include "data/sqlite_database.h"
 
 AdoConnection::AdoConnection() = default;
-AdoConnection::~AdoConnection() = default;
+AdoConnection::~AdoConnection() {
+    close();
+}
 
 void AdoConnection::setConnectionString(const QString& connectionString) {
     if (connected())
@@ -21,10 +24,15 @@ void AdoConnection::open() {
         return;
     const ConnectionParams params = parseConnectionString(connectionString_);
     try {
+        const bool untouched = closedCleanly(params.dataSource);
         auto database = std::make_unique<SqliteDatabase>(params.dataSource, params.password,
                                                          SqliteDatabase::OpenMode::ExistingOnly);
-        // A damaged or foreign file is refused before anything below writes to it.
-        checkExamDatabase(*database);
+        // A damaged or foreign file is refused before anything below writes to it. Reading
+        // every page is what grows with the file; a file this program closed and nothing
+        // touched since passed that reading when it was opened last.
+        checkExamDatabase(*database, untouched ? ExamCheck::Tables : ExamCheck::Full);
+        // From here on a crash must leave no note that the file was closed cleanly.
+        forgetCleanClose(params.dataSource);
         database->useWriteAheadLog();
         createLookupIndexes(*database);
         database_ = std::move(database);
@@ -38,7 +46,11 @@ void AdoConnection::open() {
 }
 
 void AdoConnection::close() {
+    if (!database_)
+        return;
+    const QString path = database_->path();
     database_.reset();
+    noteCleanClose(path);
 }
 
 SqliteDatabase& AdoConnection::database() const {

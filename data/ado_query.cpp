@@ -4,44 +4,6 @@
 #include "data/db_error.h"
 #include "data/sqlite_database.h"
 
-#include <cmath>
-#include <limits>
-
-int AdoField::asInteger() const {
-    switch (value_.typeId()) {
-    case QMetaType::UnknownType:
-        return 0;
-    case QMetaType::LongLong: {
-        const qint64 number = value_.toLongLong();
-        if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
-            throw DbError(QStringLiteral("'%1' is not a valid integer value").arg(number));
-        return int(number);
-    }
-    case QMetaType::Double: {
-        const double number = std::round(value_.toDouble());
-        if (!(number >= std::numeric_limits<int>::min() &&
-              number <= std::numeric_limits<int>::max()))
-            throw DbError(
-                QStringLiteral("'%1' is not a valid integer value").arg(value_.toDouble()));
-        return int(number);
-    }
-    default: {
-        const QString text = value_.toString();
-        bool ok = false;
-        const int number = text.trimmed().toInt(&ok);
-        if (!ok)
-            throw DbError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-        return number;
-    }
-    }
-}
-
-QString AdoField::asString() const {
-    if (value_.isNull())
-        return QString();
-    return value_.toString();
-}
-
 void AdoQuery::setSql(const QString& text) {
     sqlLines_ = text.split(QLatin1Char('\n'));
     bindings_.clear();
@@ -166,9 +128,8 @@ AdoField AdoQuery::fieldByName(const QString& name) const {
     requireActive();
     const qsizetype column = columnIndex(name);
     if (rows_.empty())
-        throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been "
-                                     "deleted. Requested operation requires a current record"));
-    return AdoField(columns_.at(column), rows_.at(current_).at(column));
+        throwNoCurrentRecord();
+    return FieldValue(rows_.at(current_).at(column));
 }
 
 Transaction::Transaction(SqliteDatabase& database) : database_(database) {

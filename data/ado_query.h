@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/row_values.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -10,19 +12,7 @@ class AdoConnection;
 class SqliteDatabase;
 
 // One column of the current record.
-class AdoField {
-public:
-    AdoField(QString name, QVariant value) : name_(std::move(name)), value_(std::move(value)) {}
-    // NULL reads as 0; text that is not a whole number throws DbError.
-    int asInteger() const;
-    // NULL reads as empty text.
-    QString asString() const;
-    bool isNull() const { return value_.isNull(); }
-
-private:
-    QString name_;
-    QVariant value_;
-};
+using AdoField = FieldValue;
 
 // A statement holder in the manner of an ADO query: the text is set whole or line by line;
 // open() runs a SELECT and keeps its rows as they were at that moment, execSql() runs

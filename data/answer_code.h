@@ -11,6 +11,12 @@
 // as it is, so that it equals no choice, as it always did.
 enum class AnswerCode : int { D = 0, A = 1, B = 2, C = 3, NotAnswered = 5 };
 
+// A question's right answer and the answer it holds, its ANSWER and MARK.
+struct AnswerAndMark {
+    AnswerCode answer = AnswerCode::D;
+    AnswerCode mark = AnswerCode::D;
+};
+
 // Where a code meets the ANSWER and MARK columns.
 constexpr AnswerCode answerCodeFromColumn(int value) {
     return static_cast<AnswerCode>(value);

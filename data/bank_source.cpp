@@ -67,7 +67,9 @@ BankSourceError::BankSourceError(const QString& file, int line, int column, cons
                              .toStdString()),
       file_(file), line_(line) {}
 
-std::vector<BankQuestion> parseBankText(const QString& text, const QString& fileName, int chapter) {
+std::vector<BankQuestion> parseBankText(const QString& text, const ChapterFile& file) {
+    const QString& fileName = file.name;
+    const int chapter = file.chapter;
     std::vector<BankQuestion> questions;
     RecordBuilder record;
     const QStringList lines = text.split(QLatin1Char('\n'));
@@ -174,7 +176,8 @@ std::vector<BankQuestion> loadChapterFiles(const QString& folder) {
             throw BankSourceError(path, 0, 0,
                                   QStringLiteral("file name must be chN.txt or chN-topic.txt"));
         const int chapter = match.captured(1).toInt();
-        std::vector<BankQuestion> parsed = parseBankText(readUtf8File(path), path, chapter);
+        std::vector<BankQuestion> parsed =
+            parseBankText(readUtf8File(path), ChapterFile{path, chapter});
         questions.insert(questions.end(), parsed.begin(), parsed.end());
     }
     return questions;

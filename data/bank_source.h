@@ -58,8 +58,14 @@ struct BankSources {
     SysParamRow sysParam;
 };
 
+// The file a chapter's text came from, as errors name it, and the chapter it holds.
+struct ChapterFile {
+    QString name;
+    int chapter = 0;
+};
+
 // Parses the records of one chapter file. Throws BankSourceError.
-std::vector<BankQuestion> parseBankText(const QString& text, const QString& fileName, int chapter);
+std::vector<BankQuestion> parseBankText(const QString& text, const ChapterFile& file);
 
 // Reads common/chN*.txt, truck/chN*.txt, sys_cfg.txt and sysparam.txt below `folder`.
 BankSources loadBankSources(const QString& folder);

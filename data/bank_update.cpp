@@ -144,7 +144,7 @@ bool learnerCountsFit(SqliteDatabase& learner, const std::map<QString, BankRows>
     return any;
 }
 
-void copySysCfg(SqliteDatabase& learner, SqliteDatabase& shipped) {
+void copySysCfg(SqliteDatabase& learner, const SqliteDatabase& shipped) {
     learner.execScript(QStringLiteral("DELETE FROM SYS_CFG;"));
     SqliteStatement read(shipped, QStringLiteral("SELECT STZLB1, STSL FROM SYS_CFG"));
     SqliteStatement write(learner,

@@ -2,6 +2,8 @@
 
 #include "data/db_error.h"
 
+#include <optional>
+
 namespace {
 
 // OLE DB's rules: pairs separated by semicolons; a value may be put in double or single quotes,
@@ -10,7 +12,13 @@ class PairReader {
 public:
     explicit PairReader(const QString& text) : text_(text) {}
 
-    bool next(QString& key, QString& value) {
+    struct Pair {
+        QString key;
+        QString value;
+    };
+
+    // The next pair; nothing once the text is read.
+    std::optional<Pair> next() {
         while (pos_ < text_.size()) {
             const qsizetype end = text_.indexOf(QLatin1Char(';'), pos_);
             const qsizetype equals = text_.indexOf(QLatin1Char('='), pos_);
@@ -19,12 +27,13 @@ public:
                 pos_ = end < 0 ? text_.size() : end + 1;
                 continue;
             }
-            key = text_.mid(pos_, equals - pos_).trimmed().toLower();
+            Pair pair;
+            pair.key = text_.mid(pos_, equals - pos_).trimmed().toLower();
             pos_ = equals + 1;
-            value = readValue();
-            return true;
+            pair.value = readValue();
+            return pair;
         }
-        return false;
+        return std::nullopt;
     }
 
 private:
@@ -78,9 +87,9 @@ QString quotedIfNeeded(const QString& value) {
 ConnectionParams parseConnectionString(const QString& connectionString) {
     ConnectionParams params;
     PairReader reader(connectionString);
-    QString key;
-    QString value;
-    while (reader.next(key, value)) {
+    while (const std::optional<PairReader::Pair> pair = reader.next()) {
+        const QString& key = pair->key;
+        const QString& value = pair->value;
         if (key == QLatin1String("provider"))
             params.provider = value;
         else if (key == QLatin1String("jet oledb:database password"))

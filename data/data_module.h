@@ -1,12 +1,11 @@
 #pragma once
 
 #include "data/ado_connection.h"
-#include "data/ado_query.h"
 
 #include <QObject>
 
-// The window-less container of the connection and the general-purpose query that the main
-// window and both auxiliary windows share; each user sets its own statement before use.
+// The window-less container of the one connection that the main window and both auxiliary
+// windows share.
 class TDM : public QObject {
     Q_OBJECT
 public:
@@ -14,5 +13,4 @@ public:
     ~TDM() override;
 
     AdoConnection ADOConnection1;
-    AdoQuery query1{&ADOConnection1};
 };

@@ -59,7 +59,8 @@ void checkPages(SqliteDatabase& database, const QString& file) {
         throw BadDatabase(QStringLiteral("题库文件 %1 已损坏：%2").arg(file, verdict));
 }
 
-void checkTable(SqliteDatabase& database, const QString& file, const TableColumns& required) {
+void checkTable(SqliteDatabase& database, const QString& file, const TableColumns& required,
+                ExamCheck depth) {
     const QString table = QLatin1String(required.table);
     if (!hasTable(database, table))
         throw BadDatabase(QStringLiteral("题库文件 %1 缺少数据表 %2").arg(file, table));
@@ -68,6 +69,8 @@ void checkTable(SqliteDatabase& database, const QString& file, const TableColumn
             throw BadDatabase(
                 QStringLiteral("题库文件 %1 的数据表 %2 缺少列 %3").arg(file, table, column));
     }
+    if (depth != ExamCheck::Full)
+        return;
     for (const QString& column : required.wholeNumbers) {
         SqliteStatement find(database, QStringLiteral("SELECT rowid, quote(%1) FROM %2 WHERE "
                                                       "typeof(%1)<>'integer' LIMIT 1")
@@ -81,12 +84,13 @@ void checkTable(SqliteDatabase& database, const QString& file, const TableColumn
 
 } // namespace
 
-void checkExamDatabase(SqliteDatabase& database) {
+void checkExamDatabase(SqliteDatabase& database, ExamCheck depth) {
     const QString file = QDir::toNativeSeparators(database.path());
     try {
-        checkPages(database, file);
+        if (depth == ExamCheck::Full)
+            checkPages(database, file);
         for (const TableColumns& table : requiredTables())
-            checkTable(database, file, table);
+            checkTable(database, file, table, depth);
     } catch (const BadDatabase&) {
         throw;
     } catch (const std::exception& error) {

@@ -1,20 +1,19 @@
 #include "data/exercise_rows.h"
 
-#include "data/ado_query.h"
 #include "data/answer_code.h"
 #include "data/bank_table.h"
 #include "data/db_error.h"
+#include "data/row_values.h"
 #include "data/sqlite_database.h"
 
 namespace {
 
-// The cursor-style query's conversions, so that a hostile row reads as it always did.
 int wholeNumber(const SqliteStatement& row, int column) {
-    return AdoField(row.columnName(column), row.value(column)).asInteger();
+    return fieldAt(row, column).asInteger();
 }
 
 QString text(const SqliteStatement& row, int column) {
-    return AdoField(row.columnName(column), row.value(column)).asString();
+    return fieldAt(row, column).asString();
 }
 
 const QString kQuestionColumns = QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER FROM ");
@@ -34,9 +33,17 @@ std::vector<ExerciseQuestion> readList(SqliteStatement& select) {
     return questions;
 }
 
-[[noreturn]] void throwNoCurrentRecord() {
-    throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been "
-                                 "deleted. Requested operation requires a current record"));
+// A practice's list: the texts of tens of thousands of questions would be most of what the
+// program holds, and a column never asked for is never decoded.
+std::vector<ExerciseQuestion> readIds(SqliteStatement& select) {
+    std::vector<ExerciseQuestion> questions;
+    while (select.step()) {
+        ExerciseQuestion question;
+        question.id = wholeNumber(select, 0);
+        question.textsRead = false;
+        questions.push_back(question);
+    }
+    return questions;
 }
 
 } // namespace
@@ -60,14 +67,20 @@ std::optional<ExerciseSettings> readExerciseSettings(const SqliteDatabase& datab
     return settings;
 }
 
-void clearBankMarks(const SqliteDatabase& database, const QString& bank) {
-    // Only the answered rows are rewritten; IS NOT also takes a NULL mark back to 5.
-    SqliteStatement update(
-        database, QStringLiteral("update ") + bankTable(bank) + QStringLiteral(" set mark=") +
-                      QString::number(answerCodeToColumn(AnswerCode::NotAnswered)) +
-                      QStringLiteral(" where mark is not ") +
-                      QString::number(answerCodeToColumn(AnswerCode::NotAnswered)));
-    update.step();
+void clearBankMarks(SqliteDatabase& database, const QString& bank) {
+    // Only the answered rows are rewritten, found through the partial indexes whose WHERE these
+    // repeat word for word; the second statement takes a NULL mark back to 5 as well.
+    const QString update = QStringLiteral("update ") + bankTable(bank) +
+                           QStringLiteral(" set mark=") +
+                           QString::number(answerCodeToColumn(AnswerCode::NotAnswered));
+    Transaction transaction(database);
+    for (const QString& where : {QStringLiteral(" where mark<>") +
+                                     QString::number(answerCodeToColumn(AnswerCode::NotAnswered)),
+                                 QStringLiteral(" where mark is null")}) {
+        SqliteStatement statement(database, update + where);
+        statement.step();
+    }
+    transaction.commit();
 }
 
 void clearDrawPool(const SqliteDatabase& database) {
@@ -78,7 +91,20 @@ void clearDrawPool(const SqliteDatabase& database) {
 std::vector<ExerciseQuestion> readBankQuestions(const SqliteDatabase& database,
                                                 const QString& bank) {
     SqliteStatement select(database, kQuestionColumns + bankTable(bank) + kBankOrder);
-    return readList(select);
+    return readIds(select);
+}
+
+ExerciseQuestion readQuestionTexts(const SqliteDatabase& database, const QString& bank, int id) {
+    SqliteStatement select(database, QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4 FROM ") +
+                                         bankTable(bank) + QStringLiteral(" WHERE ID = ?"));
+    select.bind(1, id);
+    std::vector<ExerciseQuestion> found = readList(select);
+    if (found.empty()) {
+        ExerciseQuestion gone;
+        gone.id = id;
+        return gone;
+    }
+    return found.front();
 }
 
 std::vector<ExerciseQuestion> readChapterQuestions(const SqliteDatabase& database,
@@ -86,7 +112,7 @@ std::vector<ExerciseQuestion> readChapterQuestions(const SqliteDatabase& databas
     SqliteStatement select(database, kQuestionColumns + bankTable(bank) +
                                          QStringLiteral(" WHERE STZLB1 = ?") + kBankOrder);
     select.bind(1, chapter);
-    return readList(select);
+    return readIds(select);
 }
 
 std::vector<ExerciseQuestion> readQuestionsInOrder(SqliteDatabase& database, const QString& bank,
@@ -111,10 +137,10 @@ std::vector<ExerciseQuestion> readQuestionsInOrder(SqliteDatabase& database, con
         database, QStringLiteral("SELECT b.ID,b.TP,b.STNR,b.DA1,b.DA2,b.DA3,b.DA4,b.ANSWER FROM ") +
                       bankTable(bank) +
                       QStringLiteral(" b, temp.PRACTICE_ORDER o WHERE b.ID = o.ID ORDER BY o.POS"));
-    return readList(select);
+    return readIds(select);
 }
 
-AnswerAndMarkRow readAnswerAndMark(const SqliteDatabase& database, const QString& bank, int id) {
+AnswerAndMark readAnswerAndMark(const SqliteDatabase& database, const QString& bank, int id) {
     SqliteStatement select(database, QStringLiteral("select ANSWER,MARK,TP from ") +
                                          bankTable(bank) + QStringLiteral(" where id=?"));
     select.bind(1, id);

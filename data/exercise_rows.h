@@ -14,12 +14,14 @@ class SqliteDatabase;
 // the cursor-style query always read them: NULL as 0 or empty text, text that is no whole
 // number as an error.
 
-// One question of an exercise's list, as the question panel shows it.
+// One question of an exercise's list, as the question panel shows it. A list of the whole bank
+// holds the ids only (textsRead false): its texts are read when the question is shown.
 struct ExerciseQuestion {
     int id = 0;
     QString tp;
     QString stnr;
     QString da[4];
+    bool textsRead = true;
 };
 
 // The settings row (sysparam, id 1); nothing when there is none.
@@ -32,13 +34,16 @@ struct ExerciseSettings {
 std::optional<ExerciseSettings> readExerciseSettings(const SqliteDatabase& database);
 
 // Every stored answer of the bank back to "not answered".
-void clearBankMarks(const SqliteDatabase& database, const QString& bank);
+void clearBankMarks(SqliteDatabase& database, const QString& bank);
 // The rotation pool of the draw starts empty with every run of the program.
 void clearDrawPool(const SqliteDatabase& database);
 
-// The question lists of the practices: the whole bank, one chapter, given ids in their order.
+// The question lists of the practices, ids only: the whole bank, one chapter, given ids in
+// their order.
 std::vector<ExerciseQuestion> readBankQuestions(const SqliteDatabase& database,
                                                 const QString& bank);
+// The texts of one question of a list read without them; empty texts when it is gone.
+ExerciseQuestion readQuestionTexts(const SqliteDatabase& database, const QString& bank, int id);
 std::vector<ExerciseQuestion> readChapterQuestions(const SqliteDatabase& database,
                                                    const QString& bank, int chapter);
 std::vector<ExerciseQuestion> readQuestionsInOrder(SqliteDatabase& database, const QString& bank,
@@ -46,11 +51,7 @@ std::vector<ExerciseQuestion> readQuestionsInOrder(SqliteDatabase& database, con
 
 // The right answer and the stored one of the question with `id`; throws DbError when the
 // question is no longer in the bank.
-struct AnswerAndMarkRow {
-    AnswerCode answer = AnswerCode::D;
-    AnswerCode mark = AnswerCode::D;
-};
-AnswerAndMarkRow readAnswerAndMark(const SqliteDatabase& database, const QString& bank, int id);
+AnswerAndMark readAnswerAndMark(const SqliteDatabase& database, const QString& bank, int id);
 // The stored answer only; nothing when the question is gone.
 std::optional<AnswerCode> readMark(const SqliteDatabase& database, const QString& bank, int id);
 // Stores `mark`; returns the rows changed (0: the question is gone).

@@ -203,6 +203,16 @@ std::optional<PracticeState> readLatestPracticeState(SqliteDatabase& database,
 
 std::vector<QString> digestsOfIds(SqliteDatabase& database, const QString& bankTable,
                                   const std::vector<int>& ids) {
+    // A short list (a chapter, today's review) is read question by question, so it costs what
+    // it holds; a long one in one pass over the bank.
+    constexpr std::size_t kRowByRowLimit = 1000;
+    if (ids.size() <= kRowByRowLimit) {
+        std::vector<QString> digests;
+        digests.reserve(ids.size());
+        for (const int id : ids)
+            digests.push_back(digestOfQuestion(database, bankTable, id));
+        return digests;
+    }
     const QHash<QString, int> idByDigest = questionIdsByDigest(database, bankTable);
     QHash<int, QString> digestById;
     for (auto it = idByDigest.constBegin(); it != idByDigest.constEnd(); ++it)

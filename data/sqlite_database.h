@@ -40,6 +40,11 @@ public:
     int changes() const;
     // Transactions committed on this handle since it was opened, autocommits included.
     int commitCount() const { return commits_; }
+    // No other handle of this process has had or will have this number, so what a reader keeps
+    // from one handle is never taken for another's.
+    quint64 serial() const { return serial_; }
+    // Changes when another connection commits to the file; this handle's own commits leave it.
+    qint64 dataVersion() const;
 
 private:
     friend class SqliteStatement;
@@ -56,6 +61,7 @@ private:
     sqlite3* db_ = nullptr;
     QString path_;
     int commits_ = 0;
+    quint64 serial_ = 0;
     bool writeAheadLog_ = false;
     // The cache is not part of what the connection holds, so reading through a const handle
     // may fill it.

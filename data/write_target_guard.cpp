@@ -20,6 +20,7 @@ const Companion kCompanions[] = {
     {QStringLiteral("-wal"), QStringLiteral("题库的预写日志文件")},
     {QStringLiteral("-shm"), QStringLiteral("题库的共享内存文件")},
     {QStringLiteral(".lock"), QStringLiteral("题库的锁文件")},
+    {QStringLiteral("-clean"), QStringLiteral("题库的正常关闭记录")},
 };
 
 bool statOf(const QString& path, struct stat& status) {

@@ -7,9 +7,10 @@ bool mayShowVerdict(ExamMode examMode, int ifShow) {
     return examMode != ExamMode::MockExam && ifShow == 1;
 }
 
-QString answerLine(AnswerCode answerCode, AnswerCode rightAnswer, ExamMode examMode, int ifShow) {
-    QString line = kAnswerLinePrefix + answerName(answerCode);
+QString answerLine(const AnswerAndMark& answered, ExamMode examMode, int ifShow) {
+    QString line = kAnswerLinePrefix + answerName(answered.mark);
     if (mayShowVerdict(examMode, ifShow))
-        line += answerCode == rightAnswer ? QStringLiteral(" 正确") : QStringLiteral(" 错误");
+        line +=
+            answered.mark == answered.answer ? QStringLiteral(" 正确") : QStringLiteral(" 错误");
     return line;
 }

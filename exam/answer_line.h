@@ -12,5 +12,6 @@ inline const QString kAnswerLinePrefix = QStringLiteral("当前选择答案为�
 // the "show answer" setting says.
 bool mayShowVerdict(ExamMode examMode, int ifShow);
 
-// "当前选择答案为：答案二 正确" and the like, for a chosen answer code (not "not answered").
-QString answerLine(AnswerCode answerCode, AnswerCode rightAnswer, ExamMode examMode, int ifShow);
+// "当前选择答案为：答案二 正确" and the like, for the answer chosen (`answered.mark`, not "not
+// answered") to a question whose right answer is `answered.answer`.
+QString answerLine(const AnswerAndMark& answered, ExamMode examMode, int ifShow);

@@ -17,7 +17,8 @@ bool answerKeyActs(ExamMode examMode, bool exerciseRunning) {
     return exerciseRunning && examMode == ExamMode::SequentialPractice;
 }
 
-SheetCell sheetCellState(AnswerCode mark, AnswerCode answer, const AnswerVisibility& state) {
+SheetCell sheetCellState(const AnswerAndMark& question, const AnswerVisibility& state) {
+    const AnswerCode mark = question.mark;
     // A handed-in paper counts an unanswered question as wrong; the sheet says so too.
     if (mark == AnswerCode::NotAnswered)
         return state.handedIn ? SheetCell::Wrong : SheetCell::NotAnswered;
@@ -25,5 +26,5 @@ SheetCell sheetCellState(AnswerCode mark, AnswerCode answer, const AnswerVisibil
     answered.answered = true;
     if (!mayShowAnswer(answered))
         return SheetCell::Answered;
-    return mark == answer ? SheetCell::Right : SheetCell::Wrong;
+    return mark == question.answer ? SheetCell::Right : SheetCell::Wrong;
 }

@@ -23,5 +23,5 @@ bool answerKeyActs(ExamMode examMode, bool exerciseRunning);
 enum class SheetCell { NotAnswered, Answered, Right, Wrong };
 
 // One cell of the answer sheet: unanswered, answered, or, where the answer may be shown,
-// right or wrong. `mark` and `answer` are the question's MARK and ANSWER codes.
-SheetCell sheetCellState(AnswerCode mark, AnswerCode answer, const AnswerVisibility& state);
+// right or wrong.
+SheetCell sheetCellState(const AnswerAndMark& question, const AnswerVisibility& state);

@@ -38,6 +38,8 @@ bool Exercise::load(const QuestionSource& source) {
     if (!list)
         return false;
     questions_ = std::move(*list);
+    listBank_ = bank_;
+    textsPlace_ = -1;
     return true;
 }
 
@@ -56,7 +58,14 @@ const ExerciseQuestion& Exercise::question() const {
     if (questions_.empty())
         throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been "
                                      "deleted. Requested operation requires a current record"));
-    return questions_.at(std::size_t(place_));
+    const ExerciseQuestion& listed = questions_.at(std::size_t(place_));
+    if (listed.textsRead)
+        return listed;
+    if (textsPlace_ != place_) {
+        texts_ = readQuestionTexts(connection().database(), listBank_, listed.id);
+        textsPlace_ = place_;
+    }
+    return texts_;
 }
 
 QList<int> Exercise::questionIds() const {
@@ -93,7 +102,7 @@ void Exercise::show() {
         shownPlace_ = place_;
         rightOnShowing_ = false;
     }
-    const AnswerAndMarkRow row = readAnswerAndMark(connection().database(), bank_, currentId_);
+    const AnswerAndMark row = readAnswerAndMark(connection().database(), bank_, currentId_);
     rightAnswer_ = row.answer;
     storedAnswer_ = row.mark;
 }
@@ -128,7 +137,7 @@ bool Exercise::answer(AnswerCode answerCode) {
 }
 
 QString Exercise::answerLine(AnswerCode answerCode) const {
-    return ::answerLine(answerCode, rightAnswer_, mode_, settings_.ifShow);
+    return ::answerLine({rightAnswer_, answerCode}, mode_, settings_.ifShow);
 }
 
 std::optional<Exercise::Counters> Exercise::counters() const {

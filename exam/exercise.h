@@ -111,6 +111,10 @@ private:
     PaperMode paperMode_ = PaperMode::WholeBank;
     ExerciseSettings settings_;
     std::vector<ExerciseQuestion> questions_;
+    QString listBank_; // the bank the list was read from
+    // The texts of the question at textsPlace_, for a list read without them.
+    mutable ExerciseQuestion texts_;
+    mutable int textsPlace_ = -1;
     bool running_ = false;
     int place_ = 0; // index into questions_
     int number_ = 0;

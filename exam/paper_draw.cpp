@@ -4,10 +4,12 @@
 #include "data/ado_query.h"
 #include "data/bank_table.h"
 #include "data/db_error.h"
+#include "data/sqlite_database.h"
 #include "exam/paper_random.h"
 #include "exam/question_text.h"
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_set>
 
 namespace {
@@ -19,11 +21,12 @@ int missesBeforeInOrder(int size) {
     return 16 * size + 64;
 }
 
-// The category's ids in the rotation pool, read once: the draw holds the write lock for its
-// whole run, so nothing but its own inserts changes the pool meanwhile, and looking each
-// candidate up here answers what one probe per candidate would.
-void readPool(AdoQuery& taken, int category, std::unordered_set<int>& inPool) {
-    inPool.clear();
+// The category's ids in the rotation pool, read when the model has none it can trust: the
+// draw holds the write lock for its whole run, so nothing but its own inserts and its trim
+// changes the pool meanwhile, and looking each candidate up here answers what one probe per
+// candidate would.
+std::unordered_set<int> readPool(AdoQuery& taken, int category) {
+    std::unordered_set<int> inPool;
     taken.close();
     taken.setSql(QStringLiteral("SELECT EXAMID FROM EXAM_TEMP WHERE STZLB1=?"));
     taken.bind(1, category);
@@ -34,11 +37,44 @@ void readPool(AdoQuery& taken, int category, std::unordered_set<int>& inPool) {
             inPool.insert(id.asInteger());
     }
     taken.close();
+    return inPool;
+}
+
+// The pool's own probe, for a candidate the model says is free: it costs one indexed lookup
+// and catches a model that went wrong in some way the checks above missed.
+bool probeFindsInPool(AdoQuery& taken, int candidate, int category) {
+    taken.close();
+    taken.setSql(QStringLiteral("SELECT * FROM EXAM_TEMP WHERE EXAMID=? AND STZLB1=?"));
+    taken.bind(1, candidate);
+    taken.bind(2, category);
+    taken.open();
+    const bool found = !taken.eof();
+    taken.close();
+    return found;
 }
 
 } // namespace
 
-void drawCategory(const DrawQueries& queries, const QString& bankTable, CategoryQuota quota) {
+std::unordered_set<int>* DrawPoolModel::find(const SqliteDatabase& database, int category,
+                                             int pooled) {
+    const qint64 version = database.dataVersion();
+    if (database.serial() != handle_ || version != version_) {
+        categories_.clear();
+        handle_ = database.serial();
+        version_ = version;
+    }
+    const auto found = categories_.find(category);
+    if (found == categories_.end() || found->second.size() != std::size_t(pooled))
+        return nullptr;
+    return &found->second;
+}
+
+std::unordered_set<int>& DrawPoolModel::keep(int category, std::unordered_set<int> ids) {
+    return categories_[category] = std::move(ids);
+}
+
+void drawCategory(const DrawQueries& queries, const QString& bankTable, CategoryQuota quota,
+                  DrawPoolModel* model, std::unordered_set<int>* paper) {
     const int category = quota.category;
     AdoQuery& pool = queries.pool;
     pool.close();
@@ -57,8 +93,18 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, Category
     const int baseId = bank.fieldByName(QStringLiteral("BASEID")).asInteger();
     const int size = bank.fieldByName(QStringLiteral("RANDNUM")).asInteger();
 
-    std::unordered_set<int> inPool;
-    readPool(queries.taken, category, inPool);
+    DrawPoolModel once;
+    if (!model)
+        model = &once;
+    std::unordered_set<int> drawnHere;
+    if (!paper)
+        paper = &drawnHere;
+    if (!queries.taken.connection())
+        throw DbError(QStringLiteral("Missing Connection or ConnectionString"));
+    const SqliteDatabase& database = queries.taken.connection()->database();
+    std::unordered_set<int>* known = model->find(database, category, pooled);
+    std::unordered_set<int>& inPool =
+        known ? *known : model->keep(category, readPool(queries.taken, category));
 
     // A category asking for more than it holds gets all it has, an empty one nothing, so the
     // loop below always ends.
@@ -77,10 +123,16 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, Category
             pool.bind(1, category);
             pool.execSql();
             poolCleared = true;
-            readPool(queries.taken, category, inPool);
+            // S_MARK holds this paper's ids and nothing else: it was emptied when the draw began.
+            for (auto id = inPool.begin(); id != inPool.end();)
+                id = paper->count(*id) ? std::next(id) : inPool.erase(id);
         }
         if (inPool.count(candidate))
             return false;
+        if (probeFindsInPool(queries.taken, candidate, category)) {
+            inPool.insert(candidate);
+            return false;
+        }
         pool.close();
         pool.setSql(QStringLiteral("INSERT INTO S_MARK (EXAMID) VALUES (?)"));
         pool.bind(1, candidate);
@@ -90,6 +142,7 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, Category
         pool.bind(2, category);
         pool.execSql();
         inPool.insert(candidate);
+        paper->insert(candidate);
         ++drawn;
         return true;
     };
@@ -112,7 +165,8 @@ void drawCategory(const DrawQueries& queries, const QString& bankTable, Category
 
 namespace {
 
-PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries, const QString& bankName) {
+PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries, const QString& bankName,
+                        DrawPoolModel& model) {
     settings.close();
     settings.setSql(QStringLiteral("delete from s_mark"));
     settings.execSql();
@@ -123,6 +177,7 @@ PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries, const QS
     if (settings.eof())
         return PaperDraw::NotConfigured;
     const QString bank = bankTable(bankName);
+    std::unordered_set<int> paperIds;
     for (; !settings.eof(); settings.next()) {
         const AdoField chapter = settings.fieldByName(QStringLiteral("STZLB1"));
         // An empty category has no number to draw by; the draw fails as a whole.
@@ -135,7 +190,7 @@ PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries, const QS
         const int wanted = countText.toInt(&isNumber);
         if (!isNumber)
             throw DbError(QStringLiteral("'%1' is not a valid integer value").arg(countText));
-        drawCategory(queries, bank, {category, wanted});
+        drawCategory(queries, bank, {category, wanted}, &model, &paperIds);
     }
     AdoQuery& paper = queries.bank;
     paper.close();
@@ -147,18 +202,25 @@ PaperDraw drawPaperRows(AdoQuery& settings, const DrawQueries& queries, const QS
 
 } // namespace
 
-PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries, const QString& bankTable) {
+PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries, const QString& bankTable,
+                    DrawPoolModel* model) {
     if (!settings.connection())
         throw DbError(QStringLiteral("Missing Connection or ConnectionString"));
+    DrawPoolModel once;
+    if (!model)
+        model = &once;
     // One transaction for the whole paper: a killed process leaves the last paper or the new
     // one, never part of one. It is committed however the draw ends, so a draw that fails
     // half-way keeps what it drew up to there, as every statement on its own would have.
     Transaction transaction(*settings.connection());
     try {
-        const PaperDraw outcome = drawPaperRows(settings, queries, bankTable);
+        const PaperDraw outcome = drawPaperRows(settings, queries, bankTable, *model);
         transaction.commit();
         return outcome;
     } catch (...) {
+        // Whether the commit below keeps what was drawn or the engine rolled it back already,
+        // the file is the one to believe.
+        model->forget();
         try {
             transaction.commit();
         } catch (const DbError&) {
@@ -169,13 +231,13 @@ PaperDraw drawPaper(AdoQuery& settings, const DrawQueries& queries, const QStrin
     }
 }
 
-std::optional<std::vector<ExerciseQuestion>> drawPaperQuestions(AdoConnection& connection,
-                                                                const QString& bankTable) {
+std::optional<std::vector<ExerciseQuestion>>
+drawPaperQuestions(AdoConnection& connection, const QString& bankTable, DrawPoolModel* model) {
     AdoQuery settings(&connection);
     AdoQuery pool(&connection);
     AdoQuery taken(&connection);
     AdoQuery paper(&connection);
-    if (drawPaper(settings, {pool, taken, paper}, bankTable) == PaperDraw::NotConfigured)
+    if (drawPaper(settings, {pool, taken, paper}, bankTable, model) == PaperDraw::NotConfigured)
         return std::nullopt;
     std::vector<ExerciseQuestion> questions;
     for (paper.first(); !paper.eof(); paper.next()) {

@@ -24,9 +24,9 @@ QuestionSource listedQuestions(std::vector<int> ids) {
     };
 }
 
-QuestionSource drawnPaperQuestions() {
-    return [](AdoConnection& connection, const QString& bank) -> QuestionList {
-        return drawPaperQuestions(connection, bank);
+QuestionSource drawnPaperQuestions(DrawPoolModel* pool) {
+    return [pool](AdoConnection& connection, const QString& bank) -> QuestionList {
+        return drawPaperQuestions(connection, bank, pool);
     };
 }
 

@@ -25,5 +25,7 @@ QuestionSource chapterQuestions(int chapter);
 QuestionSource listedQuestions(std::vector<int> ids);
 // The questions of the bank's wrong-question book now in the bank, most often wrong first.
 std::vector<int> wrongBookQuestionIds(AdoConnection& connection, const QString& bank);
-// A new mock paper drawn by the SYS_CFG rows, in id order.
-QuestionSource drawnPaperQuestions();
+class DrawPoolModel;
+// A new mock paper drawn by the SYS_CFG rows, in id order; `pool`, when given, is kept from
+// one draw to the next.
+QuestionSource drawnPaperQuestions(DrawPoolModel* pool = nullptr);

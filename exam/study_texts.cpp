@@ -1,6 +1,8 @@
 #include "exam/study_texts.h"
 
 #include "data/answer_code.h"
+#include "data/learning_record.h"
+#include "data/practice_record.h"
 #include "data/question_rows.h"
 #include "data/sqlite_database.h"
 #include "exam/question_text.h"
@@ -56,14 +58,62 @@ StudyText readStudyText(const SqliteDatabase& database, const QString& bank, int
     return text;
 }
 
-QHash<int, AnswerAndMark> readAnswersAndMarks(const SqliteDatabase& database, const QString& bank) {
+namespace {
+
+// Up to this many ids a list is read row by row; a longer one (a whole-bank practice) in one
+// pass over the bank, which is then about what the list holds.
+constexpr qsizetype kRowByRowLimit = 1000;
+
+} // namespace
+
+QVector<AnswerAndMark> readAnswersAndMarks(const SqliteDatabase& database, const QString& bank,
+                                           const QVector<int>& ids) {
+    const AnswerAndMark missing{AnswerCode::D, AnswerCode::NotAnswered};
+    QVector<AnswerAndMark> rows(ids.size(), missing);
+    if (ids.size() <= kRowByRowLimit) {
+        SqliteStatement select(
+            database,
+            QStringLiteral("SELECT ANSWER, MARK FROM %1 WHERE ID = ?").arg(bankTable(bank)));
+        for (qsizetype index = 0; index < ids.size(); ++index) {
+            select.reset();
+            select.bind(1, ids.at(index));
+            if (select.step())
+                rows[index] = {answerCodeFromColumn(select.value(0).toInt()),
+                               answerCodeFromColumn(select.value(1).toInt())};
+        }
+        return rows;
+    }
+    QHash<int, qsizetype> indexOfId;
+    indexOfId.reserve(ids.size());
+    for (qsizetype index = 0; index < ids.size(); ++index)
+        indexOfId.insert(ids.at(index), index);
     SqliteStatement select(database,
                            QStringLiteral("SELECT ID, ANSWER, MARK FROM %1").arg(bankTable(bank)));
-    QHash<int, AnswerAndMark> rows;
-    while (select.step())
-        rows.insert(select.value(0).toInt(), {answerCodeFromColumn(select.value(1).toInt()),
-                                              answerCodeFromColumn(select.value(2).toInt())});
+    while (select.step()) {
+        const auto found = indexOfId.constFind(select.value(0).toInt());
+        if (found != indexOfId.constEnd())
+            rows[*found] = {answerCodeFromColumn(select.value(1).toInt()),
+                            answerCodeFromColumn(select.value(2).toInt())};
+    }
     return rows;
+}
+
+QSet<int> favouritesAmong(SqliteDatabase& database, const QString& bank, const QVector<int>& ids) {
+    const std::vector<QString> digests = favouriteDigests(database, bank);
+    QSet<int> favourites;
+    if (digests.empty())
+        return favourites;
+    if (ids.size() > kRowByRowLimit) {
+        for (const int id : idsOfDigests(database, bank, digests))
+            favourites.insert(id);
+        return favourites;
+    }
+    const QSet<QString> marked(digests.begin(), digests.end());
+    for (const int id : ids) {
+        if (marked.contains(digestOfQuestion(database, bank, id)))
+            favourites.insert(id);
+    }
+    return favourites;
 }
 
 QList<std::pair<int, int>> readChapterSizes(const SqliteDatabase& database, const QString& bank) {
@@ -78,4 +128,18 @@ QList<std::pair<int, int>> readChapterSizes(const SqliteDatabase& database, cons
 
 QString bankUpdateLine(const QString& version, qint64 newQuestions) {
     return QStringLiteral("题库已更新到 %1 版（新增 %2 题）").arg(version).arg(newQuestions);
+}
+
+QList<std::pair<int, int>> ChapterSizeCache::sizes(const SqliteDatabase& database,
+                                                   const QString& bank) {
+    const qint64 version = database.dataVersion();
+    if (database.serial() != handle_ || version != version_) {
+        sizes_.clear();
+        handle_ = database.serial();
+        version_ = version;
+    }
+    const auto found = sizes_.constFind(bank);
+    if (found != sizes_.constEnd())
+        return *found;
+    return sizes_[bank] = readChapterSizes(database, bank);
 }

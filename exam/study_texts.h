@@ -4,7 +4,9 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
+#include <QVector>
 
 #include <utility>
 
@@ -25,13 +27,25 @@ QString rightAnswerLine(const StudyText& text);
 QString bankUpdateLine(const QString& version, qint64 newQuestions);
 QString bankSummary(const QString& bank, const QList<std::pair<int, int>>& chapterSizes);
 
-struct AnswerAndMark {
-    AnswerCode answer = AnswerCode::D;
-    AnswerCode mark = AnswerCode::D;
-};
-
 // Reads of the study pane. The bank is checked and spliced; every other value is bound.
 StudyText readStudyText(const SqliteDatabase& database, const QString& bank, int id);
-QHash<int, AnswerAndMark> readAnswersAndMarks(const SqliteDatabase& database, const QString& bank);
+// The right and stored answers of `ids`, in their order; an id no longer in the bank reads as
+// unanswered. A short list (a paper) is read row by row, so it costs what the list holds.
+QVector<AnswerAndMark> readAnswersAndMarks(const SqliteDatabase& database, const QString& bank,
+                                           const QVector<int>& ids);
+// Those of `ids` that the learner marked as favourites, read as readAnswersAndMarks reads.
+QSet<int> favouritesAmong(SqliteDatabase& database, const QString& bank, const QVector<int>& ids);
 // (chapter, questions) in chapter order.
 QList<std::pair<int, int>> readChapterSizes(const SqliteDatabase& database, const QString& bank);
+
+// The chapter sizes, grouped once per bank and kept while the file cannot have changed them:
+// the same handle (the file not opened again) and no commit of another connection (an import).
+class ChapterSizeCache {
+public:
+    QList<std::pair<int, int>> sizes(const SqliteDatabase& database, const QString& bank);
+
+private:
+    quint64 handle_ = 0;
+    qint64 version_ = 0;
+    QHash<QString, QList<std::pair<int, int>>> sizes_;
+};

@@ -1,7 +1,7 @@
 #include "forms/show_err_form.h"
 
-#include "data/ado_query.h"
-#include "data/bank_table.h"
+#include "data/ado_connection.h"
+#include "data/wrong_list_rows.h"
 #include "forms/error_report.h"
 #include "forms/font_faces.h"
 #include "forms/widget_setup.h"
@@ -17,14 +17,8 @@
 #include <QStyle>
 #include <QTextCursor>
 
-namespace {
-
-const QString kSelectColumns = QStringLiteral("SELECT ID,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK FROM ");
-
-} // namespace
-
-TShowErrFrm::TShowErrFrm(AdoQuery& query, QWidget* parent)
-    : QWidget(parent, Qt::Window), query_(query) {
+TShowErrFrm::TShowErrFrm(AdoConnection& connection, QWidget* parent)
+    : QWidget(parent, Qt::Window), connection_(connection) {
     setObjectName(QStringLiteral("ShowErrFrm"));
     setWindowTitle(QStringLiteral("错误题目显示列表"));
     QFont base(QStringLiteral("MS Sans Serif"));
@@ -112,34 +106,12 @@ void TShowErrFrm::Button1Click() {
     // Cleared first, so that a failing statement never leaves an earlier paper's list behind.
     Memo1->clear();
     ListText list(Memo1);
-    AdoQuery& query = query_;
-    query.close();
-    query.setSql(
-        kSelectColumns + bankTable(bank_) +
-        QStringLiteral(" WHERE answer<>mark and ID IN(SELECT EXAMID FROM S_MARK) order by id"));
-    query.open();
-    list.addEntry(wrongListHeader(query.recordCount()));
-    query.close();
-
-    query.setSql(kSelectColumns + bankTable(bank_) +
-                 QStringLiteral(" WHERE ID IN(SELECT EXAMID FROM S_MARK) order by id"));
-    query.open();
-    for (; !query.eof(); query.next()) {
-        WrongQuestion question;
-        question.mark = answerCodeFromColumn(query.fieldByName(QStringLiteral("MARK")).asInteger());
-        question.answer =
-            answerCodeFromColumn(query.fieldByName(QStringLiteral("ANSWER")).asInteger());
-        if (question.mark == question.answer)
-            continue;
-        question.position = query.recNo();
-        question.text = query.fieldByName(QStringLiteral("STNR")).asString();
-        for (int index = 0; index < 4; ++index)
-            question.choices[index] =
-                query.fieldByName(QStringLiteral("DA%1").arg(index + 1)).asString();
+    const SqliteDatabase& database = connection_.database();
+    list.addEntry(wrongListHeader(countWrongPaperQuestions(database, bank_)));
+    forEachWrongPaperQuestion(database, bank_, [&](const WrongQuestion& question) {
         for (const QString& entry : wrongQuestionEntries(question))
             list.addEntry(entry);
-    }
-    query.close();
+    });
 }
 
 void TShowErrFrm::Button2Click() {

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class AdoQuery;
+class AdoConnection;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -10,8 +10,8 @@ class QPushButton;
 class TShowErrFrm : public QWidget {
     Q_OBJECT
 public:
-    // Reads the paper through `query`, which it shares with the settings dialog.
-    explicit TShowErrFrm(AdoQuery& query, QWidget* parent = nullptr);
+    // Reads the paper from `connection`'s database.
+    explicit TShowErrFrm(AdoConnection& connection, QWidget* parent = nullptr);
     ~TShowErrFrm() override;
 
     // The bank the papers are drawn from, "B2" or "C".
@@ -31,7 +31,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    AdoQuery& query_;
+    AdoConnection& connection_;
     QString bank_ = QStringLiteral("B2");
     QWidget* Panel1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;

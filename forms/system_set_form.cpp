@@ -28,11 +28,11 @@ QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& geometry, co
 
 } // namespace
 
-TSystemSetFrm::TSystemSetFrm(AdoQuery& query, QWidget* parent)
+TSystemSetFrm::TSystemSetFrm(AdoConnection& connection, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      query_(query) {
+      connection_(connection) {
     setObjectName(QStringLiteral("SystemSetFrm"));
     setWindowTitle(QStringLiteral("系统设置"));
     setFixedSize(327, 273);

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class AdoQuery;
+class AdoConnection;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -15,8 +15,8 @@ class UpDown;
 class TSystemSetFrm : public QDialog {
     Q_OBJECT
 public:
-    // Reads and writes the settings row through `query`.
-    explicit TSystemSetFrm(AdoQuery& query, QWidget* parent = nullptr);
+    // Reads and writes the settings row of `connection`'s database.
+    explicit TSystemSetFrm(AdoConnection& connection, QWidget* parent = nullptr);
     ~TSystemSetFrm() override;
 
     // Handlers, named after their control and event.
@@ -34,7 +34,7 @@ private:
     // an edit holds no whole number or the database refuses.
     bool writeParams() const;
 
-    AdoQuery& query_;
+    AdoConnection& connection_;
     QGroupBox* groupbox1 = nullptr;
     QLabel* Label2 = nullptr;
     QLineEdit* timer1 = nullptr;

@@ -1,5 +1,6 @@
 // Loading the settings row into the dialog and saving it back.
-#include "data/ado_query.h"
+#include "data/ado_connection.h"
+#include "data/settings_rows.h"
 #include "data/whole_number.h"
 #include "forms/error_report.h"
 #include "forms/message_box.h"
@@ -29,27 +30,19 @@ void notify(QWidget* parent, const QString& text) {
 } // namespace
 
 void TSystemSetFrm::FormShow() {
-    AdoQuery& query = query_;
-    query.close();
-    query.setSql(QStringLiteral("select * from sysparam where id=1"));
-    query.open();
-    timer1->setText(query.fieldByName(QStringLiteral("timer1")).asString());
-    timer2->setText(query.fieldByName(QStringLiteral("timer2")).asString());
-    ifjump->setItemIndex(choiceIndex(query.fieldByName(QStringLiteral("ifjump")).asInteger()));
-    ifshow->setItemIndex(choiceIndex(query.fieldByName(QStringLiteral("ifshow")).asInteger()));
-    query.close();
+    const SettingsForDialog settings = readSettingsForDialog(connection_.database());
+    timer1->setText(settings.timer1);
+    timer2->setText(settings.timer2);
+    ifjump->setItemIndex(choiceIndex(settings.ifJump));
+    ifshow->setItemIndex(choiceIndex(settings.ifShow));
 }
 
 void TSystemSetFrm::Button1Click() {
-    AdoQuery& query = query_;
-    query.close();
-    query.clearSql();
     if (!writeParams()) {
         notify(this, QStringLiteral("保存系统设置失败!"));
         return;
     }
     notify(this, QStringLiteral("保存系统设置成功!"));
-    query.close();
 }
 
 bool TSystemSetFrm::writeParams() const {
@@ -64,16 +57,10 @@ bool TSystemSetFrm::writeParams() const {
     if (*minutes < UpDown2->minimum() || *minutes > UpDown2->maximum())
         return false;
     try {
-        AdoQuery& query = query_;
-        query.close();
-        query.setSql(QStringLiteral("update sysparam set timer1=?,timer2=?"));
-        query.addSql(QStringLiteral(",ifjump=?,ifshow=?"));
-        query.bind(1, *seconds);
-        query.bind(2, *minutes);
-        query.bind(3, ifjump->itemIndex());
-        query.bind(4, ifshow->itemIndex());
+        const ExerciseSettings settings{*seconds, *minutes, ifjump->itemIndex(),
+                                        ifshow->itemIndex()};
         // An update that found no row saved nothing, and must not be reported as saved.
-        return query.execSql() > 0;
+        return writeSettings(connection_.database(), settings) > 0;
     } catch (const std::exception&) {
         return false;
     }

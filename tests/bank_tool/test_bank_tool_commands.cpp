@@ -11,8 +11,7 @@ class TestBankToolCommands : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        folder_ = std::make_unique<TestProgramFolder>(toolFixtureSources());
-        addFixturePictures(folder_->path());
+        folder_ = toolFixtureFolder();
         db_ = folder_->databasePath();
     }
     void cleanup() { folder_.reset(); }

@@ -41,8 +41,7 @@ class TestBankToolSafety : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        folder_ = std::make_unique<TestProgramFolder>(toolFixtureSources());
-        addFixturePictures(folder_->path());
+        folder_ = toolFixtureFolder();
         db_ = folder_->databasePath();
         csv_ = folder_->path() + QStringLiteral("/bank.csv");
         QCOMPARE(runTool({"export", db_, "C", csv_}).code, 0);

@@ -45,8 +45,7 @@ class TestBankTransfer : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        folder_ = std::make_unique<TestProgramFolder>(toolFixtureSources());
-        addFixturePictures(folder_->path());
+        folder_ = toolFixtureFolder();
         db_ = folder_->databasePath();
         csv_ = folder_->path() + QStringLiteral("/bank.csv");
     }

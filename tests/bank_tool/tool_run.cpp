@@ -89,26 +89,15 @@ BankSources toolFixtureSources() {
     return sources;
 }
 
-void addFixturePictures(const QString& programDir) {
-    QDir(programDir).mkpath(QStringLiteral("pic"));
+std::unique_ptr<TestProgramFolder> toolFixtureFolder() {
+    auto folder = std::make_unique<TestProgramFolder>(toolFixtureSources());
+    QDir(folder->path()).mkpath(QStringLiteral("pic"));
     // Real pictures: check reads each one's size from its header.
     QImage picture(8, 6, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    picture.save(programDir + QStringLiteral("/pic/sign.jpg"), "JPG");
-    picture.save(programDir + QStringLiteral("/pic/truck.bmp"), "BMP");
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    picture.save(folder->path() + QStringLiteral("/pic/sign.jpg"), "JPG");
+    picture.save(folder->path() + QStringLiteral("/pic/truck.bmp"), "BMP");
+    return folder;
 }
 
 std::vector<QStringList> csvTexts(const QByteArray& bytes) {

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "data/bank_source.h"
+#include "tests/support/file_bytes.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
+
+class TestProgramFolder;
 
 struct ToolRun {
     int code = -1;
@@ -30,10 +34,8 @@ QString dumpDatabase(const QString& path);
 // Two banks with the awkward cases: a picture, quotes, commas, a line break in a text,
 // truck-only questions in several chapters. SYS_CFG draws 2 from each of chapters 1 to 3.
 BankSources toolFixtureSources();
-// Creates the picture files the fixture's questions refer to below `programDir`.
-void addFixturePictures(const QString& programDir);
+// A program folder of its own holding those banks and the pictures their questions refer to.
+std::unique_ptr<TestProgramFolder> toolFixtureFolder();
 
-QByteArray readFile(const QString& path);
 // The texts of a CSV file's records, field by field.
 std::vector<QStringList> csvTexts(const QByteArray& bytes);
-void writeFile(const QString& path, const QByteArray& bytes);

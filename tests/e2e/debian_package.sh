@@ -10,31 +10,25 @@ build=$1
 query=$2
 next_bank=$3
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=x_session.sh
+. "$here/x_session.sh"
 if [ "$(id -u)" -ne 0 ]; then
     echo "SKIP: installing a Debian package needs root"
     exit 77
 fi
-for tool in cpack apt-get dpkg-shlibdeps dpkg-deb lintian man lexgrog; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+require_tools cpack apt-get dpkg-shlibdeps dpkg-deb lintian man lexgrog
 if dpkg-query -W -f='${Status}' xundral 2>/dev/null | grep -q 'install ok installed'; then
     echo "SKIP: a xundral package is installed already; this test would replace and remove it"
     exit 77
 fi
 
-work=$(mktemp -d)
-pids=()
 installed=no
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+remove_package() {
     if [ "$installed" = yes ]; then
         apt-get remove -y -qq --purge xundral >/dev/null 2>&1 || echo "could not remove xundral"
     fi
-    rm -rf "$work"
 }
-trap cleanup EXIT
-# shellcheck source=x_session.sh
-. "$here/x_session.sh"
+make_work_folder remove_package
 
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >cpack.log) || {
     cat "$work/cpack.log"
@@ -59,8 +53,7 @@ for needed in libqt6widgets6 libsqlcipher qt6-translations-l10n fonts-arphic-gka
     case "$depends" in
     *"$needed"*) ;;
     *)
-        echo "FAIL: the package does not depend on $needed: $depends"
-        exit 1
+        fail "the package does not depend on $needed: $depends"
         ;;
     esac
 done
@@ -75,76 +68,50 @@ apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=120 "$deb"
 }
 echo "ok: apt-get installed it"
 for program in xundral xundral-bank; do
-    [ -x "/usr/bin/$program" ] || { echo "FAIL: no /usr/bin/$program"; exit 1; }
+    [ -x "/usr/bin/$program" ] || fail "no /usr/bin/$program"
     page=/usr/share/man/man1/$program.1.gz
     warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
-    [ -z "$warnings" ] || { echo "FAIL: man warns about $page: $warnings"; exit 1; }
-    lexgrog "$page" >/dev/null || { echo "FAIL: lexgrog finds no NAME section in $page"; exit 1; }
+    [ -z "$warnings" ] || fail "man warns about $page: $warnings"
+    lexgrog "$page" >/dev/null || fail "lexgrog finds no NAME section in $page"
 done
 version=$(dpkg-deb -f "$deb" Version)
-[ "$(xundral-bank --version)" = "xundral-bank $version" ] || {
-    echo "FAIL: xundral-bank --version says '$(xundral-bank --version)', the package $version"
-    exit 1
-}
+[ "$(xundral-bank --version)" = "xundral-bank $version" ] || fail "xundral-bank --version says '$(xundral-bank --version)', the package $version"
 echo "ok: both programs on the PATH with manual pages; version $version"
 entry=/usr/share/applications/org.xundral.Xundral.desktop
-[ -f "$entry" ] || { echo "FAIL: no desktop entry at $entry"; exit 1; }
+[ -f "$entry" ] || fail "no desktop entry at $entry"
 exec_line=$(desktop_key "$entry" Exec)
 path=$(desktop_key "$entry" Path)
-[ "$exec_line" = /usr/lib/xundral/xundral ] && [ "$path" = /usr/lib/xundral ] || {
-    echo "FAIL: the entry starts '$exec_line' in '$path'"
-    exit 1
-}
+[ "$exec_line" = /usr/lib/xundral/xundral ] && [ "$path" = /usr/lib/xundral ] || fail "the entry starts '$exec_line' in '$path'"
 
 require_x_tools
 export HOME=$work/home XDG_DATA_HOME=$work/home/data
 mkdir -p "$HOME"
 start_x 1024x768
-(cd "$path" && exec $exec_line) >"$work/program.log" 2>&1 &
-program=$!
-pids+=($program)
-window=$(main_window)
+# shellcheck disable=SC2086
+start_from_menu() { launch "$path" $exec_line; }
+start_from_menu
 db=$(find "$XDG_DATA_HOME" -name exam.mdb | head -n1)
-[ -n "$db" ] || { echo "FAIL: no database in the data folder"; cat "$work/program.log"; exit 1; }
-xdotool key --clearmodifiers alt+s
-sleep 1
-xdotool key Return
-sleep 1
-xdotool key 1
-sleep 1
-for key in 2 3 0; do
-    xdotool key "$key"
-    sleep 1
+[ -n "$db" ] || fail "no database in the data folder"
+sequential_practice
+for key in 1 2 3 0; do
+    press "$key"
 done
-[ "$("$query" "$db" "select MARK from B2 where ID=1")" = 1 ] || {
-    echo "FAIL: the installed program did not store an answer"
-    cat "$work/program.log"
-    exit 1
-}
-echo "ok: started from the desktop entry, answered in the learner's own database"
+expect_db "started from the desktop entry, answered in the learner's own database" \
+    "select MARK from B2 where ID=1" 1
 # A mock practice handed in early: a paper in the record and its wrong answers in the book.
-xdotool key 8
-sleep 1
-xdotool key Return
-sleep 1
-xdotool key --clearmodifiers alt+l
-sleep 1
+end_exercise
+press --clearmodifiers alt+l
 xdotool key Return
 sleep 3
 for key in 1 2 1; do
-    xdotool key "$key"
-    sleep 1
+    press "$key"
 done
-xdotool key 8
-sleep 1
-xdotool key Return
-sleep 1
-xdotool key Escape
-sleep 1
+end_exercise
+press Escape
 close_program "$program" "$window"
 papers=$("$query" "$db" "select count(*) from PAPER_RECORD")
 book=$("$query" "$db" "select count(*) from WRONG_BOOK")
-[ "$papers" -ge 1 ] || { echo "FAIL: no paper in the record after a hand-in"; cat "$work/program.log"; exit 1; }
+[ "$papers" -ge 1 ] || fail "no paper in the record after a hand-in"
 answers=$("$query" "$db" "select group_concat(MARK) from (select MARK from B2 where ID <= 4 order by ID)")
 echo "ok: $papers paper(s) handed in, $book question(s) in the book, answers $answers"
 
@@ -163,26 +130,14 @@ apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=120 "$work
     cat "$work/apt.log"
     exit 1
 }
-(cd "$path" && exec $exec_line) >"$work/program.log" 2>&1 &
-program=$!
-pids+=($program)
-window=$(main_window)
+start_from_menu
 close_program "$program" "$window"
-[ "$("$query" "$db" "select VALUE from BANK_INFO where NAME = 'version'")" = "$version+next1" ] || {
-    echo "FAIL: the learner's copy did not take the new bank"
-    cat "$work/program.log"
-    exit 1
-}
+check_db "the learner's copy took the new bank" \
+    "select VALUE from BANK_INFO where NAME = 'version'" "$version+next1"
 moved=$("$query" "$db" "select group_concat(MARK) from (select MARK from B2 where ID between 2 and 5 order by ID)")
-[ "$moved" = "$answers" ] && [ "$("$query" "$db" "select MARK from B2 where ID = 1")" = 5 ] || {
-    echo "FAIL: the answers did not follow their questions: $moved, before $answers"
-    exit 1
-}
+[ "$moved" = "$answers" ] && [ "$("$query" "$db" "select MARK from B2 where ID = 1")" = 5 ] || fail "the answers did not follow their questions: $moved, before $answers"
 [ "$("$query" "$db" "select count(*) from PAPER_RECORD")" = "$papers" ] &&
-    [ "$("$query" "$db" "select count(*) from WRONG_BOOK")" = "$book" ] || {
-    echo "FAIL: the record or the book changed with the bank"
-    exit 1
-}
+    [ "$("$query" "$db" "select count(*) from WRONG_BOOK")" = "$book" ] || fail "the record or the book changed with the bank"
 echo "ok: version $version+next1 brought its bank in and kept every answer, paper and book entry"
 xundral-bank stats >/dev/null 2>"$work/tool.log" && grep -q "learner's database $db" "$work/tool.log" || {
     echo "FAIL: xundral-bank without a database did not work on the learner's copy"

@@ -7,31 +7,12 @@
 #   four_sizes.sh PROGRAM_DIR EXAM_DB_QUERY SCREEN_TOOL OUT_DIR
 set -euo pipefail
 
-program_dir=$1
-query=$2
-screen_tool=$3
-# XUNDRAL_SCREENSHOT_DIR=docs/screenshots renews the README's pictures.
-out=${XUNDRAL_SCREENSHOT_DIR:-$4}
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=x_session.sh
 . "$here/x_session.sh"
 require_x_tools xwininfo xprop
-make_work_folder
-mkdir -p "$out"
+screenshot_session "$@"
 
-fail() {
-    echo "FAIL: $*"
-    cat "$work/program.log" 2>/dev/null || true
-    exit 1
-}
-shot() {
-    sleep "${2:-1}"
-    "$screen_tool" grab "$out/$1.png"
-    echo "ok: $1.png"
-}
-find_window() {
-    timeout 10 xdotool search --sync --name "$1" | head -n1
-}
 # add_papers COUNT: papers of the small-car bank, one an evening after those already there, the
 # scores going up and down, every third a mock practice, three chapters each.
 papers=0
@@ -52,19 +33,13 @@ add_papers() {
 }
 # start SIZE SCALE: a fresh copy of the program folder in a fresh X server.
 start() {
-    kill "${pids[@]}" 2>/dev/null || true
-    pids=()
-    sleep 1
-    rm -rf "$work/xundral"
-    cp -r "$program_dir" "$work/xundral"
-    db=$work/xundral/db/exam.mdb
+    end_x
+    rm -rf "$work/xundral" "$log"
+    copy_program "$work"
     papers=0
     "$query" "$db" "update sysparam set ifjump=1, ifshow=1 where id=1" >/dev/null
     start_x "$1"
-    (cd "$work/xundral" && QT_SCALE_FACTOR=$2 exec ./xundral) >"$work/program.log" 2>&1 &
-    program=$!
-    pids+=($program)
-    window=$(main_window) || fail "no main window at $1"
+    start_program "$work" QT_SCALE_FACTOR="$2"
 }
 # The record window opens with Alt+R, lies wholly on the screen and closes with Esc.
 record_window() {
@@ -83,8 +58,7 @@ record_window() {
     fi
     shot "$name"
     xdotool windowactivate --sync "$record" 2>/dev/null || true
-    xdotool key Escape
-    sleep 1
+    press Escape
     if xdotool search --onlyvisible --name '^学习记录$' >/dev/null 2>&1; then
         fail "Esc did not close the record window"
     fi
@@ -107,8 +81,7 @@ close_box_only() {
     echo "ok: $2 has a close box only"
 }
 chapter_practice() {
-    xdotool key --clearmodifiers alt+z
-    sleep 1
+    press --clearmodifiers alt+z
     # The chapter menu opens with no row chosen: Down chooses the first chapter.
     xdotool key Down Return
     find_window '^信息提示$' >/dev/null || fail "chapter practice asked nothing"
@@ -131,26 +104,21 @@ xdotool key --clearmodifiers alt+b
 help=$(find_window '^帮助$') || fail "Alt+B opened no help"
 shot help-800
 xdotool windowactivate --sync "$help" 2>/dev/null || true
-xdotool key Escape
-sleep 1
+press Escape
 # Key 5 right after an answer and the automatic advance explains the answer just given.
-xdotool key --clearmodifiers alt+s
+sequential_practice
 sleep 1
-xdotool key Return
-sleep 2
 xdotool key 1
 sleep 2
 xdotool key 5
 shot key5-after-answer-800
-xdotool key 6
-sleep 1
+press 6
 # A message box: its frame, and one face for its digits and its Chinese.
 xdotool key --clearmodifiers alt+q
 box=$(find_window '^信息提示$') || fail "Alt+Q asked nothing"
 close_box_only "$box" "a message box"
 shot message-box-800
-xdotool key Escape
-sleep 1
+press Escape
 
 for screen in "1024x768 1 1024" "1920x1080 1 1920" "2048x1536 2 2x"; do
     read -r size scale name <<<"$screen"
@@ -159,27 +127,21 @@ for screen in "1024x768 1 1024" "1920x1080 1 1920" "2048x1536 2 2x"; do
     record_window "record-$name" "${size%x*}" "${size#*x}"
     chapter_practice
     shot "chapter-practice-$name"
-    xdotool key 8
-    sleep 1
-    xdotool key Return
-    sleep 1
+    end_exercise
 done
 
 # At 1024 x 768: the settings dialog's frame, the help beside the panel, and the answer sheet
 # of a mock exam handed in with questions left unanswered.
 start 1024x768 1
-xdotool mousemove $((82 + $(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left X: *//p'))) \
-    $((206 + $(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left Y: *//p'))) click 1
+click 82 206
 settings=$(find_window '^系统设置$') || fail "no settings dialog"
 close_box_only "$settings" "the settings dialog"
 shot settings-frame-1024
-xdotool key alt+F4
-sleep 1
+press alt+F4
 xdotool key --clearmodifiers alt+b
 find_window '^帮助$' >/dev/null || fail "Alt+B opened no help"
 shot help-1024
-xdotool key Escape
-sleep 1
+press Escape
 # The export's save dialog speaks Chinese, names only.
 add_papers 3
 xdotool key --clearmodifiers alt+r
@@ -188,12 +150,9 @@ sleep 1
 xdotool key --clearmodifiers alt+e
 find_window '^导出成绩$' >/dev/null || fail "Alt+E opened no save dialog"
 shot export-dialog-1024 2
-xdotool key Escape
-sleep 1
-xdotool key Escape
-sleep 1
-xdotool key --clearmodifiers alt+c
-sleep 1
+press Escape
+press Escape
+press --clearmodifiers alt+c
 xdotool key Return
 sleep 2
 xdotool key --delay 200 1 6 2 6 1
@@ -203,6 +162,5 @@ find_window '^信息提示$' >/dev/null || fail "key 8 asked nothing"
 xdotool key Return
 find_window '^考试成绩$' >/dev/null || fail "no score box"
 shot hand-in-sheet-1024
-xdotool key Escape
-sleep 1
+press Escape
 close_program "$program" "$window"

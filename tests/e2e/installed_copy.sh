@@ -8,16 +8,10 @@ set -euo pipefail
 build=$1
 query=$2
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    chmod -R u+w "$work" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
 # shellcheck source=x_session.sh
 . "$here/x_session.sh"
+writable() { chmod -R u+w "$work" 2>/dev/null || true; }
+make_work_folder writable
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -27,9 +21,9 @@ for file in lib/xundral/xundral lib/xundral/xundral-bank lib/xundral/db/exam.mdb
     share/icons/hicolor/scalable/apps/org.xundral.Xundral.svg \
     share/icons/hicolor/48x48/apps/org.xundral.Xundral.png \
     share/metainfo/org.xundral.Xundral.metainfo.xml; do
-    [ -e "$prefix/$file" ] || { echo "FAIL: $file was not installed"; exit 1; }
+    [ -e "$prefix/$file" ] || fail "$file was not installed"
 done
-[ -e "$entry" ] || { echo "FAIL: no desktop entry"; exit 1; }
+[ -e "$entry" ] || fail "no desktop entry"
 echo "ok: program folder, icons, metainfo and desktop entry installed"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$entry"
@@ -43,7 +37,7 @@ fi
 require_x_tools
 exec_line=$(desktop_key "$entry" Exec)
 path=$(desktop_key "$entry" Path)
-[ "$path" = "$prefix/lib/xundral" ] || { echo "FAIL: Path is '$path'"; exit 1; }
+[ "$path" = "$prefix/lib/xundral" ] || fail "Path is '$path'"
 shipped=$prefix/lib/xundral/db/exam.mdb
 before=$(sha256sum <"$shipped")
 chmod -R a-w "$prefix"
@@ -51,43 +45,22 @@ chmod -R a-w "$prefix"
 export HOME=$work/home XDG_DATA_HOME=$work/home/data
 mkdir -p "$HOME"
 start_x 1024x768
-start_from_menu() {
-    # The entry's Exec is a bare path: no field codes, no quoting to undo.
-    (cd "$path" && exec $exec_line) >>"$work/program.log" 2>&1 &
-    program=$!
-    pids+=($program)
-    window=$(main_window)
-}
-own_copy() { find "$XDG_DATA_HOME" -name exam.mdb | head -n1; }
-answer_of_first() { "$query" "$db" "select MARK from B2 where ID=1"; }
+# The entry's Exec is a bare path: no field codes, no quoting to undo.
+# shellcheck disable=SC2086
+start_from_menu() { launch "$path" $exec_line; }
+answer_of_first="select MARK from B2 where ID=1"
 
 start_from_menu
-db=$(own_copy)
-[ -n "$db" ] || { echo "FAIL: no database in the data folder"; cat "$work/program.log"; exit 1; }
+db=$(find "$XDG_DATA_HOME" -name exam.mdb | head -n1)
+[ -n "$db" ] || fail "no database in the data folder"
 echo "ok: first start copied the database to ${db#"$work"/}"
-# Alt+S starts sequential practice, Enter confirms, 2 answers B for the first question.
-xdotool key --clearmodifiers alt+s
-sleep 1
-xdotool key Return
-sleep 1
-xdotool key 2
-sleep 1
-[ "$(answer_of_first)" = 2 ] || {
-    echo "FAIL: the answer did not reach the data folder"
-    cat "$work/program.log"
-    exit 1
-}
-echo "ok: answer stored in the learner's own database"
+# 2 answers B for the first question.
+sequential_practice
+press 2
+expect_db "answer stored in the learner's own database" "$answer_of_first" 2
 close_program "$program" "$window"
 
-check_kept() {
-    [ "$(answer_of_first)" = 2 ] || {
-        echo "FAIL: the answer was lost $1"
-        cat "$work/program.log"
-        exit 1
-    }
-    echo "ok: the answer is still there $1"
-}
+check_kept() { expect_db "the answer is still there $1" "$answer_of_first" 2; }
 start_from_menu
 check_kept "after a restart"
 close_program "$program" "$window"
@@ -99,5 +72,5 @@ start_from_menu
 check_kept "after a reinstall"
 close_program "$program" "$window"
 
-[ "$(sha256sum <"$shipped")" = "$before" ] || { echo "FAIL: the installed database changed"; exit 1; }
+[ "$(sha256sum <"$shipped")" = "$before" ] || fail "the installed database changed"
 echo "ok: the installed database was never written"

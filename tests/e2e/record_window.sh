@@ -12,9 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/x_session.sh"
 require_x_tools
 make_work_folder
-
-cp -r "$program_dir" "$work/xundral"
-db="$work/xundral/db/exam.mdb"
+copy_program "$work"
 # A week of evenings: scores rising towards the pass mark, one mock practice between them.
 scores=(71 84 88 92 86 94 96)
 modes=(1 1 1 10 1 1 1)
@@ -37,17 +35,10 @@ for digest in 1 2 3 4 5 6 7 8 9 10 11 12; do
 done
 
 start_x 1024x768
-cd "$work/xundral"
-./xundral >"$work/program.log" 2>&1 &
-pids+=($!)
-main_window >/dev/null
+start_program "$work"
 
 xdotool key --clearmodifiers alt+r
-if ! record=$(timeout 10 xdotool search --sync --name '^学习记录$' | head -n1); then
-    echo "FAIL: Alt+R did not open the learning record"
-    cat "$work/program.log"
-    exit 1
-fi
+record=$(find_window '^学习记录$') || fail "Alt+R did not open the learning record"
 echo "ok: Alt+R opened the learning record"
 xdotool windowsize "$record" 1000 700
 xdotool windowmove "$record" 12 30

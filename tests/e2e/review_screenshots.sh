@@ -18,30 +18,13 @@ require_x_tools import
 make_work_folder
 mkdir -p "$out"
 
-check() {
-    local got
-    got=$("$query" "$db" "$1")
-    if [ "$got" != "$2" ]; then
-        echo "FAIL: $name: $1 gave '$got', expected '$2'"
-        cat "$dir/program.log"
-        exit 1
-    fi
-}
-
-start_program() {
-    (cd "$dir/xundral" && exec ./xundral) >>"$dir/program.log" 2>&1 &
-    program=$!
-    pids+=($program)
-    window=$(main_window) || { cat "$dir/program.log"; exit 1; }
-}
+items="select count(*) from PRACTICE_ITEM where BANK='B2' and MODE=9"
 
 # screen WIDTHxHEIGHT NAME
 screen() {
-    name=$2
-    dir=$work/$2
-    mkdir -p "$dir"
-    cp -r "$program_dir" "$dir/xundral"
-    db=$dir/xundral/db/exam.mdb
+    local name=$2
+    copy_program "$work/$name"
+    log=$work/$name/program.log
     "$query" "$db" "update sysparam set ifjump=1, ifshow=1 where id=1" >/dev/null
     "$fixture" "$db" B2 700
     # Four mock exams on the last evenings, the newest yesterday.
@@ -63,42 +46,35 @@ screen() {
     "$query" "$db" "INSERT OR REPLACE INTO STUDY_PLAN (ID, EXAM_DATE, DAILY_COUNT) VALUES
         (1, '$(date -d '+18 days' +%F)', 80)" >/dev/null
     start_x "$1"
-    start_program
+    start_program "$work/$name"
 
     xdotool key --clearmodifiers alt+r
-    if ! record=$(timeout 10 xdotool search --sync --name '^学习记录$' | head -n1); then
-        echo "FAIL: $name: Alt+R did not open the learning record"
-        exit 1
-    fi
+    record=$(find_window '^学习记录$') || fail "$name: Alt+R did not open the learning record"
     sleep 2
     import -window root "$out/review-plan-$name.png"
     xdotool windowactivate --sync "$record" 2>/dev/null || true
-    xdotool key Escape
-    sleep 1
+    press Escape
 
     xdotool windowactivate --sync "$window" 2>/dev/null || true
-    xdotool key --clearmodifiers alt+g
-    sleep 1
+    press --clearmodifiers alt+g
     xdotool key Return
     sleep 2
     xdotool key 1
     sleep 3
     import -window root "$out/review-today-$name.png"
-    check "select count(*) from PRACTICE_STATE where BANK='B2' and MODE=9" 1
-    check "select count(*) from PRACTICE_ITEM where BANK='B2' and MODE=9" 80
+    check_db "$name" "select count(*) from PRACTICE_STATE where BANK='B2' and MODE=9" 1
+    check_db "$name" "$items" 80
 
     # Closed and opened again: the count and the date are kept, and 今日复习 starts anew.
     close_program "$program" "$window"
-    start_program
-    xdotool key --clearmodifiers alt+g
-    sleep 1
+    start_program "$work/$name"
+    press --clearmodifiers alt+g
     xdotool key Return
     sleep 2
-    check "select count(*) from PRACTICE_ITEM where BANK='B2' and MODE=9" 80
-    check "select DAILY_COUNT from STUDY_PLAN" 80
+    check_db "$name" "$items" 80
+    check_db "$name" "select DAILY_COUNT from STUDY_PLAN" 80
     echo "ok: $name"
-    kill "$program"
-    wait "$program" 2>/dev/null || true
+    stop_program
 }
 
 screen 800x600 800

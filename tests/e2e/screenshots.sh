@@ -5,67 +5,23 @@
 #   screenshots.sh PROGRAM_DIR EXAM_DB_QUERY SCREEN_TOOL OUT_DIR
 set -euo pipefail
 
-program_dir=$1
-query=$2
-screen_tool=$3
-# XUNDRAL_SCREENSHOT_DIR=docs/screenshots renews the README's pictures.
-out=${XUNDRAL_SCREENSHOT_DIR:-$4}
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
 # shellcheck source=x_session.sh
 . "$here/x_session.sh"
 require_x_tools xwininfo
-mkdir -p "$out"
+screenshot_session "$@"
 
 # The verdict stays on screen when answering does not move on to the next question.
-cp -r "$program_dir" "$work/xundral"
-db=$work/xundral/db/exam.mdb
+copy_program "$work"
 "$query" "$db" "update sysparam set ifjump=0, ifshow=1 where id=1" >/dev/null
 first_picture=$("$query" "$db" "select min(ID) from B2 where TP<>''")
 
-shot() {
-    sleep "${2:-1}"
-    "$screen_tool" grab "$out/$1.png"
-    echo "ok: $1.png"
-}
-# client X Y [WINDOW]: the screen position of a point of a window's client area, the main
-# window's by default.
-client() {
-    local info
-    info=$(xwininfo -id "${3:-$window}")
-    echo "$(($(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info") + $1))" \
-        "$(($(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info") + $2))"
-}
 wait_for_window() {
-    timeout 20 xdotool search --sync --name "$1" >/dev/null || {
-        echo "FAIL: no window named $1"
-        cat "$work/program.log"
-        exit 1
-    }
-}
-click() {
-    local at
-    read -r -a at <<<"$(client "$@")"
-    xdotool mousemove "${at[0]}" "${at[1]}" click 1
-}
-start_program() {
-    (cd "$work/xundral" && exec ./xundral) >>"$work/program.log" 2>&1 &
-    program=$!
-    pids+=($program)
-    window=$(main_window)
+    find_window "$1" >/dev/null || fail "no window named $1"
 }
 # Sequential practice from the start, moved on to the first question with a picture.
 question_with_picture() {
-    xdotool key --clearmodifiers alt+s
-    sleep 1
-    xdotool key Return
-    sleep 1
+    sequential_practice
     local moves
     moves=$(for _ in $(seq 2 "$first_picture"); do printf '6 '; done)
     # shellcheck disable=SC2086
@@ -81,14 +37,13 @@ check_bar_covers_buttons() {
     faces=$("$screen_tool" button-face "$2" $((origin[0] + 13 * scale)) $((origin[1] + 545 * scale)) \
         $((590 * scale)) $((18 * scale)))
     if [ "$faces" -gt $((10 * scale * scale)) ]; then
-        echo "FAIL: $faces pixels of button faces show through the bottom bar in $(basename "$2")"
-        exit 1
+        fail "$faces pixels of button faces show through the bottom bar in $(basename "$2")"
     fi
     echo "ok: the bottom bar covers its buttons at a ratio of $scale"
 }
 
 start_x 1024x768
-start_program
+start_program "$work"
 shot start
 question_with_picture
 shot question
@@ -96,10 +51,7 @@ check_bar_covers_buttons 1 "$out/question.png"
 xdotool key 1
 shot answer
 # 8 asks whether to leave the practice; Enter does.
-xdotool key 8
-sleep 1
-xdotool key Return
-sleep 1
+end_exercise
 
 # 系统设置 shares S with 顺序出题, so the mouse opens it; Esc does nothing there, 退出 closes.
 click 82 206
@@ -109,8 +61,7 @@ sleep 1
 
 # A mock paper: a few answers, then 8 asks whether to hand it in (确定/取消); Enter hands it
 # in and the score box asks whether to see the paper (是/否); Enter opens the wrong-answer list.
-xdotool key --clearmodifiers alt+c
-sleep 1
+press --clearmodifiers alt+c
 xdotool key Return
 sleep 2
 xdotool key --delay 100 1 6 2 6 1 6 1 6 2 6 1
@@ -124,15 +75,11 @@ shot score
 xdotool key Return
 wait_for_window '^错误题目显示列表$'
 shot wrong-answers 2
-kill "${pids[@]}" 2>/dev/null || true
-pids=()
-sleep 1
+end_x
 
 # The same window at a device pixel ratio of 2: pictures and bold as sharp as the screen.
 start_x 2048x1536
-export QT_SCALE_FACTOR=2
-start_program
-unset QT_SCALE_FACTOR
+start_program "$work" QT_SCALE_FACTOR=2
 question_with_picture
 shot question-2x
 check_bar_covers_buttons 2 "$out/question-2x.png"

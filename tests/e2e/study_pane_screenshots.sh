@@ -5,43 +5,26 @@
 #   study_pane_screenshots.sh PROGRAM_DIR EXAM_DB_QUERY SCREEN_TOOL OUT_DIR
 set -euo pipefail
 
-program_dir=$1
-query=$2
-screen_tool=$3
-# XUNDRAL_SCREENSHOT_DIR=docs/screenshots renews the pictures kept with the sources.
-out=${XUNDRAL_SCREENSHOT_DIR:-$4}
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=x_session.sh
 . "$here/x_session.sh"
 require_x_tools
-make_work_folder
-mkdir -p "$out"
+screenshot_session "$@"
 
 # screen WIDTHxHEIGHT NAME [SCALE]
 screen() {
-    local size=$1 name=$2 scale=${3:-1} dir=$work/$2
-    mkdir -p "$dir"
-    cp -r "$program_dir" "$dir/xundral"
-    local db=$dir/xundral/db/exam.mdb
+    local size=$1 name=$2 scale=${3:-1} picture
+    copy_program "$work/$name"
+    log=$work/$name/program.log
     # Without the automatic advance the answered question stays beside its explanation.
     "$query" "$db" "update sysparam set ifjump=0, ifshow=1 where id=1" >/dev/null
-    local picture
     picture=$("$query" "$db" "select min(ID) from B2 where TP<>'' and ID>8")
-
     start_x "$size"
-
-    (cd "$dir/xundral" && QT_SCALE_FACTOR=$scale exec ./xundral) >"$dir/program.log" 2>&1 &
-    local program=$!
-    pids+=($program)
-    local window
-    window=$(main_window) || { cat "$dir/program.log"; exit 1; }
+    start_program "$work/$name" QT_SCALE_FACTOR="$scale"
 
     # Sequential practice: a few answers, right and wrong, then on to a question with a
     # picture, answered.
-    xdotool key --clearmodifiers alt+s
-    sleep 1
-    xdotool key Return
-    sleep 1
+    sequential_practice
     xdotool key --delay 700 1 6 2 6 1 6 1 6 2 6 6 1 6
     local moves
     moves=$(for _ in $(seq 9 "$picture"); do printf '6 '; done)
@@ -50,34 +33,21 @@ screen() {
     sleep 1
     xdotool key 1
     sleep 2
-    expect_answers 7
+    check_db "$name" "select count(*) from B2 where MARK<>5" 7
     if [ "$size" = 800x600 ]; then
         # No room for the pane: key 5 opens the answer window, and the key that closes it
         # does nothing else.
-        xdotool key 6 5
-        sleep 1
-        "$screen_tool" grab "$out/$name.png"
-        xdotool key 2
-        sleep 1
-        expect_answers 7
+        press 6 5
+        shot "$name" 0
+        press 2
+        check_db "$name" "select count(*) from B2 where MARK<>5" 7
         xdotool key 2
         sleep 2
-        expect_answers 8
+        check_db "$name" "select count(*) from B2 where MARK<>5" 8
     else
-        "$screen_tool" grab "$out/$name.png"
+        shot "$name" 0
     fi
-    echo "ok: $name.png"
-    kill "$program"
-    wait "$program" 2>/dev/null || true
-}
-
-expect_answers() {
-    local answered
-    answered=$("$query" "$db" "select count(*) from B2 where MARK<>5")
-    if [ "$answered" != "$1" ]; then
-        echo "FAIL: $name: expected $1 answers, got $answered"
-        exit 1
-    fi
+    stop_program
 }
 
 screen 1024x768 study-pane-1024

@@ -2,21 +2,14 @@
 // also from another folder whose database is a hard link of the first's; the bank tool refuses
 // to write beside the first, and a killed program's lock is taken over.
 #include "data/database_lock.h"
+#include "tests/support/file_bytes.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-QByteArray digest(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
 
 // The program on the offscreen platform, answering its own boxes and pressing nothing.
 class Program {
@@ -67,7 +60,7 @@ private slots:
         Program first(folder_);
         QVERIFY(first.waitUntilReady());
         QCOMPARE(DatabaseLock(database_).status(), DatabaseLock::Status::HeldByProgram);
-        const QByteArray before = digest(database_);
+        const QByteArray before = fileDigest(database_);
 
         // The same folder, and another whose database is a hard link of this one.
         const QString linked = work_.path() + QStringLiteral("/linked");
@@ -89,7 +82,7 @@ private slots:
                      qPrintable(said));
             QVERIFY2(said.contains(QStringLiteral("正在被")), qPrintable(said));
             QVERIFY2(said.contains(QString::number(first.process.processId())), qPrintable(said));
-            QCOMPARE(digest(database_), before);
+            QCOMPARE(fileDigest(database_), before);
             QCOMPARE(first.process.state(), QProcess::Running);
         }
 
@@ -106,7 +99,7 @@ private slots:
         QVERIFY(tool.exitCode() != 0);
         const QByteArray refusal = tool.readAllStandardError();
         QVERIFY2(refusal.contains("in use"), refusal.constData());
-        QCOMPARE(digest(database_), before);
+        QCOMPARE(fileDigest(database_), before);
     }
 
     void killedProgramsLockIsTakenOver() {

@@ -2,52 +2,37 @@
 // database and the files beside it are refused with a Chinese box and keep every byte, a pipe
 // stays a pipe, and only a plain existing file brings the question whether to replace it.
 #include "data/learning_record.h"
-#include "data/schema.h"
-#include "data/sqlite_database.h"
 #include "forms/record_window.h"
+#include "tests/support/empty_exam_database.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/test_support.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestRecordExportGuard : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        database_ = std::make_unique<SqliteDatabase>(dir_->filePath(QStringLiteral("exam.mdb")),
-                                                     QStringLiteral("k"),
-                                                     SqliteDatabase::OpenMode::CreateIfMissing);
-        createExamSchema(*database_);
-        database_->useWriteAheadLog();
+        empty_ = std::make_unique<EmptyExamDatabase>();
+        empty_->database.useWriteAheadLog();
         PaperRecord paper;
         paper.bank = QStringLiteral("C");
         paper.examMode = 1;
         paper.handedIn = QDateTime(QDate(2026, 12, 1), QTime(20, 0));
         paper.started = paper.handedIn.addSecs(-600);
         paper.questions = 100;
-        insertPaperRecord(*database_, paper);
-        window_ =
-            std::make_unique<RecordWindow>([this]() -> SqliteDatabase& { return *database_; });
+        insertPaperRecord(empty_->database, paper);
+        window_ = std::make_unique<RecordWindow>(
+            [this]() -> SqliteDatabase& { return empty_->database; });
         window_->refresh();
     }
     void cleanup() {
         window_.reset();
-        database_.reset();
-        dir_.reset();
+        empty_.reset();
     }
 
     void refusedBeforeAnyQuestion_data() {
@@ -65,12 +50,14 @@ private slots:
     void refusedBeforeAnyQuestion() {
         QFETCH(QString, name);
         QFETCH(QString, kind);
-        QFile::link(dir_->filePath(QStringLiteral("exam.mdb")), dir_->filePath("link.csv"));
-        ::mkfifo(QFile::encodeName(dir_->filePath(QStringLiteral("pipe.csv"))).constData(), 0600);
-        const QString target = dir_->filePath(name);
+        QFile::link(empty_->dir.filePath(QStringLiteral("exam.mdb")),
+                    empty_->dir.filePath("link.csv"));
+        ::mkfifo(QFile::encodeName(empty_->dir.filePath(QStringLiteral("pipe.csv"))).constData(),
+                 0600);
+        const QString target = empty_->dir.filePath(name);
         const bool pipe = name == QLatin1String("pipe.csv");
         // Reading a pipe would wait for a writer.
-        const QByteArray before = pipe ? QByteArray() : bytesOf(target);
+        const QByteArray before = pipe ? QByteArray() : readFile(target);
         MessageBoxScript boxes;
         boxes.setDefaultAnswer(MessageBox::Result::Yes);
         window_->exportChosenFile(target);
@@ -79,16 +66,17 @@ private slots:
         QCOMPARE(boxes.asked[0].text,
                  QStringLiteral("不能写入文件 %1：%2，请另选一个文件名。").arg(target, kind));
         if (!pipe)
-            QCOMPARE(bytesOf(target), before);
-        QVERIFY(!QFileInfo(dir_->filePath(QStringLiteral("pipe.csv"))).isFile());
-        QCOMPARE(database_->path(), dir_->filePath(QStringLiteral("exam.mdb")));
-        SqliteStatement papers(*database_, QStringLiteral("SELECT count(*) FROM PAPER_RECORD"));
+            QCOMPARE(readFile(target), before);
+        QVERIFY(!QFileInfo(empty_->dir.filePath(QStringLiteral("pipe.csv"))).isFile());
+        QCOMPARE(empty_->database.path(), empty_->dir.filePath(QStringLiteral("exam.mdb")));
+        SqliteStatement papers(empty_->database,
+                               QStringLiteral("SELECT count(*) FROM PAPER_RECORD"));
         QVERIFY(papers.step());
         QCOMPARE(papers.value(0).toInt(), 1);
     }
 
     void anOrdinaryFileIsReplacedOnlyWhenTheLearnerSaysSo() {
-        const QString target = dir_->filePath(QStringLiteral("record.csv"));
+        const QString target = empty_->dir.filePath(QStringLiteral("record.csv"));
         QFile file(target);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("mine") == 4);
         file.close();
@@ -97,17 +85,16 @@ private slots:
         window_->exportChosenFile(target);
         QCOMPARE(boxes.asked.size(), 1);
         QCOMPARE(boxes.asked[0].buttons, MessageBox::Buttons::YesNo);
-        QCOMPARE(bytesOf(target), QByteArray("mine"));
+        QCOMPARE(readFile(target), QByteArray("mine"));
         boxes.clear();
         boxes.answerNext(MessageBox::Result::Yes);
         window_->exportChosenFile(target);
         QCOMPARE(boxes.texts().last(), QStringLiteral("已导出1份试卷的成绩。"));
-        QVERIFY(bytesOf(target).startsWith("\xEF\xBB\xBF"));
+        QVERIFY(readFile(target).startsWith("\xEF\xBB\xBF"));
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<SqliteDatabase> database_;
+    std::unique_ptr<EmptyExamDatabase> empty_;
     std::unique_ptr<RecordWindow> window_;
 };
 

@@ -5,6 +5,7 @@
 #include "data/sqlite_database.h"
 #include "exam/daily_count.h"
 #include "forms/record_window.h"
+#include "tests/support/empty_exam_database.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -43,10 +43,8 @@ class TestRecordWindow : public QObject {
     Q_OBJECT
 private slots:
     void showsAndExportsTheRecord() {
-        QTemporaryDir dir;
-        SqliteDatabase database(dir.filePath(QStringLiteral("exam.mdb")), QStringLiteral("k"),
-                                SqliteDatabase::OpenMode::CreateIfMissing);
-        createExamSchema(database);
+        EmptyExamDatabase empty;
+        SqliteDatabase& database = empty.database;
         const QDateTime day(QDate(2026, 12, 1), QTime(20, 0));
         const int scores[] = {72, 88, 91, 95, 90, 93};
         for (int index = 0; index < 6; ++index)
@@ -129,7 +127,7 @@ private slots:
                     .startsWith(QStringLiteral("还没有模拟考试记录")));
         window.showBank(QStringLiteral("C"));
 
-        const QString path = dir.filePath(QStringLiteral("record.csv"));
+        const QString path = empty.dir.filePath(QStringLiteral("record.csv"));
         QString error;
         QVERIFY2(window.exportPapers(path, &error), qPrintable(error));
         QFile file(path);
@@ -140,7 +138,8 @@ private slots:
         QCOMPARE(lines.size(), 8); // header, six sound papers, the empty rest after the last CRLF
         QCOMPARE(lines.at(1), QStringLiteral("2026-12-02 20:00:00,2026-12-02 19:35:00,小型汽车,"
                                              "模拟考试,45,1500,100,88,88,不及格"));
-        QVERIFY(!window.exportPapers(dir.filePath(QStringLiteral("no/such/folder/x.csv")), &error));
+        QVERIFY(!window.exportPapers(empty.dir.filePath(QStringLiteral("no/such/folder/x.csv")),
+                                     &error));
         QVERIFY(error.contains(QStringLiteral("无法写入文件")));
 
         QTest::keyClick(&window, Qt::Key_Escape);
@@ -149,10 +148,8 @@ private slots:
 
     // A long record: the table reads a page at a time, the score chart draws the newest only.
     void longRecord() {
-        QTemporaryDir dir;
-        SqliteDatabase database(dir.filePath(QStringLiteral("exam.mdb")), QStringLiteral("k"),
-                                SqliteDatabase::OpenMode::CreateIfMissing);
-        createExamSchema(database);
+        EmptyExamDatabase empty;
+        SqliteDatabase& database = empty.database;
         const QDateTime day(QDate(2026, 1, 1), QTime(20, 0));
         database.execScript(QStringLiteral("BEGIN"));
         for (int index = 0; index < 1000; ++index)
@@ -172,10 +169,8 @@ private slots:
     }
 
     void emptyRecord() {
-        QTemporaryDir dir;
-        SqliteDatabase database(dir.filePath(QStringLiteral("exam.mdb")), QStringLiteral("k"),
-                                SqliteDatabase::OpenMode::CreateIfMissing);
-        createExamSchema(database);
+        EmptyExamDatabase empty;
+        SqliteDatabase& database = empty.database;
         RecordWindow window([&]() -> SqliteDatabase& { return database; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

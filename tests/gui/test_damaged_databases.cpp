@@ -2,9 +2,9 @@
 // does not crash or hang, and leaves the file byte for byte as it found it.
 #include "data/connection_string.h"
 #include "data/sqlite_database.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/program_fixture.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QMap>
@@ -23,33 +23,20 @@ constexpr qint64 kHmac = kPage - 32;
 
 using Damage = std::function<void(TestProgramFolder&)>;
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // Flips every bit of the byte at `offset`; a negative offset counts from the end.
 Damage flip(qint64 offset) {
     return [offset](TestProgramFolder& folder) {
-        QByteArray bytes = readAll(folder.databasePath());
+        QByteArray bytes = readFile(folder.databasePath());
         const qint64 at = offset < 0 ? bytes.size() + offset : offset;
         QVERIFY(at >= 0 && at < bytes.size());
         bytes[at] = char(~bytes[at]);
-        writeAll(folder.databasePath(), bytes);
+        writeFile(folder.databasePath(), bytes);
     };
 }
 
 Damage rewrite(std::function<QByteArray(QByteArray)> change) {
     return [change](TestProgramFolder& folder) {
-        writeAll(folder.databasePath(), change(readAll(folder.databasePath())));
+        writeFile(folder.databasePath(), change(readFile(folder.databasePath())));
     };
 }
 
@@ -88,10 +75,7 @@ QStringList snapshot(const QString& folder) {
          dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
         QString entry = info.fileName() + (info.isDir() ? QStringLiteral("/") : QString());
         if (info.isFile())
-            entry += QLatin1Char(' ') +
-                     QString::fromLatin1(QCryptographicHash::hash(readAll(info.filePath()),
-                                                                  QCryptographicHash::Sha256)
-                                             .toHex());
+            entry += QLatin1Char(' ') + QString::fromLatin1(fileDigest(info.filePath()).toHex());
         entries.append(entry);
     }
     return entries;

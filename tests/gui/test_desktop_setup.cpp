@@ -7,6 +7,7 @@
 #include "forms/font_faces.h"
 #include "forms/message_box.h"
 #include "forms/widget_setup.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/test_support.h"
 
 #include <QAbstractButton>
@@ -27,18 +28,6 @@
 #include <unistd.h>
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Dark pixels of a control as drawn at the screen's device pixel ratio.
 int inkOf(QWidget* control) {
@@ -146,7 +135,8 @@ private slots:
     void portableCopyKeepsItsOwnDatabase() {
         QTemporaryDir program, data;
         writeFile(program.filePath(QStringLiteral("db/exam.mdb")), "shipped");
-        QCOMPARE(chooseDatabaseFolder(program.path(), data.path()), program.path());
+        QCOMPARE(chooseDatabaseFolder(ProgramFolder{program.path()}, DataFolder{data.path()}),
+                 program.path());
         QVERIFY(!QFile::exists(data.filePath(QStringLiteral("db/exam.mdb"))));
     }
 
@@ -158,7 +148,8 @@ private slots:
         QFile::setPermissions(shipped, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         const QString own = data.filePath(QStringLiteral("sub/db/exam.mdb"));
 
-        QCOMPARE(chooseDatabaseFolder(program.path(), data.filePath(QStringLiteral("sub"))),
+        QCOMPARE(chooseDatabaseFolder(ProgramFolder{program.path()},
+                                      DataFolder{data.filePath(QStringLiteral("sub"))}),
                  data.filePath(QStringLiteral("sub")));
         QCOMPARE(readFile(own), QByteArray("shipped"));
         QVERIFY(QFileInfo(own).permissions() & QFile::WriteOwner);
@@ -167,7 +158,8 @@ private slots:
         writeFile(own, "answered");
         QFile::setPermissions(shipped, QFile::ReadOwner | QFile::WriteOwner);
         writeFile(shipped, "updated");
-        chooseDatabaseFolder(program.path(), data.filePath(QStringLiteral("sub")));
+        chooseDatabaseFolder(ProgramFolder{program.path()},
+                             DataFolder{data.filePath(QStringLiteral("sub"))});
         QCOMPARE(readFile(own), QByteArray("answered"));
         QVERIFY(!QFile::exists(own + QStringLiteral(".part")));
     }
@@ -180,7 +172,7 @@ private slots:
         writeFile(program.filePath(QStringLiteral("installed-copy")), "");
         const QString own = data.filePath(QStringLiteral("db/exam.mdb"));
         {
-            const ExamDatabaseClaim claim(program.path(), data.path());
+            const ExamDatabaseClaim claim(ProgramFolder{program.path()}, DataFolder{data.path()});
             QVERIFY(claim.lock() && claim.lock()->isLocked());
             QCOMPARE(DatabaseLock(own).status(), DatabaseLock::Status::HeldByProgram);
             QVERIFY(DatabaseLock(shipped).isLocked());
@@ -201,8 +193,9 @@ private slots:
         auto first = std::make_unique<FolderLock>(data.filePath(QStringLiteral("db")));
         QVERIFY(first->isLocked());
         QString chosen;
-        std::unique_ptr<QThread> second(
-            QThread::create([&] { chosen = chooseDatabaseFolder(program.path(), data.path()); }));
+        std::unique_ptr<QThread> second(QThread::create([&] {
+            chosen = chooseDatabaseFolder(ProgramFolder{program.path()}, DataFolder{data.path()});
+        }));
         second->start();
         QVERIFY(!second->wait(300));
         QVERIFY(!QFile::exists(own));
@@ -220,16 +213,19 @@ private slots:
         writeFile(program.filePath(QStringLiteral("db/exam.mdb")), "shipped");
         const QString db = program.filePath(QStringLiteral("db"));
         QFile::setPermissions(db, QFile::ReadOwner | QFile::ExeOwner);
-        QCOMPARE(chooseDatabaseFolder(program.path(), data.path()), data.path());
+        QCOMPARE(chooseDatabaseFolder(ProgramFolder{program.path()}, DataFolder{data.path()}),
+                 data.path());
         QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(readFile(data.filePath(QStringLiteral("db/exam.mdb"))), QByteArray("shipped"));
     }
 
     void missingDatabaseIsLookedForBesideTheProgram() {
         QTemporaryDir program, data;
-        QCOMPARE(chooseDatabaseFolder(program.path(), data.path()), program.path());
+        QCOMPARE(chooseDatabaseFolder(ProgramFolder{program.path()}, DataFolder{data.path()}),
+                 program.path());
         writeFile(program.filePath(QStringLiteral("installed-copy")), "");
-        QCOMPARE(chooseDatabaseFolder(program.path(), data.path()), program.path());
+        QCOMPARE(chooseDatabaseFolder(ProgramFolder{program.path()}, DataFolder{data.path()}),
+                 program.path());
         QVERIFY(QDir(data.path()).isEmpty());
     }
 };

@@ -15,7 +15,7 @@ namespace {
 
 QString parseError(const QString& text) {
     try {
-        parseBankText(text, QStringLiteral("ch1.txt"), 1);
+        parseBankText(text, {QStringLiteral("ch1.txt"), 1});
     } catch (const BankSourceError& error) {
         return QString::fromUtf8(error.what());
     }
@@ -31,7 +31,7 @@ private slots:
         const auto questions =
             parseBankText(QStringLiteral("# comment\n\nQ: 问题一？\nA: 正确\nB: 错误\nK: B\n\r\n\n"
                                          "Q: 问题二？\nP: x.jpg\nA: 甲\nB: 乙\nC: 丙\nD: 丁\nK: D"),
-                          QStringLiteral("ch3.txt"), 3);
+                          {QStringLiteral("ch3.txt"), 3});
         QCOMPARE(int(questions.size()), 2);
         QCOMPARE(questions[0].answerCode, AnswerCode::B);
         QVERIFY(questions[0].isTrueFalse());
@@ -49,7 +49,7 @@ private slots:
             QStringLiteral(
                 "Q: 问？\nA: 正确\nB: 错误\nK: A\nE: 因为规定如此。\nF: law-carry-licence\n"
                 "V: 从反面问\nS: sign-a 同图异问\nS: sign-b：另一条\nT: 驾驶证登记  数字"),
-            QStringLiteral("ch1.txt"), 1);
+            {QStringLiteral("ch1.txt"), 1});
         const auto rows = numberQuestions(questions);
         QCOMPARE(rows.at(0).jx, QStringLiteral("因为规定如此。"));
         QCOMPARE(rows.at(0).zsd, QStringLiteral("law-carry-licence"));

@@ -65,7 +65,7 @@ private slots:
         QFETCH(int, ifShow);
         QFETCH(AnswerCode, answer);
         QFETCH(QString, line);
-        QCOMPARE(answerLine(answer, AnswerCode::B, examMode, ifShow), line);
+        QCOMPARE(answerLine({AnswerCode::B, answer}, examMode, ifShow), line);
     }
 
     void secondsUsed() {
@@ -124,6 +124,40 @@ private slots:
         QCOMPARE(folder.scalar(QStringLiteral("select count(*) from S_MARK")), 6);
         drawCategory(queries, QStringLiteral("C"), {9, 3});
         QCOMPARE(folder.scalar(QStringLiteral("select count(*) from S_MARK")), 6);
+    }
+
+    // The pool kept between papers rotates as the file's does, and gives way to the file when
+    // another connection rewrote it, even to the same count.
+    void keptPoolFollowsTheFile() {
+        TestProgramFolder folder(sampleSources(1, 6, 3));
+        AdoConnection connection;
+        connection.setConnectionString(examConnectionString(folder.path()));
+        connection.open();
+        AdoQuery settings(&connection), pool(&connection), taken(&connection), bank(&connection);
+        const DrawQueries queries{pool, taken, bank};
+        DrawPoolModel model;
+        auto draw = [&] {
+            drawPaper(settings, queries, QStringLiteral("C"), &model);
+            const QList<int> ids = folder.ints(QStringLiteral("select EXAMID from S_MARK"));
+            return QSet<int>(ids.begin(), ids.end());
+        };
+        const QSet<int> first = draw();
+        const QSet<int> second = draw();
+        QCOMPARE(first.size(), 3);
+        QCOMPARE(second.size(), 3);
+        QVERIFY(!first.intersects(second));
+        const QSet<int> third = draw();
+        QCOMPARE(third.size(), 3);
+
+        QStringList others;
+        for (int id = 1; id <= 6; ++id) {
+            if (!third.contains(id))
+                others.append(QString::number(id));
+        }
+        folder.exec(QStringLiteral("delete from EXAM_TEMP; insert into EXAM_TEMP select ID, "
+                                   "STZLB1 from C where ID in (%1)")
+                        .arg(others.join(QLatin1Char(','))));
+        QCOMPARE(draw(), third);
     }
 
     void paperDrawIsOneCommitEvenWhenItFails() {

@@ -3,13 +3,11 @@
 #include "data/learning_record.h"
 #include "data/question_rows.h"
 #include "data/record_figures.h"
-#include "data/schema.h"
-#include "data/sqlite_database.h"
 #include "exam/record_summary.h"
 #include "exam/wrong_book.h"
+#include "tests/support/empty_exam_database.h"
 
 #include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -43,12 +41,9 @@ QuestionRow question(int id, const QString& text) {
 }
 
 // A database holding the schema and three questions in C.
-class RecordDatabase {
+class RecordDatabase : public EmptyExamDatabase {
 public:
-    RecordDatabase()
-        : database(dir.filePath(QStringLiteral("exam.mdb")), QStringLiteral("k"),
-                   SqliteDatabase::OpenMode::CreateIfMissing) {
-        createExamSchema(database);
+    RecordDatabase() {
         insertQuestions(database, QStringLiteral("C"),
                         {question(1, QStringLiteral("甲题")), question(2, QStringLiteral("乙题")),
                          question(3, QStringLiteral("丙题"))});
@@ -57,9 +52,6 @@ public:
     void answer(int id, bool right) {
         recordAnswerInBook(database, QStringLiteral("C"), id, right, kMonday);
     }
-
-    QTemporaryDir dir;
-    SqliteDatabase database;
 };
 
 } // namespace

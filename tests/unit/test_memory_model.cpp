@@ -10,8 +10,8 @@
 #include "exam/pass_chance_reader.h"
 #include "exam/review_plan.h"
 #include "exam/review_queue.h"
+#include "tests/support/empty_exam_database.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -193,10 +193,8 @@ private slots:
     }
 
     void storedWithEveryAnswer() {
-        QTemporaryDir dir;
-        SqliteDatabase database(dir.filePath(QStringLiteral("exam.mdb")), QStringLiteral("k"),
-                                SqliteDatabase::OpenMode::CreateIfMissing);
-        createExamSchema(database);
+        EmptyExamDatabase empty;
+        SqliteDatabase& database = empty.database;
         migrateExamSchema(database); // idempotent on a file that has the table
         std::vector<QuestionRow> rows;
         for (int id = 1; id <= 4; ++id) {

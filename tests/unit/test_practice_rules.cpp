@@ -6,14 +6,13 @@
 #include "data/practice_record.h"
 #include "data/question_rows.h"
 #include "data/schema.h"
-#include "data/sqlite_database.h"
 #include "exam/exercise_kind.h"
 #include "exam/learning_recorder.h"
 #include "exam/paper_result.h"
 #include "exam/practice_memory.h"
 #include "exam/practice_rules.h"
+#include "tests/support/empty_exam_database.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <set>
@@ -44,12 +43,9 @@ QuestionRow question(int id, const QString& text, bool fourChoices,
 
 // Six questions in C: 1–3 true/false, 4–6 four-choice, 5 and 6 with a picture; odd ids in
 // chapter 2, even ones in chapter 1.
-class PracticeDatabase {
+class PracticeDatabase : public EmptyExamDatabase {
 public:
-    PracticeDatabase()
-        : database(dir.filePath(QStringLiteral("exam.mdb")), QStringLiteral("k"),
-                   SqliteDatabase::OpenMode::CreateIfMissing) {
-        createExamSchema(database);
+    PracticeDatabase() {
         insertQuestions(
             database, kC,
             {question(1, QStringLiteral("一"), false), question(2, QStringLiteral("二"), false),
@@ -73,9 +69,6 @@ public:
                            "VALUES (1, '新题', '正确', '错误', 1, 5, 1, 1, 1, 0);"));
     }
     QString digest(int id) { return digestOfQuestion(database, kC, id); }
-
-    QTemporaryDir dir;
-    SqliteDatabase database;
 };
 
 } // namespace

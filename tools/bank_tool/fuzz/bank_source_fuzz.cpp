@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int lines = int(text.count(QLatin1Char('\n'))) + 1;
     std::vector<BankQuestion> questions;
     try {
-        questions = parseBankText(text, QStringLiteral("fuzz.txt"), 3);
+        questions = parseBankText(text, {QStringLiteral("fuzz.txt"), 3});
     } catch (const BankSourceError& error) {
         if (error.file() != QLatin1String("fuzz.txt") || error.line() < 1 ||
             error.line() > lines + 1)
