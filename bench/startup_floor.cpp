@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     sqlite3_exec(db, key.c_str(), nullptr, nullptr, nullptr);
     sqlite3_exec(db,
                  "SELECT count(*) FROM sqlite_master; PRAGMA synchronous = FULL; "
-                 "PRAGMA cache_size = -32768; PRAGMA journal_mode = WAL; "
+                 "PRAGMA cache_size = -2048; PRAGMA journal_mode = WAL; "
                  "delete from exam_temp;",
                  nullptr, nullptr, nullptr);
     SameTextWindow window(QString::fromLocal8Bit(argv[1]));
