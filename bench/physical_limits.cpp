@@ -78,9 +78,10 @@ void decryptAll(benchmark::State& state) {
     }
 }
 
-// The original's own statements that scan the bank, which the program must keep: the count of
-// right answers after every answer in sequential practice, the reset at the start of a mode
-// (here with 100 answers to reset), and the sequential list opened to its first question.
+// Statements that scan the bank: the original's count of right answers after every answer in
+// sequential practice and its sequential list opened to its first question, which the program
+// must keep, and the reset at the start of a mode as the program wrote it before its partial
+// indexes (here with 100 answers to reset).
 void originalCount(benchmark::State& state) {
     ScratchFolder folder(benchBankPath(int(state.range(0))));
     auto db = withProgramSettings(folder);

@@ -63,10 +63,12 @@ done
 cp "$out/pass1/growth.json" "$out/pass2/growth.json"
 echo "done: $(date -u +%H:%M:%S)"
 
-if [ "${1:-}" = "--before" ]; then
-  rm -rf "$root/bench/before"
-  mkdir -p "$root/bench/before"
-  cp -r "$out/pass1" "$out/pass2" "$root/bench/before/"
-fi
-python3 "$root/bench/results.py" "$root/bench/before" "$out" >"$root/bench/RESULTS.md"
+# The figures are kept, so that RESULTS.md can be written again (bench/results.py bench/before
+# bench/now) once bench/findings.md says what they mean.
+kept="$root/bench/now"
+[ "${1:-}" = "--before" ] && kept="$root/bench/before"
+rm -rf "$kept"
+mkdir -p "$kept"
+cp -r "$out/pass1" "$out/pass2" "$kept/"
+python3 "$root/bench/results.py" "$root/bench/before" "$root/bench/now" >"$root/bench/RESULTS.md"
 echo "wrote $root/bench/RESULTS.md"
