@@ -6,7 +6,6 @@
 #include "bench/honest_floors.h"
 #include "bench/physical_limits.h"
 #include "data/ado_connection.h"
-#include "data/ado_query.h"
 #include "data/connection_string.h"
 #include "data/sqlite_database.h"
 #include "exam/answer_pause.h"
@@ -90,7 +89,6 @@ struct ProgramDraw {
         connection.open();
     }
     AdoConnection connection;
-    AdoQuery share{&connection}, temp{&connection}, mark{&connection}, exam{&connection};
     // As the main window keeps it; the pool set by another connection before every draw makes
     // it read each category again, as the first draw after start-up does.
     DrawPoolModel pool;
@@ -103,14 +101,16 @@ void draw(benchmark::State& state) {
     ProgramDraw program(programFolder.path());
     FloorDb setup(programFolder.databasePath());
     auto floor = floorOn(floorFolder);
+    std::size_t questions = 0;
     runInTurn(state,
               {[&] { setPool(setup, pool); },
                [&] {
-                   drawPaper(program.share, {program.temp, program.mark, program.exam},
-                             QStringLiteral("B2"), &program.pool);
+                   const auto paper = drawPaper(program.connection.database(), QStringLiteral("B2"),
+                                                &program.pool);
+                   questions = paper ? paper->size() : 0;
                }},
               {[&] { setPool(*floor, pool); }, [&] { floorDraw(*floor); }});
-    state.counters["questions"] = program.exam.recordCount();
+    state.counters["questions"] = double(questions);
 }
 
 void drawArguments(benchmark::internal::Benchmark* bench) {

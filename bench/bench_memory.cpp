@@ -4,10 +4,10 @@
 // run the same statements as plain SQLCipher calls and do none of the model's arithmetic. The
 // plan to the exam date reads what the chance reads; the chance's floor is its floor too.
 #include "bench/bench_support.h"
-#include "data/ado_query.h"
 #include "data/connection_string.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
+#include "data/transaction.h"
 #include "exam/learning_recorder.h"
 #include "exam/memory_recorder.h"
 #include "exam/pass_chance_reader.h"

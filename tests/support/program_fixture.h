@@ -2,7 +2,6 @@
 
 #include "app/program_directory.h"
 #include "app/program_windows.h"
-#include "tests/support/cursor_draw.h" // for the benchmarks, which still draw through queries
 #include "tests/support/test_support.h"
 
 #include <QLabel>
