@@ -1,5 +1,6 @@
 #include "data/exercise_rows.h"
 
+#include "data/ado_query.h"
 #include "data/answer_code.h"
 #include "data/bank_table.h"
 #include "data/db_error.h"
