@@ -77,8 +77,8 @@ PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable
 QString passChanceLineFor(SqliteDatabase& database, const QString& bankTable, const QDateTime& day,
                           const PlannedRecall* planned) {
     const PassEvidence evidence = readPassEvidence(database, bankTable, day, planned);
-    const QString missing = missingEvidence(evidence.answers, evidence.mockExams);
+    const QString missing = missingEvidence(evidence);
     if (!missing.isEmpty())
         return passChanceLine({}, missing);
-    return passChanceLine(passChance(evidence.chapters, kPassMark), QString());
+    return passChanceLine(passChance(kPassMark, evidence.chapters), QString());
 }
