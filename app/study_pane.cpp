@@ -10,6 +10,8 @@
 #include "exam/pass_chance_reader.h"
 #include "forms/font_faces.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QTextEdit>
 #include <QTimer>
@@ -18,6 +20,8 @@
 #include <exception>
 
 namespace {
+
+const auto kPassChanceDue = static_cast<QEvent::Type>(QEvent::User + 1);
 
 const QString kSong = QStringLiteral("宋体");
 const QColor kPaneBackground(234, 243, 252);
@@ -231,11 +235,35 @@ void StudyPane::describeBank() {
         if (!startNotice_.isEmpty())
             text += QLatin1Char('\n') + startNotice_;
         heading_->setText(text);
-        passChance_->setText(passChanceLineFor(database, startBank_, QDateTime::currentDateTime()));
-        passChance_->show();
     } catch (const std::exception&) {
         // Before the window has opened its connection there is no bank to describe yet.
         heading_->clear();
+        passChance_->clear();
+        return;
+    }
+    // The chance reads the memory of every question of the bank: at a hand-in or a bank switch
+    // it follows once the window has repainted the start screen, rather than holding up the key.
+    // Below the repaint's own low priority, so the start screen is on screen first.
+    if (!passChanceDue_) {
+        passChanceDue_ = true;
+        QCoreApplication::postEvent(this, new QEvent(kPassChanceDue), Qt::LowEventPriority - 1);
+    }
+}
+
+void StudyPane::customEvent(QEvent* event) {
+    if (event->type() == kPassChanceDue)
+        showPassChance();
+}
+
+void StudyPane::showPassChance() {
+    passChanceDue_ = false;
+    if (running_)
+        return;
+    try {
+        passChance_->setText(
+            passChanceLineFor(connection_.database(), startBank_, QDateTime::currentDateTime()));
+        passChance_->show();
+    } catch (const std::exception&) {
         passChance_->clear();
     }
 }

@@ -49,6 +49,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void customEvent(QEvent* event) override;
 
 private:
     AnswerVisibility visibility(int index, bool askedFor = false) const;
@@ -58,6 +59,7 @@ private:
     void showAnswerIn(const StudyWidgets& widgets, int index);
     QString placeholder() const;
     void describeBank();
+    void showPassChance();
 
     AdoConnection& connection_;
     QLabel* heading_;
@@ -70,6 +72,7 @@ private:
     AnswerWindow* answerWindow_ = nullptr;
 
     bool running_ = false;
+    bool passChanceDue_ = false;
     QString startBank_ = QStringLiteral("B2");
     QString bank_;
     ExamMode examMode_ = ExamMode::SequentialPractice;

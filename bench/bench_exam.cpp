@@ -2,6 +2,9 @@
 // copy of the same file with the same journal settings, measured in the same run.
 #include "bench/bench_process.h"
 #include "bench/bench_support.h"
+#include "bench/felt_latency.h"
+#include "bench/honest_floors.h"
+#include "bench/physical_limits.h"
 #include "data/ado_connection.h"
 #include "data/ado_query.h"
 #include "data/connection_string.h"
@@ -19,8 +22,10 @@
 #include <sqlcipher/sqlite3.h>
 
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <sys/resource.h>
 
 namespace {
@@ -41,13 +46,43 @@ std::unique_ptr<FloorDb> floorOn(const ScratchFolder& folder) {
     }
     auto floor = std::make_unique<FloorDb>(folder.databasePath());
     floor->applySettings(settings);
+    addFloorIndexes(*floor);
     return floor;
 }
 
-// The answer's floor keeps the whole bank in its page cache.
-void holdBankInCache(FloorDb& db) {
-    db.exec("PRAGMA cache_size = -131072;");
+// Program and floor take turns, iteration by iteration and in alternating order, so that both
+// meet the same disk: on a machine shared with other work a sync costs ten times more in one
+// second than in the next. Each side's setting up is left out of its time.
+struct Side {
+    std::function<void()> prepare;
+    std::function<void()> act;
+};
+
+void runInTurn(benchmark::State& state, Side program, Side floor) {
+    double programMs = 0, floorMs = 0;
+    auto timed = [](Side& side) {
+        side.prepare();
+        const auto start = std::chrono::steady_clock::now();
+        side.act();
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count();
+    };
+    bool programFirst = true;
+    for (auto _ : state) {
+        if (programFirst) {
+            programMs += timed(program);
+            floorMs += timed(floor);
+        } else {
+            floorMs += timed(floor);
+            programMs += timed(program);
+        }
+        programFirst = !programFirst;
+    }
+    state.counters["program_ms"] = programMs / double(state.iterations());
+    state.counters["floor_ms"] = floorMs / double(state.iterations());
 }
+
+void nothing() {}
 
 struct ProgramDraw {
     explicit ProgramDraw(const QString& path) {
@@ -56,36 +91,26 @@ struct ProgramDraw {
     }
     AdoConnection connection;
     AdoQuery share{&connection}, temp{&connection}, mark{&connection}, exam{&connection};
+    // As the main window keeps it; the pool set by another connection before every draw makes
+    // it read each category again, as the first draw after start-up does.
+    DrawPoolModel pool;
 };
 
-void drawProgram(benchmark::State& state) {
-    const int size = int(state.range(0));
+void draw(benchmark::State& state) {
+    const QString bank = benchBankPath(int(state.range(0)));
     const auto pool = PoolState(state.range(1));
-    ScratchFolder folder(benchBankPath(size));
-    ProgramDraw program(folder.path());
-    FloorDb setup(folder.databasePath());
-    for (auto _ : state) {
-        state.PauseTiming();
-        setPool(setup, pool);
-        state.ResumeTiming();
-        drawPaper(program.share, {program.temp, program.mark, program.exam}, QStringLiteral("B2"));
-    }
+    ScratchFolder programFolder(bank), floorFolder(bank);
+    ProgramDraw program(programFolder.path());
+    FloorDb setup(programFolder.databasePath());
+    auto floor = floorOn(floorFolder);
+    runInTurn(state,
+              {[&] { setPool(setup, pool); },
+               [&] {
+                   drawPaper(program.share, {program.temp, program.mark, program.exam},
+                             QStringLiteral("B2"), &program.pool);
+               }},
+              {[&] { setPool(*floor, pool); }, [&] { floorDraw(*floor); }});
     state.counters["questions"] = program.exam.recordCount();
-}
-
-void drawFloor(benchmark::State& state) {
-    const int size = int(state.range(0));
-    const auto pool = PoolState(state.range(1));
-    ScratchFolder folder(benchBankPath(size));
-    auto floor = floorOn(folder);
-    int questions = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        setPool(*floor, pool);
-        state.ResumeTiming();
-        questions = floorDraw(*floor);
-    }
-    state.counters["questions"] = questions;
 }
 
 void drawArguments(benchmark::internal::Benchmark* bench) {
@@ -97,48 +122,35 @@ void drawArguments(benchmark::internal::Benchmark* bench) {
 }
 
 // The answer key with the pause at 0: sequential practice (0) or mock exam (1).
-void answerProgram(benchmark::State& state) {
-    ProgramFixture program(benchBankPath(int(state.range(0))));
-    program.find<QPushButton>(state.range(1) == 0 ? "BitBtn1" : "BitBtn4")->click();
-    for (auto _ : state)
-        program.key(Qt::Key_1);
-    program.boxes.clear();
-}
-
-void answerFloor(benchmark::State& state) {
-    const int size = int(state.range(0));
+void answer(benchmark::State& state) {
+    const QString bank = benchBankPath(int(state.range(0)));
     const bool paper = state.range(1) == 1;
-    ScratchFolder folder(benchBankPath(size));
+    ProgramFixture program(bank);
+    program.find<QPushButton>(paper ? "BitBtn4" : "BitBtn1")->click();
+    ScratchFolder folder(bank);
     auto floor = floorOn(folder);
-    holdBankInCache(*floor);
-    if (paper)
-        floorDraw(*floor);
+    std::unique_ptr<FloorPractice> practice;
     std::vector<int> ids;
-    sqlite3_stmt* list =
-        floor->statement(paper ? "SELECT EXAMID FROM S_MARK ORDER BY EXAMID"
-                               : "SELECT ID FROM B2 ORDER BY STLB,STZLB1,STLX,STBH");
-    while (sqlite3_step(list) == SQLITE_ROW)
-        ids.push_back(sqlite3_column_int(list, 0));
-    sqlite3_reset(list);
-    std::size_t position = 0;
-    for (auto _ : state) {
-        const int id = ids[position];
-        position = std::min(position + 1, ids.size() - 1);
-        sqlite3_stmt* update = floor->statement("UPDATE B2 SET MARK = ? WHERE id = ?");
-        sqlite3_bind_text(update, 1, "1", 1, SQLITE_STATIC);
-        sqlite3_bind_int(update, 2, id);
-        sqlite3_step(update);
-        sqlite3_reset(update);
-        sqlite3_stmt* shown = floor->statement("select ANSWER,MARK,TP from B2 where id=?");
-        sqlite3_bind_int(shown, 1, ids[position]);
-        sqlite3_step(shown);
-        benchmark::DoNotOptimize(sqlite3_column_int(shown, 0));
-        sqlite3_reset(shown);
-        if (!paper) {
-            benchmark::DoNotOptimize(floor->scalar("select count(id) from B2 where answer=mark"));
-            benchmark::DoNotOptimize(floor->scalar("select count(id) from B2 where mark<>5"));
-        }
+    if (paper) {
+        floorDraw(*floor);
+        sqlite3_stmt* list = floor->statement("SELECT EXAMID FROM S_MARK ORDER BY EXAMID");
+        while (sqlite3_step(list) == SQLITE_ROW)
+            ids.push_back(sqlite3_column_int(list, 0));
+        sqlite3_reset(list);
+    } else {
+        practice = std::make_unique<FloorPractice>(*floor);
     }
+    std::size_t position = 0;
+    runInTurn(state, {nothing, [&] { program.key(Qt::Key_1); }},
+              {nothing, [&] {
+                   if (!paper) {
+                       practice->answer(1);
+                       return;
+                   }
+                   floorPaperAnswer(*floor, ids[position], 1);
+                   position = std::min(position + 1, ids.size() - 1);
+               }});
+    program.boxes.clear();
 }
 
 void answerArguments(benchmark::internal::Benchmark* bench) {
@@ -153,52 +165,33 @@ const char* const kModeButtons[] = {"BitBtn1", "BitBtn3", "BitBtn4"};
 
 // The start of sequential practice (0), mock practice (1) or mock exam (2), after an exercise
 // in which a hundred questions were answered.
-void startProgram(benchmark::State& state) {
-    ProgramFixture program(benchBankPath(int(state.range(0))));
+void start(benchmark::State& state) {
+    const QString bank = benchBankPath(int(state.range(0)));
+    const bool paper = state.range(1) != 0;
+    ProgramFixture program(bank);
     FloorDb setup(program.folder.databasePath());
     auto* button = program.find<QPushButton>(kModeButtons[state.range(1)]);
-    for (auto _ : state) {
-        state.PauseTiming();
-        setAnswered(setup, 100);
-        setPool(setup, PoolState::Empty);
-        program.boxes.clear();
-        state.ResumeTiming();
-        button->click();
-    }
-}
-
-void startFloor(benchmark::State& state) {
-    ScratchFolder folder(benchBankPath(int(state.range(0))));
+    ScratchFolder folder(bank);
     auto floor = floorOn(folder);
-    const bool paper = state.range(1) != 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        setAnswered(*floor, 100);
-        setPool(*floor, PoolState::Empty);
-        state.ResumeTiming();
-        floor->exec("update B2 set mark=5");
-        int first = 0;
-        if (paper) {
-            floorDraw(*floor);
-            first = int(floor->scalar("SELECT MIN(EXAMID) FROM S_MARK"));
-        } else {
-            sqlite3_stmt* list = floor->statement(
-                "SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER FROM B2 order by STLB,STZLB1,STLX,STBH");
-            while (sqlite3_step(list) == SQLITE_ROW) {
-                if (!first)
-                    first = sqlite3_column_int(list, 0);
-                for (int column = 1; column < 8; ++column)
-                    sqlite3_column_text(list, column);
-            }
-            sqlite3_reset(list);
-            benchmark::DoNotOptimize(floor->scalar("select count(id) from B2 where answer=mark"));
-            benchmark::DoNotOptimize(floor->scalar("select count(id) from B2 where mark<>5"));
-        }
-        sqlite3_stmt* shown = floor->statement("select ANSWER,MARK,TP from B2 where id=?");
-        sqlite3_bind_int(shown, 1, first);
-        sqlite3_step(shown);
-        sqlite3_reset(shown);
-    }
+    std::vector<int> answered;
+    runInTurn(state,
+              {[&] {
+                   setAnswered(setup, 100);
+                   setPool(setup, PoolState::Empty);
+                   program.boxes.clear();
+               },
+               [&] { button->click(); }},
+              {[&] {
+                   answered = setAnswered(*floor, 100);
+                   setPool(*floor, PoolState::Empty);
+               },
+               [&] {
+                   if (paper)
+                       floorStartPaper(*floor, answered);
+                   else
+                       floorStartPractice(*floor, answered);
+               }});
+    program.boxes.clear();
 }
 
 void startArguments(benchmark::internal::Benchmark* bench) {
@@ -207,86 +200,90 @@ void startArguments(benchmark::internal::Benchmark* bench) {
             bench->Args({size, mode});
 }
 
-// Handing a mock exam in, 60 of its answers right; the score box is answered No.
-void handInProgram(benchmark::State& state) {
-    ProgramFixture program(benchBankPath(int(state.range(0))));
-    program.find<QPushButton>("BitBtn4")->click();
-    program.folder.exec(QStringLiteral("update B2 set MARK=ANSWER where ID in (select EXAMID "
-                                       "from S_MARK order by EXAMID limit 60)"));
-    auto* end = program.find<QPushButton>("endbtn");
-    int boxes = 0;
-    for (auto _ : state) {
-        end->click();
-        boxes += int(program.boxes.asked.size());
-        program.boxes.clear();
-    }
-    // The confirmation and the score: two boxes each time, or the hand-in did not run.
-    state.counters["boxes"] = double(boxes) / double(state.iterations());
-}
+const char* const kSixtyRight = "update B2 set MARK=ANSWER where ID in (select EXAMID from S_MARK "
+                                "order by EXAMID limit 60)";
 
-void handInFloor(benchmark::State& state) {
-    ScratchFolder folder(benchBankPath(int(state.range(0))));
+// Handing a mock exam in, 60 of its answers right; every box is answered No.
+void handIn(benchmark::State& state) {
+    const QString bank = benchBankPath(int(state.range(0)));
+    ProgramFixture program(bank);
+    program.find<QPushButton>("BitBtn4")->click();
+    program.folder.exec(QString::fromLatin1(kSixtyRight));
+    auto* end = program.find<QPushButton>("endbtn");
+    ScratchFolder folder(bank);
     auto floor = floorOn(folder);
     floorDraw(*floor);
-    floor->exec("update B2 set MARK=ANSWER where ID in (select EXAMID from S_MARK order by "
-                "EXAMID limit 60)");
-    for (auto _ : state)
-        benchmark::DoNotOptimize(floor->scalar("select count(a.examid) as rightnum from s_mark "
-                                               "a,B2 b where b.answer=b.mark and a.examid=b.id"));
+    floor->exec(kSixtyRight);
+    int boxes = 0;
+    runInTurn(state,
+              {[&] {
+                   boxes += int(program.boxes.asked.size());
+                   program.boxes.clear();
+               },
+               [&] {
+                   end->click();
+                   // What the program defers until the start screen is shown is the learner's
+                   // wait all the same.
+                   QCoreApplication::processEvents();
+               }},
+              {nothing, [&] { benchmark::DoNotOptimize(floorHandIn(*floor)); }});
+    boxes += int(program.boxes.asked.size());
+    program.boxes.clear();
+    // The confirmation, the score and the offer of the wrong answers: three boxes each time,
+    // or the hand-in did not run.
+    state.counters["boxes"] = double(boxes) / double(state.iterations());
 }
 
 // The wrong-answer list of a paper with 40 wrong answers.
 const char* const kWrongSetup = "update B2 set MARK=(ANSWER+1)%4 where ID in (select EXAMID "
                                 "from S_MARK order by EXAMID limit 40)";
 
-void wrongListProgram(benchmark::State& state) {
-    ProgramFixture program(benchBankPath(int(state.range(0))));
-    program.find<QPushButton>("BitBtn4")->click();
-    program.folder.exec(QString::fromLatin1(kWrongSetup));
-    for (auto _ : state)
-        program.windows->wrongAnswers.Button1Click();
+// Both of the list's SELECTs, and the same text put into a plain text box.
+void floorWrongList(FloorDb& floor, QPlainTextEdit& box) {
+    sqlite3_stmt* count = floor.statement(
+        "SELECT ID,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK FROM B2 WHERE answer<>mark and ID "
+        "IN(SELECT EXAMID FROM S_MARK) order by id");
+    int wrong = 0;
+    while (sqlite3_step(count) == SQLITE_ROW)
+        ++wrong;
+    sqlite3_reset(count);
+    QString text = wrongListHeader(wrong) + QLatin1Char('\n');
+    sqlite3_stmt* list = floor.statement("SELECT ID,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK FROM B2 "
+                                         "WHERE ID IN(SELECT EXAMID FROM S_MARK) order by id");
+    auto textAt = [list](int column) {
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(list, column)),
+                                 sqlite3_column_bytes(list, column));
+    };
+    for (int position = 1; sqlite3_step(list) == SQLITE_ROW; ++position) {
+        WrongQuestion question;
+        question.answer = answerCodeFromColumn(sqlite3_column_int(list, 6));
+        question.mark = answerCodeFromColumn(sqlite3_column_int(list, 7));
+        if (question.mark == question.answer)
+            continue;
+        question.position = position;
+        question.text = textAt(1);
+        for (int index = 0; index < 4; ++index)
+            question.choices[index] = textAt(2 + index);
+        for (const QString& entry : wrongQuestionEntries(question))
+            text += entry + QLatin1Char('\n');
+    }
+    sqlite3_reset(list);
+    box.clear();
+    box.setPlainText(text);
 }
 
-void wrongListFloor(benchmark::State& state) {
-    ScratchFolder folder(benchBankPath(int(state.range(0))));
+void wrongList(benchmark::State& state) {
+    const QString bank = benchBankPath(int(state.range(0)));
+    ProgramFixture program(bank);
+    program.find<QPushButton>("BitBtn4")->click();
+    program.folder.exec(QString::fromLatin1(kWrongSetup));
+    ScratchFolder folder(bank);
     auto floor = floorOn(folder);
     floorDraw(*floor);
     floor->exec(kWrongSetup);
-    // The floor fills a plain text box with the same text, as the list window does.
     QPlainTextEdit box;
-    for (auto _ : state) {
-        sqlite3_stmt* count = floor->statement(
-            "SELECT ID,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK FROM B2 WHERE answer<>mark and ID "
-            "IN(SELECT EXAMID FROM S_MARK) order by id");
-        int wrong = 0;
-        while (sqlite3_step(count) == SQLITE_ROW)
-            ++wrong;
-        sqlite3_reset(count);
-        QString text = wrongListHeader(wrong) + QLatin1Char('\n');
-        sqlite3_stmt* list = floor->statement("SELECT ID,STNR,DA1,DA2,DA3,DA4,ANSWER,MARK FROM B2 "
-                                              "WHERE ID IN(SELECT EXAMID FROM S_MARK) order by id");
-        auto textAt = [list](int column) {
-            return QString::fromUtf8(
-                reinterpret_cast<const char*>(sqlite3_column_text(list, column)),
-                sqlite3_column_bytes(list, column));
-        };
-        for (int position = 1; sqlite3_step(list) == SQLITE_ROW; ++position) {
-            WrongQuestion question;
-            question.answer = answerCodeFromColumn(sqlite3_column_int(list, 6));
-            question.mark = answerCodeFromColumn(sqlite3_column_int(list, 7));
-            if (question.mark == question.answer)
-                continue;
-            question.position = position;
-            question.text = textAt(1);
-            for (int index = 0; index < 4; ++index)
-                question.choices[index] = textAt(2 + index);
-            for (const QString& entry : wrongQuestionEntries(question))
-                text += entry + QLatin1Char('\n');
-        }
-        sqlite3_reset(list);
-        box.clear();
-        box.setPlainText(text);
-    }
+    runInTurn(state, {nothing, [&] { program.windows->wrongAnswers.Button1Click(); }},
+              {nothing, [&] { floorWrongList(*floor, box); }});
 }
 
 void sizeArguments(benchmark::internal::Benchmark* bench) {
@@ -295,40 +292,21 @@ void sizeArguments(benchmark::internal::Benchmark* bench) {
 }
 
 void registerAll() {
-    const int repetitions = quick() ? 1 : 3;
-    auto shape = [&](benchmark::internal::Benchmark* bench, int iterations,
-                     void (*arguments)(benchmark::internal::Benchmark*)) {
+    // One repetition a pass: bench/run.sh runs two passes and shows their spread.
+    auto shape = [](benchmark::internal::Benchmark* bench, int iterations,
+                    void (*arguments)(benchmark::internal::Benchmark*),
+                    std::vector<int64_t> quickArguments) {
         if (quick())
-            bench->Args({500, 0});
+            bench->Args(quickArguments);
         else
             arguments(bench);
-        bench->Unit(benchmark::kMillisecond)
-            ->Iterations(quick() ? 1 : iterations)
-            ->Repetitions(repetitions)
-            ->ReportAggregatesOnly(!quick())
-            ->UseRealTime();
+        bench->Unit(benchmark::kMillisecond)->Iterations(quick() ? 1 : iterations)->UseRealTime();
     };
-    shape(benchmark::RegisterBenchmark("draw/program", drawProgram), 3, drawArguments);
-    shape(benchmark::RegisterBenchmark("draw/floor", drawFloor), 3, drawArguments);
-    shape(benchmark::RegisterBenchmark("answer/program", answerProgram), 40, answerArguments);
-    shape(benchmark::RegisterBenchmark("answer/floor", answerFloor), 40, answerArguments);
-    shape(benchmark::RegisterBenchmark("start/program", startProgram), 5, startArguments);
-    shape(benchmark::RegisterBenchmark("start/floor", startFloor), 5, startArguments);
-    auto sized = [&](benchmark::internal::Benchmark* bench, int iterations) {
-        if (quick())
-            bench->Args({500});
-        else
-            sizeArguments(bench);
-        bench->Unit(benchmark::kMillisecond)
-            ->Iterations(quick() ? 1 : iterations)
-            ->Repetitions(repetitions)
-            ->ReportAggregatesOnly(!quick())
-            ->UseRealTime();
-    };
-    sized(benchmark::RegisterBenchmark("handin/program", handInProgram), 20);
-    sized(benchmark::RegisterBenchmark("handin/floor", handInFloor), 20);
-    sized(benchmark::RegisterBenchmark("wronglist/program", wrongListProgram), 20);
-    sized(benchmark::RegisterBenchmark("wronglist/floor", wrongListFloor), 20);
+    shape(benchmark::RegisterBenchmark("draw", draw), 10, drawArguments, {500, 0});
+    shape(benchmark::RegisterBenchmark("answer", answer), 100, answerArguments, {500, 0});
+    shape(benchmark::RegisterBenchmark("start", start), 10, startArguments, {500, 0});
+    shape(benchmark::RegisterBenchmark("handin", handIn), 40, sizeArguments, {500});
+    shape(benchmark::RegisterBenchmark("wronglist", wrongList), 20, sizeArguments, {500});
 }
 
 } // namespace
@@ -337,12 +315,16 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     XundralApplication app(argc, argv);
     setAnswerPauseForTests(0);
-    // Whole-process figures, one per fresh process: --peak-memory=program|floor DB, --growth DB.
+    // Whole-process figures, one per fresh process: --peak-memory=program|sequential|floor DB,
+    // --growth DB, --felt DB.
     if (argc == 3 && std::strncmp(argv[1], "--peak-memory=", 14) == 0)
         return runPeakMemory(QString::fromLatin1(argv[1] + 14), QString::fromLocal8Bit(argv[2]));
     if (argc == 3 && std::strcmp(argv[1], "--growth") == 0)
         return runFileGrowth(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && std::strcmp(argv[1], "--felt") == 0)
+        return runFeltLatency(QString::fromLocal8Bit(argv[2]));
     registerAll();
+    registerPhysicalLimits(quick());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

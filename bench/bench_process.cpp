@@ -1,8 +1,11 @@
 #include "bench/bench_process.h"
 
 #include "bench/bench_support.h"
+#include "bench/honest_floors.h"
+#include "bench/same_text_window.h"
 #include "tests/support/program_fixture.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QWidget>
@@ -35,32 +38,32 @@ void mockExamOnProgram(const QString& database) {
     program.find<QPushButton>("endbtn")->click();
 }
 
-// The same on the floor: a bare window, the keyed file and the statements.
+// Sequential practice on the program: its start and a hundred answers.
+void sequentialOnProgram(const QString& database) {
+    ProgramFixture program(database);
+    program.find<QPushButton>("BitBtn1")->click();
+    for (int answer = 0; answer < 100; ++answer)
+        program.key(Qt::Key_1);
+}
+
+// The same on the floor: the start screen's texts in their faces, the keyed file and the
+// least statements.
 void mockExamOnFloor(const QString& database) {
-    QWidget window;
-    window.resize(800, 578);
+    SameTextWindow window(QFileInfo(database).absoluteDir().absolutePath() + QStringLiteral("/.."));
     window.show();
     QCoreApplication::processEvents();
     ScratchFolder folder(database);
     FloorDb db(folder.databasePath());
-    db.exec("update B2 set mark=5");
-    floorDraw(db);
+    addFloorIndexes(db);
+    floorStartPaper(db, {});
     std::vector<int> ids;
     sqlite3_stmt* paper = db.statement("SELECT EXAMID FROM S_MARK ORDER BY EXAMID");
     while (sqlite3_step(paper) == SQLITE_ROW)
         ids.push_back(sqlite3_column_int(paper, 0));
     sqlite3_reset(paper);
-    for (int id : ids) {
-        sqlite3_stmt* update = db.statement("UPDATE B2 SET MARK = '1' WHERE id = ?");
-        sqlite3_bind_int(update, 1, id);
-        sqlite3_step(update);
-        sqlite3_reset(update);
-        sqlite3_stmt* shown = db.statement("select ANSWER,MARK,TP from B2 where id=?");
-        sqlite3_bind_int(shown, 1, id);
-        sqlite3_step(shown);
-        sqlite3_reset(shown);
-    }
-    db.scalar("select count(a.examid) from s_mark a,B2 b where b.answer=b.mark and a.examid=b.id");
+    for (int id : ids)
+        floorPaperAnswer(db, id, 1);
+    floorHandIn(db);
 }
 
 } // namespace
@@ -68,6 +71,8 @@ void mockExamOnFloor(const QString& database) {
 int runPeakMemory(const QString& which, const QString& database) {
     if (which == QLatin1String("program"))
         mockExamOnProgram(database);
+    else if (which == QLatin1String("sequential"))
+        sequentialOnProgram(database);
     else
         mockExamOnFloor(database);
     std::printf("{\"peak_kib\": %ld}\n", peakKiB());

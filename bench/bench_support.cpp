@@ -10,7 +10,6 @@
 
 #include <sqlcipher/sqlite3.h>
 
-#include <random>
 #include <stdexcept>
 #include <unordered_set>
 
@@ -154,87 +153,18 @@ void setPool(FloorDb& db, PoolState state) {
     db.exec("COMMIT;");
 }
 
-void setAnswered(FloorDb& db, int answered) {
+std::vector<int> setAnswered(FloorDb& db, int answered) {
     db.exec("BEGIN; UPDATE B2 SET MARK = 5 WHERE MARK <> 5;");
     const long long size = db.scalar("SELECT COUNT(*) FROM B2");
     sqlite3_stmt* update = db.statement("UPDATE B2 SET MARK = ? WHERE ID = ?");
+    std::vector<int> ids;
     for (int index = 0; index < answered; ++index) {
+        ids.push_back(int(1 + index * size / answered));
         sqlite3_bind_int(update, 1, index % 4);
-        sqlite3_bind_int64(update, 2, 1 + index * size / answered);
+        sqlite3_bind_int(update, 2, ids.back());
         sqlite3_step(update);
         sqlite3_reset(update);
     }
     db.exec("COMMIT;");
-}
-
-int floorDraw(FloorDb& db) {
-    db.exec("BEGIN IMMEDIATE; DELETE FROM S_MARK;");
-    sqlite3_stmt* chapters = db.statement("SELECT STZLB1,STSL FROM SYS_CFG WHERE STSL > 0 ");
-    std::vector<std::pair<int, int>> rows;
-    while (sqlite3_step(chapters) == SQLITE_ROW)
-        rows.emplace_back(sqlite3_column_int(chapters, 0), sqlite3_column_int(chapters, 1));
-    sqlite3_reset(chapters);
-    std::mt19937 random(std::random_device{}());
-    for (const auto& [chapter, wanted] : rows) {
-        sqlite3_stmt* count = db.statement("select count(*) from exam_temp where STZLB1=?");
-        sqlite3_bind_int(count, 1, chapter);
-        sqlite3_step(count);
-        const int pooled = sqlite3_column_int(count, 0);
-        sqlite3_reset(count);
-        sqlite3_stmt* range = db.statement("SELECT MIN(ID),COUNT(ID) FROM B2 WHERE STZLB1=?");
-        sqlite3_bind_int(range, 1, chapter);
-        sqlite3_step(range);
-        const int base = sqlite3_column_int(range, 0);
-        const int size = sqlite3_column_int(range, 1);
-        sqlite3_reset(range);
-        auto readPool = [&] {
-            std::unordered_set<int> pool;
-            sqlite3_stmt* ids = db.statement("SELECT EXAMID FROM EXAM_TEMP WHERE STZLB1=?");
-            sqlite3_bind_int(ids, 1, chapter);
-            while (sqlite3_step(ids) == SQLITE_ROW)
-                pool.insert(sqlite3_column_int(ids, 0));
-            sqlite3_reset(ids);
-            return pool;
-        };
-        std::unordered_set<int> pool = readPool();
-        const int target = std::min(wanted, size);
-        bool reset = false;
-        std::uniform_int_distribution<int> offset(0, size - 1);
-        for (int drawn = 0; drawn < target;) {
-            const int candidate = base + offset(random);
-            if (!reset && pooled + drawn >= size) {
-                sqlite3_stmt* clear = db.statement("delete from exam_temp where STZLB1=? AND "
-                                                   "EXAMID NOT IN(SELECT EXAMID FROM S_MARK)");
-                sqlite3_bind_int(clear, 1, chapter);
-                sqlite3_step(clear);
-                sqlite3_reset(clear);
-                pool = readPool();
-                reset = true;
-            }
-            if (pool.count(candidate))
-                continue;
-            sqlite3_stmt* mark = db.statement("INSERT INTO S_MARK (EXAMID) VALUES (?)");
-            sqlite3_bind_int(mark, 1, candidate);
-            sqlite3_step(mark);
-            sqlite3_reset(mark);
-            sqlite3_stmt* temp = db.statement("INSERT INTO EXAM_TEMP(EXAMID,STZLB1) VALUES (?,?)");
-            sqlite3_bind_int(temp, 1, candidate);
-            sqlite3_bind_int(temp, 2, chapter);
-            sqlite3_step(temp);
-            sqlite3_reset(temp);
-            pool.insert(candidate);
-            ++drawn;
-        }
-    }
-    db.exec("COMMIT;");
-    sqlite3_stmt* paper = db.statement("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER AS ZQDA FROM B2 "
-                                       "where ID in (select EXAMID from S_MARK) order by id");
-    int questions = 0;
-    while (sqlite3_step(paper) == SQLITE_ROW) {
-        for (int column = 0; column < 8; ++column)
-            sqlite3_column_text(paper, column);
-        ++questions;
-    }
-    sqlite3_reset(paper);
-    return questions;
+    return ids;
 }

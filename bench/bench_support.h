@@ -65,9 +65,5 @@ const char* poolStateName(PoolState state);
 // Sets EXAM_TEMP of bank B2 to `state` and empties S_MARK.
 void setPool(FloorDb& db, PoolState state);
 
-// Every MARK of B2 back to 5 except `answered` questions, spread over the bank.
-void setAnswered(FloorDb& db, int answered);
-
-// The draw as plain SQLCipher calls: the program's statements in the program's order, in one
-// transaction, with the pool of each chapter read once and probed in memory.
-int floorDraw(FloorDb& db);
+// Every MARK of B2 back to 5 except `answered` questions, spread over the bank; returns their ids.
+std::vector<int> setAnswered(FloorDb& db, int answered);

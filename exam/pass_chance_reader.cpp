@@ -10,6 +10,28 @@
 
 #include <QHash>
 
+namespace {
+
+int mockExamsTaken(SqliteDatabase& database, const QString& bankTable) {
+    SqliteStatement mocks(database, QStringLiteral("SELECT count(*) FROM PAPER_RECORD "
+                                                   "WHERE BANK = ? AND EXAM_MODE = ?"));
+    mocks.bind(1, bankTable);
+    mocks.bind(2, examModeCode(ExamMode::MockExam));
+    mocks.step();
+    return mocks.value(0).toInt();
+}
+
+// What is missing, from the learner's own rows only: a learner still short of evidence is told
+// so without a pass over every question of the bank.
+QString missingBeforeTheBank(SqliteDatabase& database, const QString& bankTable) {
+    int answers = 0;
+    for (const StoredMemory& stored : readStoredMemories(database, bankTable))
+        answers += stored.reps;
+    return missingEvidence(answers, mockExamsTaken(database, bankTable));
+}
+
+} // namespace
+
 PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable,
                               const QDateTime& day, const PlannedRecall* planned) {
     PassEvidence evidence;
@@ -65,17 +87,14 @@ PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable
         chapter.laterRight = tally.laterRight;
         chapter.laterExpected = tally.laterExpected;
     }
-    SqliteStatement mocks(database, QStringLiteral("SELECT count(*) FROM PAPER_RECORD "
-                                                   "WHERE BANK = ? AND EXAM_MODE = ?"));
-    mocks.bind(1, bankTable);
-    mocks.bind(2, examModeCode(ExamMode::MockExam));
-    mocks.step();
-    evidence.mockExams = mocks.value(0).toInt();
+    evidence.mockExams = mockExamsTaken(database, bankTable);
     return evidence;
 }
 
 QString passChanceLineFor(SqliteDatabase& database, const QString& bankTable, const QDateTime& day,
                           const PlannedRecall* planned) {
+    if (const QString missing = missingBeforeTheBank(database, bankTable); !missing.isEmpty())
+        return passChanceLine({}, missing);
     const PassEvidence evidence = readPassEvidence(database, bankTable, day, planned);
     const QString missing = missingEvidence(evidence);
     if (!missing.isEmpty())
