@@ -27,7 +27,7 @@ QString missingBeforeTheBank(SqliteDatabase& database, const QString& bankTable)
     int answers = 0;
     for (const StoredMemory& stored : readStoredMemories(database, bankTable))
         answers += stored.reps;
-    return missingEvidence(answers, mockExamsTaken(database, bankTable));
+    return missingEvidence({answers, mockExamsTaken(database, bankTable)});
 }
 
 } // namespace
