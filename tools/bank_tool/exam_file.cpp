@@ -33,7 +33,7 @@ QString readWholeNumber(const QVariant& value, int& number) {
 // The engine says "unable to open database file" for a file it can see but not use; what the
 // maintainer needs is the reason.
 QString openFailureCause(const QString& path, const DbError& error) {
-    const QString engineMessage = QString::fromUtf8(error.what());
+    QString engineMessage = QString::fromUtf8(error.what());
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (!file.exists())
