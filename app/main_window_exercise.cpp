@@ -88,7 +88,7 @@ void TmainFrm::showQuestionPicture(const QString& tp) {
     Image_sign->clear();
     if (tp.isEmpty())
         return;
-    Image_sign->setPixmap(loadQuestionPicture(questionPicturePath(QDir::currentPath(), tp)));
+    Image_sign->setPixmap(loadQuestionPicture(questionPicturePath(QDir::current(), tp)));
 }
 
 void TmainFrm::ShowChoice(AnswerCode answerCode) {

@@ -82,8 +82,8 @@ void TmainFrm::createFrame() {
 
     Label6 = makeLabel(this, "Label6", {13, 294}, pixelFont(kSong, 13, true), Qt::red,
                        QStringLiteral("按键提示："));
-    sysHint = makeTextBox(this, "sysHint", {5, 320, 156, 226}, pixelFont(kSong, 13, true), Qt::red,
-                          kSkyBlue);
+    sysHint = makeTextBox(this, "sysHint", {5, 320, 156, 226}, kSkyBlue, pixelFont(kSong, 13, true),
+                          Qt::red);
     sysHint->setFrameStyle(QFrame::Panel | QFrame::Raised);
     sysHint->setLineWidth(1);
     setBoxText(sysHint, resourceText(QStringLiteral("key_hints.txt")));
@@ -144,7 +144,7 @@ void TmainFrm::createQuestionPanel() {
     // of four-digit numbers; nothing moves.
     gb_Subject->resize(190, 21);
     Label1 = makeLabel(panel, "Label1", {208, 80}, pixelFont(kNewSong, 15), Qt::black);
-    re_SubJect = makeTextBox(panel, "re_SubJect", {30, 97, 459, 64}, text16, Qt::black, kSkyBlue);
+    re_SubJect = makeTextBox(panel, "re_SubJect", {30, 97, 459, 64}, kSkyBlue, text16, Qt::black);
     // A long stem scrolls inside its box instead of being cut off; the layout stays as it is.
     re_SubJect->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Image_sign = new QLabel(panel);
@@ -155,27 +155,27 @@ void TmainFrm::createQuestionPanel() {
     Label7 = makeLabel(panel, "Label7", {40, 169}, text16, Qt::black, QStringLiteral("答案一："));
     RadioButton1 =
         makeIndicator(panel, "RadioButton1", {109, 165, 135, 23}, QStringLiteral("请按数字键‘1’"));
-    re_sel1 = makeTextBox(panel, "re_sel1", {45, 191, 442, 60}, text16, Qt::black, kSkyBlue);
+    re_sel1 = makeTextBox(panel, "re_sel1", {45, 191, 442, 60}, kSkyBlue, text16, Qt::black);
     Label9 = makeLabel(panel, "Label9", {44, 258}, text16, Qt::black, QStringLiteral("答案二："));
     RadioButton3 =
         makeIndicator(panel, "RadioButton3", {119, 244, 142, 39}, QStringLiteral("请按数字键‘2’"));
-    re_sel2 = makeTextBox(panel, "re_sel2", {45, 289, 435, 49}, text16, Qt::black, kSkyBlue);
+    re_sel2 = makeTextBox(panel, "re_sel2", {45, 289, 435, 49}, kSkyBlue, text16, Qt::black);
     Label8 = makeLabel(panel, "Label8", {44, 345}, text16, Qt::black, QStringLiteral("答案三："));
     RadioButton2 =
         makeIndicator(panel, "RadioButton2", {122, 342, 162, 28}, QStringLiteral("请按数字键‘3’"));
-    re_sel3 = makeTextBox(panel, "re_sel3", {42, 371, 397, 57}, text16, Qt::black, kSkyBlue);
+    re_sel3 = makeTextBox(panel, "re_sel3", {42, 371, 397, 57}, kSkyBlue, text16, Qt::black);
     Label11 = makeLabel(panel, "Label11", {44, 440}, text16, Qt::black, QStringLiteral("答案四："));
     RadioButton4 =
         makeIndicator(panel, "RadioButton4", {122, 437, 162, 28}, QStringLiteral("请按数字键‘0’"));
-    re_sel4 = makeTextBox(panel, "re_sel4", {43, 476, 365, 53}, text16, Qt::black, kSkyBlue);
+    re_sel4 = makeTextBox(panel, "re_sel4", {43, 476, 365, 53}, kSkyBlue, text16, Qt::black);
 
-    answerEdt = makeTextBox(panel, "answerEdt", {529, 245, 176, 76}, pixelFont(kNewSong, 20, true),
-                            Qt::red, kSkyBlue, true);
-    waitEdt = makeTextBox(panel, "waitEdt", {88, 288, 473, 41}, pixelFont(kFangsong, 29, true),
-                          Qt::red, kSkyBlue, true);
+    answerEdt = makeTextBox(panel, "answerEdt", {529, 245, 176, 76}, kSkyBlue,
+                            pixelFont(kNewSong, 20, true), Qt::red, true);
+    waitEdt = makeTextBox(panel, "waitEdt", {88, 288, 473, 41}, kSkyBlue,
+                          pixelFont(kFangsong, 29, true), Qt::red, true);
     setBoxText(waitEdt, QStringLiteral("正在抽取试题，请稍等......"));
-    RichEdit1 = makeTextBox(panel, "RichEdit1", {512, 342, 249, 131}, pixelFont(kFangsong, 20),
-                            Qt::red, kSkyBlue);
+    RichEdit1 = makeTextBox(panel, "RichEdit1", {512, 342, 249, 131}, kSkyBlue,
+                            pixelFont(kFangsong, 20), Qt::red);
     setBoxText(RichEdit1, resourceText(QStringLiteral("navigation_hints.txt")));
 
     const QFont counterFont = pixelFont(kSong, 19, true);

@@ -149,8 +149,9 @@ void TmainFrm::FavouriteKeyPress() {
     const QString digest = digestOfQuestion(database, exercise_.bank(), id);
     if (digest.isEmpty())
         return;
-    const bool marked = !isFavourite(database, exercise_.bank(), digest);
-    setFavourite(database, exercise_.bank(), digest, marked, QDateTime::currentDateTime());
+    const QuestionKey question{exercise_.bank(), digest};
+    const bool marked = !isFavourite(database, question);
+    setFavourite(database, question, marked, QDateTime::currentDateTime());
     emit favouriteChanged(id, marked);
 }
 

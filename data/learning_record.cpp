@@ -177,11 +177,11 @@ void writeBookEntry(SqliteDatabase& database, const BookEntry& entry) {
     upsert.step();
 }
 
-void removeBookEntry(SqliteDatabase& database, const QString& bank, const QString& digest) {
+void removeBookEntry(SqliteDatabase& database, const QuestionKey& question) {
     SqliteStatement remove(database,
                            QStringLiteral("DELETE FROM WRONG_BOOK WHERE BANK = ? AND DIGEST = ?"));
-    remove.bind(1, bank);
-    remove.bind(2, bookKey(digest));
+    remove.bind(1, question.bank);
+    remove.bind(2, bookKey(question.digest));
     remove.step();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/question_key.h"
+
 #include <QByteArrayView>
 #include <QDateTime>
 #include <QHash>
@@ -65,7 +67,7 @@ struct BookEntry {
 std::optional<BookEntry> readBookEntry(SqliteDatabase& database, const QString& bank,
                                        const QString& digest);
 void writeBookEntry(SqliteDatabase& database, const BookEntry& entry);
-void removeBookEntry(SqliteDatabase& database, const QString& bank, const QString& digest);
+void removeBookEntry(SqliteDatabase& database, const QuestionKey& question);
 // The book of one bank, most often wrong first, then most recently wrong first.
 std::vector<BookEntry> readBook(SqliteDatabase& database, const QString& bank);
 

@@ -28,26 +28,25 @@ MemoryState stateFrom(const SqliteStatement& select, int first) {
 
 } // namespace
 
-std::optional<MemoryState> readMemoryState(SqliteDatabase& database, const QString& bank,
-                                           const QString& digest) {
+std::optional<MemoryState> readMemoryState(SqliteDatabase& database, const QuestionKey& question) {
     SqliteStatement select(
         database, QStringLiteral("SELECT STABILITY, DIFFICULTY, LAST_REVIEW, REPS, "
                                  "LAPSES FROM MEMORY_STATE WHERE BANK = ? AND DIGEST = ?"));
-    select.bind(1, bank);
-    select.bind(2, digestKey(digest));
+    select.bind(1, question.bank);
+    select.bind(2, digestKey(question.digest));
     if (!select.step())
         return std::nullopt;
     return stateFrom(select, 0);
 }
 
-void writeMemoryState(SqliteDatabase& database, const QString& bank, const QString& digest,
+void writeMemoryState(SqliteDatabase& database, const QuestionKey& question,
                       const MemoryState& state) {
     SqliteStatement upsert(database,
                            QStringLiteral("INSERT OR REPLACE INTO MEMORY_STATE (BANK, DIGEST, "
                                           "STABILITY, DIFFICULTY, LAST_REVIEW, REPS, LAPSES) "
                                           "VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    upsert.bind(1, bank);
-    upsert.bind(2, digestKey(digest));
+    upsert.bind(1, question.bank);
+    upsert.bind(2, digestKey(question.digest));
     upsert.bind(3, state.stability);
     upsert.bind(4, state.difficulty);
     upsert.bind(5, state.lastReview.isValid() ? QVariant(state.lastReview.toSecsSinceEpoch())

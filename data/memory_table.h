@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/question_key.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
@@ -21,10 +23,9 @@ struct MemoryState {
     int lapses = 0; // of them wrong
 };
 
-std::optional<MemoryState> readMemoryState(SqliteDatabase& database, const QString& bank,
-                                           const QString& digest);
+std::optional<MemoryState> readMemoryState(SqliteDatabase& database, const QuestionKey& question);
 // The caller holds the transaction that also stores the answer.
-void writeMemoryState(SqliteDatabase& database, const QString& bank, const QString& digest,
+void writeMemoryState(SqliteDatabase& database, const QuestionKey& question,
                       const MemoryState& state);
 // Every state of one bank, by digest.
 QHash<QString, MemoryState> readMemoryStates(SqliteDatabase& database, const QString& bank);

@@ -53,22 +53,22 @@ std::vector<int> idsOfDigests(SqliteDatabase& database, const QString& bankTable
     return ids;
 }
 
-bool isFavourite(SqliteDatabase& database, const QString& bank, const QString& digest) {
+bool isFavourite(SqliteDatabase& database, const QuestionKey& question) {
     SqliteStatement select(database,
                            QStringLiteral("SELECT 1 FROM FAVOURITE WHERE BANK = ? AND DIGEST = ?"));
-    select.bind(1, bank);
-    select.bind(2, digestKey(digest));
+    select.bind(1, question.bank);
+    select.bind(2, digestKey(question.digest));
     return select.step();
 }
 
-void setFavourite(SqliteDatabase& database, const QString& bank, const QString& digest, bool marked,
+void setFavourite(SqliteDatabase& database, const QuestionKey& question, bool marked,
                   const QDateTime& now) {
     SqliteStatement change(
         database, marked ? QStringLiteral("INSERT OR IGNORE INTO FAVOURITE (BANK, DIGEST, "
                                           "MARKED_AT) VALUES (?, ?, ?)")
                          : QStringLiteral("DELETE FROM FAVOURITE WHERE BANK = ? AND DIGEST = ?"));
-    change.bind(1, bank);
-    change.bind(2, digestKey(digest));
+    change.bind(1, question.bank);
+    change.bind(2, digestKey(question.digest));
     if (marked)
         change.bind(3, secondsOf(now));
     change.step();
@@ -84,23 +84,23 @@ std::vector<QString> favouriteDigests(SqliteDatabase& database, const QString& b
     return digests;
 }
 
-void recordAnswerHistory(SqliteDatabase& database, const QString& bank, const QString& digest,
-                         bool right, const QDateTime& now) {
-    if (digest.isEmpty())
+void recordAnswerHistory(SqliteDatabase& database, const QuestionKey& question, bool right,
+                         const QDateTime& now) {
+    if (question.digest.isEmpty())
         return;
     // The engine predates UPSERT: a row of zeros first, then the answer counted onto it.
     SqliteStatement insert(database,
                            QStringLiteral("INSERT OR IGNORE INTO ANSWER_HISTORY (BANK, DIGEST, "
                                           "WRONG_COUNT, RIGHT_COUNT) VALUES (?, ?, 0, 0)"));
-    insert.bind(1, bank);
-    insert.bind(2, digestKey(digest));
+    insert.bind(1, question.bank);
+    insert.bind(2, digestKey(question.digest));
     insert.step();
     SqliteStatement update(
         database, QStringLiteral("UPDATE ANSWER_HISTORY SET WRONG_COUNT = WRONG_COUNT + ?3, "
                                  "RIGHT_COUNT = RIGHT_COUNT + ?4, LAST_RIGHT = ?4, "
                                  "LAST_ANSWERED = ?5 WHERE BANK = ?1 AND DIGEST = ?2"));
-    update.bind(1, bank);
-    update.bind(2, digestKey(digest));
+    update.bind(1, question.bank);
+    update.bind(2, digestKey(question.digest));
     update.bind(3, right ? 0 : 1);
     update.bind(4, right ? 1 : 0);
     update.bind(5, secondsOf(now));

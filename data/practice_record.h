@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/answer_code.h"
+#include "data/question_key.h"
 
 #include <QDateTime>
 #include <QString>
@@ -24,8 +25,8 @@ std::vector<int> idsOfDigests(SqliteDatabase& database, const QString& bankTable
                               const std::vector<QString>& digests);
 
 // Favourites, oldest mark first.
-bool isFavourite(SqliteDatabase& database, const QString& bank, const QString& digest);
-void setFavourite(SqliteDatabase& database, const QString& bank, const QString& digest, bool marked,
+bool isFavourite(SqliteDatabase& database, const QuestionKey& question);
+void setFavourite(SqliteDatabase& database, const QuestionKey& question, bool marked,
                   const QDateTime& now);
 std::vector<QString> favouriteDigests(SqliteDatabase& database, const QString& bank);
 
@@ -38,8 +39,8 @@ struct AnswerHistory {
     QDateTime lastAnswered;
 };
 
-void recordAnswerHistory(SqliteDatabase& database, const QString& bank, const QString& digest,
-                         bool right, const QDateTime& now);
+void recordAnswerHistory(SqliteDatabase& database, const QuestionKey& question, bool right,
+                         const QDateTime& now);
 std::vector<AnswerHistory> readAnswerHistory(SqliteDatabase& database, const QString& bank);
 
 // The practices a learner can go on with, as the resume table names them.

@@ -52,7 +52,7 @@ QString newestPaperBank(SqliteDatabase& database) {
     // Each bank's newest through the index, rather than every paper sorted.
     PaperLine newest;
     for (const QString& bank : {QStringLiteral("C"), QStringLiteral("B2")}) {
-        const std::vector<PaperLine> papers = newestPapers(database, bank, 0, 1);
+        const std::vector<PaperLine> papers = newestPapers(database, bank, {0, 1});
         if (!papers.empty() &&
             (newest.bank.isEmpty() || papers[0].handedIn > newest.handedIn ||
              (papers[0].handedIn == newest.handedIn && papers[0].id > newest.id)))
@@ -69,8 +69,8 @@ qint64 soundPaperCount(SqliteDatabase& database, const QString& bank) {
         bank);
 }
 
-std::vector<PaperLine> newestPapers(SqliteDatabase& database, const QString& bank, qint64 offset,
-                                    int count, int examMode) {
+std::vector<PaperLine> newestPapers(SqliteDatabase& database, const QString& bank,
+                                    const PaperPage& page, int examMode) {
     // Both banks: a second BANK = ? that always holds, so one statement serves both ways and
     // one bank's reading can still walk the index.
     const bool oneBank = !bank.isEmpty();
@@ -84,8 +84,8 @@ std::vector<PaperLine> newestPapers(SqliteDatabase& database, const QString& ban
     select.bind(1, oneBank ? QVariant(bank) : QVariant());
     select.bind(2, examMode);
     select.bind(3, examMode);
-    select.bind(4, count);
-    select.bind(5, offset);
+    select.bind(4, page.count);
+    select.bind(5, page.offset);
     std::vector<PaperLine> papers;
     while (select.step()) {
         PaperLine paper;

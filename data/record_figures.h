@@ -43,11 +43,15 @@ struct DamagedRows {
 // The bank ("C" or "B2") of the newest sound paper; empty when there is none.
 QString newestPaperBank(SqliteDatabase& database);
 qint64 soundPaperCount(SqliteDatabase& database, const QString& bank);
-// Sound papers of `bank` (of both banks when it is empty), newest first, `count` of them (all
-// when it is negative) from place `offset`; with `examMode` other than 0 only papers of that
-// kind.
-std::vector<PaperLine> newestPapers(SqliteDatabase& database, const QString& bank, qint64 offset,
-                                    int count, int examMode = 0);
+// A page of papers: `count` of them (all when it is negative) from place `offset`.
+struct PaperPage {
+    qint64 offset = 0;
+    int count = -1;
+};
+// Sound papers of `bank` (of both banks when it is empty), newest first, the page of them; with
+// `examMode` other than 0 only papers of that kind.
+std::vector<PaperLine> newestPapers(SqliteDatabase& database, const QString& bank,
+                                    const PaperPage& page, int examMode = 0);
 // Per chapter, the questions and right answers of the newest `papers` sound papers of `bank`.
 std::vector<ChapterSum> chapterSums(SqliteDatabase& database, const QString& bank, int papers);
 DamagedRows damagedRows(SqliteDatabase& database);

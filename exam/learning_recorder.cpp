@@ -22,7 +22,7 @@ void LearningRecorder::answerStored(SqliteDatabase& database, const StoredAnswer
         return;
     recordDigestInBook(database, answer.bank, digest, answer.right, answer.at);
     recordAnswerInMemory(database, answer.bank, question, answer.right, answer.at);
-    recordAnswerHistory(database, answer.bank, digest, answer.right, answer.at);
+    recordAnswerHistory(database, {answer.bank, digest}, answer.right, answer.at);
 }
 
 void LearningRecorder::paperHandedIn(SqliteDatabase& database, const PaperResult& result) {
@@ -46,7 +46,7 @@ void LearningRecorder::paperHandedIn(SqliteDatabase& database, const PaperResult
             recordAnswerInMemory(database, result.bank,
                                  {question.digest, question.chapter, question.trueFalse},
                                  question.right, result.handedInAt);
-            recordAnswerHistory(database, result.bank, question.digest, question.right,
+            recordAnswerHistory(database, {result.bank, question.digest}, question.right,
                                 result.handedInAt);
         }
     }

@@ -25,9 +25,9 @@ void recordAnswerInMemory(SqliteDatabase& database, const QString& bank,
     if (question.digest.isEmpty())
         return;
     const MemoryState state =
-        readMemoryState(database, bank, question.digest).value_or(MemoryState{});
+        readMemoryState(database, {bank, question.digest}).value_or(MemoryState{});
     const bool first = !isSeen(state);
     addChapterEvidence(database, bank, question.chapter, first, right,
                        first ? 0.0 : chanceRight(recallAt(state, now), question.trueFalse));
-    writeMemoryState(database, bank, question.digest, reviewed(state, right, now));
+    writeMemoryState(database, {bank, question.digest}, reviewed(state, right, now));
 }

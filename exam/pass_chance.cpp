@@ -9,8 +9,15 @@
 
 namespace {
 
+struct Binomial {
+    int n;
+    double p;
+};
+
 // Binomial(n, p) as a vector of n + 1 probabilities.
-std::vector<double> binomial(int n, double p) {
+std::vector<double> probabilities(const Binomial& binomial) {
+    const int n = binomial.n;
+    const double p = binomial.p;
     std::vector<double> pmf(std::size_t(n) + 1, 0.0);
     pmf[0] = 1.0;
     for (int trial = 0; trial < n; ++trial) {
@@ -39,10 +46,10 @@ double logistic(double x) {
 }
 
 // The correction that brings the model's expectation over the later answers to the rate given.
-double shiftFor(const ChapterOutlook& chapter, double laterRate) {
+LogitShift shiftFor(const ChapterOutlook& chapter, double laterRate) {
     if (chapter.laterAnswers == 0)
-        return 0.0;
-    return logit(laterRate) - logit(chapter.laterExpected / chapter.laterAnswers);
+        return {};
+    return {logit(laterRate) - logit(chapter.laterExpected / chapter.laterAnswers)};
 }
 
 double firstRate(const ChapterOutlook& chapter) {
@@ -58,19 +65,14 @@ double laterRate(const ChapterOutlook& chapter) {
 // simulated learners set so that the 90 % interval covers the truth about 90 % of the time.
 constexpr double kEvidenceCap = 60.0;
 
-double drawRate(std::mt19937_64& random, int right, int answers);
-
-double drawBeta(std::mt19937_64& random, double alpha, double beta) {
-    std::gamma_distribution<double> first(alpha, 1.0);
-    std::gamma_distribution<double> second(beta, 1.0);
+double drawRate(std::mt19937_64& random, int right, int answers) {
+    const double scale = answers > kEvidenceCap ? kEvidenceCap / answers : 1.0;
+    // A Beta(right + 1, wrong + 1) draw, as the ratio of two gamma draws.
+    std::gamma_distribution<double> first(right * scale + 1.0, 1.0);
+    std::gamma_distribution<double> second((answers - right) * scale + 1.0, 1.0);
     const double x = first(random);
     const double y = second(random);
     return x / (x + y);
-}
-
-double drawRate(std::mt19937_64& random, int right, int answers) {
-    const double scale = answers > kEvidenceCap ? kEvidenceCap / answers : 1.0;
-    return drawBeta(random, right * scale + 1.0, (answers - right) * scale + 1.0);
 }
 
 QString percent(double value) {
@@ -83,21 +85,21 @@ double passProbability(const std::vector<int>& drawn, const std::vector<double>&
                        int passMark) {
     std::vector<double> total{1.0};
     for (std::size_t chapter = 0; chapter < drawn.size(); ++chapter)
-        total =
-            convolve(total, binomial(drawn[chapter], std::clamp(meanChance[chapter], 0.0, 1.0)));
+        total = convolve(
+            total, probabilities({drawn[chapter], std::clamp(meanChance[chapter], 0.0, 1.0)}));
     double pass = 0.0;
     for (std::size_t score = std::size_t(std::max(passMark, 0)); score < total.size(); ++score)
         pass += total[score];
     return std::clamp(pass, 0.0, 1.0);
 }
 
-double chapterMeanChance(const ChapterOutlook& chapter, double prior, double shift) {
+double chapterMeanChance(const ChapterOutlook& chapter, double prior, LogitShift shift) {
     const std::size_t questions = chapter.seenChance.size() + std::size_t(chapter.unseen);
     if (questions == 0)
         return prior;
     double sum = prior * chapter.unseen;
     for (const double chance : chapter.seenChance)
-        sum += logistic(logit(chance) + shift);
+        sum += logistic(logit(chance) + shift.logits);
     return sum / double(questions);
 }
 
@@ -130,18 +132,18 @@ CompactChapter compact(const ChapterOutlook& chapter) {
     return result;
 }
 
-double compactMeanChance(const CompactChapter& chapter, double prior, double shift) {
+double compactMeanChance(const CompactChapter& chapter, double prior, LogitShift shift) {
     if (chapter.questions == 0)
         return prior;
     double sum = prior * chapter.unseen;
     for (const auto& [value, count] : chapter.logits)
-        sum += count * logistic(value + shift);
+        sum += count * logistic(value + shift.logits);
     return sum / chapter.questions;
 }
 
 } // namespace
 
-PassChance passChance(const std::vector<ChapterOutlook>& chapters, int passMark, int draws) {
+PassChance passChance(int passMark, const std::vector<ChapterOutlook>& chapters, int draws) {
     std::vector<CompactChapter> compacted;
     for (const ChapterOutlook& chapter : chapters)
         compacted.push_back(compact(chapter));
@@ -184,7 +186,9 @@ PassChance passChance(const std::vector<ChapterOutlook>& chapters, int passMark,
     return result;
 }
 
-QString missingEvidence(int answers, int mockExams) {
+QString missingEvidence(const EvidenceCount& done) {
+    const int answers = done.answers;
+    const int mockExams = done.mockExams;
     QStringList missing;
     if (answers < kMinimumAnswers)
         missing << QStringLiteral("还需答题 %1 道").arg(kMinimumAnswers - answers);

@@ -34,21 +34,31 @@ struct PassChance {
 double passProbability(const std::vector<int>& drawn, const std::vector<double>& meanChance,
                        int passMark);
 
+// A move on the logit scale, kept apart from the chances it moves.
+struct LogitShift {
+    double logits = 0.0;
+};
+
 // The mean chance of a chapter's questions: the seen ones' model chances moved on the logit
 // scale by `shift`, the never-seen ones at `prior`.
-double chapterMeanChance(const ChapterOutlook& chapter, double prior, double shift);
+double chapterMeanChance(const ChapterOutlook& chapter, double prior, LogitShift shift);
 
 // The estimate and its 90 % interval. The prior of never-seen questions and the learner's
 // right-answer rate on questions met before are Beta posteriors given the answers; the interval
 // draws both `draws` times, with a fixed seed, and computes the chance for each draw.
-PassChance passChance(const std::vector<ChapterOutlook>& chapters, int passMark, int draws = 200);
+PassChance passChance(int passMark, const std::vector<ChapterOutlook>& chapters, int draws = 200);
 
 // Below this the estimate would rest on too little to be worth a number.
 inline constexpr int kMinimumAnswers = 200;
 inline constexpr int kMinimumMockExams = 1;
 
+// How much the learner has done with a bank.
+struct EvidenceCount {
+    int answers = 0;
+    int mockExams = 0;
+};
 // What is missing before an estimate is shown, as the learner reads it; empty when enough.
-QString missingEvidence(int answers, int mockExams);
+QString missingEvidence(const EvidenceCount& done);
 
 // "通过概率约 72%（90%区间 61%–81%）", or "通过概率：数据不足（还需答题 120 道，还需完成 1
 // 次模拟考试）".

@@ -27,7 +27,7 @@ QString missingBeforeTheBank(SqliteDatabase& database, const QString& bankTable)
     int answers = 0;
     for (const StoredMemory& stored : readStoredMemories(database, bankTable))
         answers += stored.reps;
-    return missingEvidence(answers, mockExamsTaken(database, bankTable));
+    return missingEvidence({answers, mockExamsTaken(database, bankTable)});
 }
 
 } // namespace
@@ -96,8 +96,8 @@ QString passChanceLineFor(SqliteDatabase& database, const QString& bankTable, co
     if (const QString missing = missingBeforeTheBank(database, bankTable); !missing.isEmpty())
         return passChanceLine({}, missing);
     const PassEvidence evidence = readPassEvidence(database, bankTable, day, planned);
-    const QString missing = missingEvidence(evidence.answers, evidence.mockExams);
+    const QString missing = missingEvidence(evidence);
     if (!missing.isEmpty())
         return passChanceLine({}, missing);
-    return passChanceLine(passChance(evidence.chapters, kPassMark), QString());
+    return passChanceLine(passChance(kPassMark, evidence.chapters), QString());
 }

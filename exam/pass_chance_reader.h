@@ -12,10 +12,8 @@ class SqliteDatabase;
 
 // What the database holds towards the chance of passing with one bank: per SYS_CFG chapter the
 // chance of each question on `day`, and how much the learner has done.
-struct PassEvidence {
+struct PassEvidence : EvidenceCount {
     std::vector<ChapterOutlook> chapters;
-    int answers = 0;
-    int mockExams = 0;
 };
 
 // With `planned` (per question of the bank in id order: its recall on `day` when the learner

@@ -56,8 +56,8 @@ QPixmap loadQuestionPicture(const QString& path) {
     return QPixmap::fromImage(image);
 }
 
-QString questionPicturePath(const QString& folder, const QString& tp) {
-    const QString base = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+QString questionPicturePath(const QDir& folder, const QString& tp) {
+    const QString base = QDir::cleanPath(folder.absolutePath());
     // Appended as it stands, as the program always has; a TP without its leading "/" names no
     // file inside the folder and is refused with the rest.
     const QString path = QDir::cleanPath(base + tp);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -19,7 +20,7 @@ QString pictureForRatio(const QString& path, qreal devicePixelRatio);
 
 // The file a question's picture path (TP, "/pic/x.jpg") names below `folder`. Throws
 // std::runtime_error, in Chinese, for a path that leads out of that folder ("..", a symlink).
-QString questionPicturePath(const QString& folder, const QString& tp);
+QString questionPicturePath(const QDir& folder, const QString& tp);
 
 // The picture's size as its header gives it, without decoding it; invalid when unreadable.
 QSize pictureHeaderSize(const QString& path);

@@ -108,8 +108,7 @@ struct Review {
     std::size_t group = 0;
 };
 
-Review reviewAt(const Walk& walk, std::size_t index, double day) {
-    const Group& group = walk.groups[index];
+Review reviewAt(const Walk& walk, const Group& group, double day) {
     const double right = group.seen ? recallAfter(group.memory.stability, day - group.last)
                                     : walk.firstRate(group.chapter);
     const Memory good = nextMemory(group.memory, group.seen, true, day - group.last);
@@ -121,19 +120,26 @@ Review reviewAt(const Walk& walk, std::size_t index, double day) {
     review.gain = review.atExam - group.atExam;
     review.due = group.seen && right < walk.target;
     review.memory = right >= 0.5 ? good : again;
-    review.group = index;
     return review;
 }
 
-// Spends `reviews` on the day; returns the groups reviewed (indices before the walk changed)
-// with how many of each.
-std::vector<std::pair<std::size_t, int>> spendDay(Walk& walk, double day, int reviews) {
+// A day of the walk, counted from now, and the reviews it may spend.
+struct StudyDay {
+    double day;
+    int reviews;
+};
+
+// Spends the day's reviews; returns the groups reviewed (indices before the walk changed) with
+// how many of each.
+std::vector<std::pair<std::size_t, int>> spendDay(Walk& walk, const StudyDay& today) {
+    const int reviews = today.reviews;
     std::vector<Review> candidates;
     for (std::size_t index = 0; index < walk.groups.size(); ++index) {
         const Group& group = walk.groups[index];
         if (group.count == 0 || group.atExam >= walk.target)
             continue;
-        const Review review = reviewAt(walk, index, day);
+        Review review = reviewAt(walk, group, today.day);
+        review.group = index;
         if (review.gain >= kLeastGain)
             candidates.push_back(review);
     }
@@ -161,7 +167,7 @@ std::vector<std::pair<std::size_t, int>> spendDay(Walk& walk, double day, int re
         reviewed.count = taken;
         reviewed.seen = true;
         reviewed.memory = review.memory;
-        reviewed.last = day;
+        reviewed.last = today.day;
         reviewed.atExam = review.atExam;
         if (taken == group.count) {
             group = reviewed;
@@ -196,7 +202,7 @@ std::vector<int> plannedToday(const PlanInput& input, int dailyCount) {
     };
     std::vector<Seen> seen;
     std::vector<std::pair<int, int>> fresh; // chapter, how many
-    for (const auto& [index, count] : spendDay(walk, 0.0, dailyCount)) {
+    for (const auto& [index, count] : spendDay(walk, {0.0, dailyCount})) {
         const Group& group = walk.groups[index];
         if (group.question >= 0) {
             const PlanQuestion& question = input.questions[std::size_t(group.question)];
@@ -233,7 +239,7 @@ Walk walkToExam(const PlanInput& input, int dailyCount) {
     const int step = std::max(1, (walk.days + kSteps - 1) / kSteps);
     for (int day = 0; day < walk.days; day += step) {
         const int length = std::min(step, walk.days - day);
-        spendDay(walk, double(day), dailyCount * length);
+        spendDay(walk, {double(day), dailyCount * length});
     }
     return walk;
 }

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-std::vector<int> reviewQueue(const std::vector<ReviewCandidate>& questions, const QDateTime& now,
-                             double target, int dailyCount) {
+std::vector<int> reviewQueue(const std::vector<ReviewCandidate>& questions, double target,
+                             const QDateTime& now, int dailyCount) {
     struct Due {
         double recall;
         int id;
@@ -47,5 +47,5 @@ std::vector<int> reviewQueueIds(SqliteDatabase& database, const QString& bankTab
     for (const QuestionMemory& question : bank.questions)
         questions.push_back(
             {question.id, question.memory ? memoryStateOf(*question.memory) : MemoryState{}});
-    return reviewQueue(questions, now, target, dailyCount);
+    return reviewQueue(questions, target, now, dailyCount);
 }

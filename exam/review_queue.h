@@ -20,8 +20,8 @@ struct ReviewCandidate {
 };
 
 // `questions` in bank order.
-std::vector<int> reviewQueue(const std::vector<ReviewCandidate>& questions, const QDateTime& now,
-                             double target, int dailyCount);
+std::vector<int> reviewQueue(const std::vector<ReviewCandidate>& questions, double target,
+                             const QDateTime& now, int dailyCount);
 
 // The same for the bank table as it is now, with the states kept by digest.
 std::vector<int> reviewQueueIds(SqliteDatabase& database, const QString& bankTable,

@@ -31,7 +31,7 @@ void applyBookChange(SqliteDatabase& database, const BookChange& change) {
         writeBookEntry(database, change.entry);
         break;
     case BookAction::Remove:
-        removeBookEntry(database, change.entry.bank, change.entry.digest);
+        removeBookEntry(database, {change.entry.bank, change.entry.digest});
         break;
     }
 }

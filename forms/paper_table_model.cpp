@@ -33,7 +33,7 @@ void PaperTableModel::showBank(const QString& bank) {
     bank_ = bank;
     rows_.clear();
     total_ = soundPaperCount(database_(), bank_);
-    rows_ = newestPapers(database_(), bank_, 0, kPage);
+    rows_ = newestPapers(database_(), bank_, {0, kPage});
     endResetModel();
 }
 
@@ -69,7 +69,7 @@ bool PaperTableModel::canFetchMore(const QModelIndex& parent) const {
 void PaperTableModel::fetchMore(const QModelIndex& parent) {
     if (parent.isValid())
         return;
-    std::vector<PaperLine> page = newestPapers(database_(), bank_, qint64(rows_.size()), kPage);
+    std::vector<PaperLine> page = newestPapers(database_(), bank_, {qint64(rows_.size()), kPage});
     if (page.empty()) {
         // The file changed under the window: what was counted is no longer there.
         total_ = qint64(rows_.size());

@@ -258,9 +258,9 @@ void RecordWindow::showBank(const QString& bank) {
     bankChoice_->setCurrentIndex(std::max(0, bankChoice_->findData(bank)));
     SqliteDatabase& database = database_();
     readiness_->setText(
-        readinessLine(newestPapers(database, bank, 0, kReadinessPapers, kMockExamMode)));
+        readinessLine(newestPapers(database, bank, {0, kReadinessPapers}, kMockExamMode)));
     papers_->showBank(bank);
-    fillScoreChart(newestPapers(database, bank, 0, kChartPapers), papers_->total());
+    fillScoreChart(newestPapers(database, bank, {0, kChartPapers}), papers_->total());
     fillChapterChart(chapterSums(database, bank, kChapterAccuracyPapers));
     fillOutlook();
 }
@@ -384,7 +384,7 @@ bool RecordWindow::exportPapers(const QString& path, QString* error) const {
         refused =
             QStringLiteral("不能写入文件 %1：%2。").arg(QDir::toNativeSeparators(path), refused);
     } else {
-        std::vector<PaperLine> papers = newestPapers(database_(), QString(), 0, -1);
+        std::vector<PaperLine> papers = newestPapers(database_(), QString(), PaperPage{});
         std::reverse(papers.begin(), papers.end());
         QSaveFile file(path);
         if (file.open(QIODevice::WriteOnly) && file.write(papersCsv(papers)) >= 0 && file.commit())

@@ -22,10 +22,9 @@ QToolButton* makeArrow(QWidget* parent, const char* name, Qt::ArrowType arrow) {
 } // namespace
 
 UpDown::UpDown(QWidget* parent, const char* name, const QRect& geometry, QLineEdit* associate,
-               int position, int minimum, int maximum)
+               int position)
     : QWidget(parent), associate_(associate), up_(makeArrow(this, "up", Qt::UpArrow)),
-      down_(makeArrow(this, "down", Qt::DownArrow)), position_(position), minimum_(minimum),
-      maximum_(maximum) {
+      down_(makeArrow(this, "down", Qt::DownArrow)), position_(position) {
     setObjectName(QLatin1String(name));
     setFocusPolicy(Qt::NoFocus);
     setGeometry(geometry);

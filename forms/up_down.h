@@ -11,8 +11,9 @@ class QToolButton;
 class UpDown : public QWidget {
     Q_OBJECT
 public:
+    // Bounded to 0..100, the range every spinner of the program has.
     UpDown(QWidget* parent, const char* name, const QRect& geometry, QLineEdit* associate,
-           int position, int minimum = 0, int maximum = 100);
+           int position);
 
     int position() const { return position_; }
     int minimum() const { return minimum_; }
@@ -28,6 +29,6 @@ private:
     QToolButton* up_;
     QToolButton* down_;
     int position_;
-    int minimum_;
-    int maximum_;
+    int minimum_ = 0;
+    int maximum_ = 100;
 };

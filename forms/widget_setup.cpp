@@ -38,8 +38,9 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry
     return button;
 }
 
-QTextEdit* makeTextBox(QWidget* parent, const char* name, const QRect& geometry, const QFont& font,
-                       const QColor& color, const QColor& background, bool centred) {
+QTextEdit* makeTextBox(QWidget* parent, const char* name, const QRect& geometry,
+                       const QColor& background, const QFont& font, const QColor& color,
+                       bool centred) {
     auto* box = new QTextEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);

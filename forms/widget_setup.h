@@ -18,9 +18,10 @@ QLabel* makeLabel(QWidget* parent, const char* name, QPoint at, const QFont& fon
                   const QColor& color, const QString& text = QString());
 QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
                         const QString& caption, const QFont& font);
-// A read-only, borderless rich-text box on the given background.
-QTextEdit* makeTextBox(QWidget* parent, const char* name, const QRect& geometry, const QFont& font,
-                       const QColor& color, const QColor& background, bool centred = false);
+// A read-only, borderless rich-text box: its background, then the font and colour of its text.
+QTextEdit* makeTextBox(QWidget* parent, const char* name, const QRect& geometry,
+                       const QColor& background, const QFont& font, const QColor& color,
+                       bool centred = false);
 
 void fillBackground(QWidget* widget, const QColor& color);
 // Sets an auto-sized label's caption; the label grows or shrinks with its text.

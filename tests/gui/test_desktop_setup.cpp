@@ -79,10 +79,10 @@ private slots:
             makeLabel(&window, "plain", {0, 0}, pixelFont(song, 13), Qt::black, text);
         QLabel* boldLabel =
             makeLabel(&window, "bold", {0, 20}, pixelFont(song, 13, true), Qt::black, text);
-        QTextEdit* plainBox = makeTextBox(&window, "plainBox", {0, 40, 220, 20},
-                                          pixelFont(song, 13), Qt::black, Qt::white);
-        QTextEdit* boldBox = makeTextBox(&window, "boldBox", {0, 60, 220, 20},
-                                         pixelFont(song, 13, true), Qt::black, Qt::white);
+        QTextEdit* plainBox = makeTextBox(&window, "plainBox", {0, 40, 220, 20}, Qt::white,
+                                          pixelFont(song, 13), Qt::black);
+        QTextEdit* boldBox = makeTextBox(&window, "boldBox", {0, 60, 220, 20}, Qt::white,
+                                         pixelFont(song, 13, true), Qt::black);
         setBoxText(plainBox, text);
         setBoxText(boldBox, text);
         window.show();

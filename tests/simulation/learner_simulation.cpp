@@ -211,8 +211,8 @@ private:
             chapters[chapter].drawn = settings_.drawn[chapter];
             trueMean[chapter] /= settings_.chapterSizes[chapter];
         }
-        outcome.eligible = missingEvidence(answers, int(learner.mockPasses.size())).isEmpty();
-        const PassChance chance = passChance(chapters, settings_.passMark, 100);
+        outcome.eligible = missingEvidence({answers, int(learner.mockPasses.size())}).isEmpty();
+        const PassChance chance = passChance(settings_.passMark, chapters, 100);
         outcome.predicted = chance.chance;
         outcome.low = chance.low;
         outcome.high = chance.high;

@@ -138,7 +138,7 @@ private slots:
         second.handedIn = kMonday.addDays(1);
         insertPaperRecord(db.database, second);
         insertPaperRecord(db.database, first);
-        const auto papers = newestPapers(db.database, QStringLiteral("C"), 0, -1);
+        const auto papers = newestPapers(db.database, QStringLiteral("C"), PaperPage{});
         QCOMPARE(int(papers.size()), 2);
         // Newest first, whatever order they were written in.
         QCOMPARE(papers.at(1).score, 92);
@@ -147,8 +147,8 @@ private slots:
         QCOMPARE(papers.at(1).secondsUsed, 1800);
         QVERIFY(papers.at(1).passed);
         QCOMPARE(papers.at(0).examMode, 10);
-        QCOMPARE(int(newestPapers(db.database, QStringLiteral("C"), 0, -1, 1).size()), 1);
-        QVERIFY(newestPapers(db.database, QStringLiteral("B2"), 0, -1).empty());
+        QCOMPARE(int(newestPapers(db.database, QStringLiteral("C"), PaperPage{}, 1).size()), 1);
+        QVERIFY(newestPapers(db.database, QStringLiteral("B2"), PaperPage{}).empty());
         QCOMPARE(newestPaperBank(db.database), QStringLiteral("C"));
         // The chapters of the newest paper only, then of both.
         auto sums = chapterSums(db.database, QStringLiteral("C"), 1);
@@ -188,7 +188,7 @@ private slots:
             insertPaperRecord(db.database, practice);
         }
         QCOMPARE(
-            readinessLine(newestPapers(db.database, QStringLiteral("C"), 0, kReadinessPapers, 1)),
+            readinessLine(newestPapers(db.database, QStringLiteral("C"), {0, kReadinessPapers}, 1)),
             line);
     }
 
@@ -281,7 +281,7 @@ private slots:
         QCOMPARE(damaged.chapters, damagedChapters);
         QVERIFY(damagedLine(damaged).contains(QStringLiteral("1条记录已损坏")));
         const QString bank = QStringLiteral("C");
-        const auto exams = newestPapers(db.database, bank, 0, kReadinessPapers, 1);
+        const auto exams = newestPapers(db.database, bank, {0, kReadinessPapers}, 1);
         QCOMPARE(qint64(exams.size()), 3 - damagedPapers);
         QCOMPARE(soundPaperCount(db.database, bank), 3 - damagedPapers);
         // Papers 1 and 3 (90 and 92) always stand: their average is 91 with or without 91.

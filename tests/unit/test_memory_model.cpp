@@ -88,17 +88,17 @@ private slots:
             chapter.laterExpected = answers * 0.95;
             return std::vector<ChapterOutlook>{chapter};
         };
-        const PassChance little = passChance(outlook(10, 0.95), 90);
-        const PassChance much = passChance(outlook(40, 0.95), 90);
+        const PassChance little = passChance(90, outlook(10, 0.95));
+        const PassChance much = passChance(90, outlook(40, 0.95));
         QVERIFY(little.low <= little.chance && little.chance <= little.high);
         QVERIFY(much.high - much.low < little.high - little.low);
         // A learner who does worse than the model expected is corrected downwards.
-        QVERIFY(passChance(outlook(400, 0.85), 90).chance <
-                passChance(outlook(400, 0.95), 90).chance);
+        QVERIFY(passChance(90, outlook(400, 0.85)).chance <
+                passChance(90, outlook(400, 0.95)).chance);
         // Never-seen questions take the prior; seen ones move by the shift.
         const ChapterOutlook chapter = outlook(0, 0)[0];
-        QVERIFY(qAbs(chapterMeanChance(chapter, 0.5, 0.0) - 0.725) < 1e-9);
-        QVERIFY(chapterMeanChance(chapter, 0.5, -1.0) < 0.725);
+        QVERIFY(qAbs(chapterMeanChance(chapter, 0.5, LogitShift{}) - 0.725) < 1e-9);
+        QVERIFY(chapterMeanChance(chapter, 0.5, LogitShift{-1.0}) < 0.725);
     }
 
     void reviewDueToday() {
@@ -109,10 +109,10 @@ private slots:
             {1, good}, {2, MemoryState{}}, {3, missed}, {4, strong}, {5, MemoryState{}}};
         const QDateTime inAWeek = kMonday.addDays(7);
         // Due ones lowest recall first, then new ones in bank order; the strong one is not due.
-        QCOMPARE(reviewQueue(bank, inAWeek, 0.9, 10), (std::vector<int>{3, 1, 2, 5}));
-        QCOMPARE(reviewQueue(bank, inAWeek, 0.9, 3), (std::vector<int>{3, 1, 2}));
+        QCOMPARE(reviewQueue(bank, 0.9, inAWeek, 10), (std::vector<int>{3, 1, 2, 5}));
+        QCOMPARE(reviewQueue(bank, 0.9, inAWeek, 3), (std::vector<int>{3, 1, 2}));
         // Just after answering nothing is due yet.
-        QCOMPARE(reviewQueue(bank, kMonday.addSecs(60), 0.9, 10), (std::vector<int>{2, 5}));
+        QCOMPARE(reviewQueue(bank, 0.9, kMonday.addSecs(60), 10), (std::vector<int>{2, 5}));
     }
 
     // A learner ten days in: one question held well, one fading, one missed two days ago, and
@@ -185,8 +185,8 @@ private slots:
     }
 
     void texts() {
-        QCOMPARE(missingEvidence(200, 1), QString());
-        QCOMPARE(passChanceLine({}, missingEvidence(80, 0)),
+        QCOMPARE(missingEvidence(EvidenceCount{200, 1}), QString());
+        QCOMPARE(passChanceLine({}, missingEvidence(EvidenceCount{80, 0})),
                  QStringLiteral("通过概率：数据不足（还需答题 120 道，还需完成 1 次模拟考试）"));
         QCOMPARE(passChanceLine({0.724, 0.61, 0.806}, QString()),
                  QStringLiteral("通过概率约 72%（90%区间 61%–81%）"));

@@ -131,18 +131,18 @@ private slots:
         db.database.execScript(QStringLiteral("DROP TABLE FAVOURITE; DROP TABLE PRACTICE_ITEM;"));
         migrateExamSchema(db.database);
         migrateExamSchema(db.database);
-        setFavourite(db.database, kC, db.digest(2), true, kMonday);
-        QVERIFY(isFavourite(db.database, kC, db.digest(2)));
+        setFavourite(db.database, {kC, db.digest(2)}, true, kMonday);
+        QVERIFY(isFavourite(db.database, {kC, db.digest(2)}));
     }
 
     void favouritesFollowTheQuestion() {
         PracticeDatabase db;
-        setFavourite(db.database, kC, db.digest(4), true, kMonday);
-        setFavourite(db.database, kC, db.digest(2), true, kMonday.addSecs(60));
-        setFavourite(db.database, kC, db.digest(5), true, kMonday.addSecs(120));
-        setFavourite(db.database, kC, db.digest(5), false, kMonday.addSecs(180));
+        setFavourite(db.database, {kC, db.digest(4)}, true, kMonday);
+        setFavourite(db.database, {kC, db.digest(2)}, true, kMonday.addSecs(60));
+        setFavourite(db.database, {kC, db.digest(5)}, true, kMonday.addSecs(120));
+        setFavourite(db.database, {kC, db.digest(5)}, false, kMonday.addSecs(180));
         // Marked twice stays one mark, at its first time.
-        setFavourite(db.database, kC, db.digest(4), true, kMonday.addSecs(240));
+        setFavourite(db.database, {kC, db.digest(4)}, true, kMonday.addSecs(240));
         QCOMPARE(idsOfDigests(db.database, kC, favouriteDigests(db.database, kC)),
                  (std::vector<int>{4, 2}));
         db.reimport();

@@ -42,7 +42,7 @@ char16_t bidiControlIn(const QString& text) {
 QString pictureFileProblem(const QString& tp, const QString& programDir) {
     const QString file = programDir + tp;
     try {
-        questionPicturePath(programDir, tp);
+        questionPicturePath(QDir(programDir), tp);
     } catch (const std::exception&) {
         return QStringLiteral("picture path '%1' leads out of the program folder through a link")
             .arg(tp);

@@ -33,8 +33,8 @@ QStringList numbersIn(const QString& text) {
 constexpr std::array kPictureDescriptions = {u"画有",   u"写有", u"带字母", u"图形的",
                                              u"图案的", u"标有", u"印有",   u"字样的"};
 
-// The longest run of the right choice that the stem repeats and no other choice shares.
-int longestTellingRun(const QString& stem, const QString& right, const QStringList& others) {
+// The longest run of the right choice that no other choice shares and the stem repeats.
+int longestTellingRun(const QString& right, const QStringList& others, const QString& stem) {
     int longest = 0;
     for (int start = 0; start < right.size(); ++start) {
         for (int length = std::max(longest + 1, 2); start + length <= right.size(); ++length) {
@@ -127,8 +127,8 @@ QString giveawayReason(const QuestionRow& row) {
     // stem names a wrong choice as well and asks which of the two holds.
     const bool namesAWrongChoice =
         std::any_of(others.begin(), others.end(),
-                    [&](const QString& other) { return longestTellingRun(stem, other, {}) >= 4; });
-    if (const int run = longestTellingRun(stem, right, others);
+                    [&](const QString& other) { return longestTellingRun(other, {}, stem) >= 4; });
+    if (const int run = longestTellingRun(right, others, stem);
         !namesAWrongChoice && run >= 4 && run * 2 > right.size())
         return QStringLiteral("the stem repeats most of the right choice '%1'")
             .arg(row.da[rightIndex]);

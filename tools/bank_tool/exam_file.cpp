@@ -32,7 +32,8 @@ QString readWholeNumber(const QVariant& value, int& number) {
 
 // The engine says "unable to open database file" for a file it can see but not use; what the
 // maintainer needs is the reason.
-QString openFailureCause(const QString& path, const QString& engineMessage) {
+QString openFailureCause(const QString& path, const DbError& error) {
+    QString engineMessage = QString::fromUtf8(error.what());
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (!file.exists())
@@ -52,8 +53,7 @@ std::unique_ptr<SqliteDatabase> openExamFile(const QString& path, SqliteDatabase
         return std::make_unique<SqliteDatabase>(path, QString::fromLatin1(kExamDatabasePassword),
                                                 mode);
     } catch (const DbError& error) {
-        throw DbError(QStringLiteral("%1: %2").arg(
-            path, openFailureCause(path, QString::fromUtf8(error.what()))));
+        throw DbError(QStringLiteral("%1: %2").arg(path, openFailureCause(path, error)));
     }
 }
 

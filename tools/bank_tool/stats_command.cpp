@@ -38,7 +38,7 @@ int statsCommand(const QString& databasePath, ToolStreams streams) {
         return kExitOk;
     }
     // The record is the learner's: it is printed in the learner's language.
-    std::vector<PaperLine> papers = newestPapers(*database, QString(), 0, -1);
+    std::vector<PaperLine> papers = newestPapers(*database, QString(), PaperPage{});
     std::reverse(papers.begin(), papers.end());
     out << "学习记录：共" << papers.size() << "份试卷\n";
     for (const PaperLine& paper : papers) {
@@ -51,8 +51,8 @@ int statsCommand(const QString& databasePath, ToolStreams streams) {
         if (soundPaperCount(*database, bank) == 0)
             continue;
         const QString name = bankDisplayName(bank);
-        out << name << "：" << readinessLine(newestPapers(*database, bank, 0, kReadinessPapers, 1))
-            << '\n';
+        out << name << "："
+            << readinessLine(newestPapers(*database, bank, {0, kReadinessPapers}, 1)) << '\n';
         out << name << "最近" << kChapterAccuracyPapers << "份试卷各章正确率：\n";
         for (const ChapterSum& sum : chapterSums(*database, bank, kChapterAccuracyPapers)) {
             out << "  第" << sum.chapter << "章：" << sum.questions << "题答对" << sum.right

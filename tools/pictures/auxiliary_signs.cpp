@@ -13,7 +13,7 @@ QImage underSign(const QString& mainSign, const Painting& panelContent) {
         // The post between the two, as they are mounted.
         painter.fillRect(QRectF(96, 96, 8, 14), QColor(120, 120, 120));
         drawCatalogPicture(painter, kMainSign, mainSign);
-        borderedPanel(painter, kPanel, kWhite, kBlack);
+        borderedPanel(painter, kPanel, {kWhite, kBlack});
         panelContent(painter);
     });
 }
@@ -36,7 +36,7 @@ void bothSides(QPainter& painter) {
         QPainterPath line;
         line.moveTo(left ? 66 : 134, 146);
         line.lineTo(left ? 42 : 158, 146);
-        fill(painter, arrowShape(line, 6, 14, 22), kBlack);
+        fill(painter, arrowShape(line, 6, {14, 22}), kBlack);
     }
 }
 
@@ -44,7 +44,7 @@ void ahead(QPainter& painter) {
     QPainterPath line;
     line.moveTo(48, 172);
     line.lineTo(48, 134);
-    fill(painter, arrowShape(line, 7, 14, 24), kBlack);
+    fill(painter, arrowShape(line, 7, {14, 24}), kBlack);
     drawText(painter, QRectF(66, 116, 112, 60), QStringLiteral("200m"), numberFont(44), kBlack);
 }
 

@@ -30,7 +30,7 @@ QPainterPath uTurnLine(qreal x, qreal bottom) {
 
 QImage noUTurn() {
     return singleLane([](QPainter& painter) {
-        fill(painter, arrowShape(uTurnLine(128, 140), 8, 18, 24), kLineYellow);
+        fill(painter, arrowShape(uTurnLine(128, 140), 8, {18, 24}), kLineYellow);
         QPainterPath cross;
         cross.moveTo(84, 34);
         cross.lineTo(144, 104);
@@ -46,12 +46,12 @@ QImage leftAndUTurnArrow() {
         uTurn.moveTo(128, 144);
         uTurn.lineTo(128, 50);
         uTurn.cubicTo(128, 18, 92, 18, 92, 46);
-        fill(painter, arrowShape(uTurn, 8, 18, 22), kWhite);
+        fill(painter, arrowShape(uTurn, 8, {18, 22}), kWhite);
         QPainterPath left;
         left.moveTo(128, 120);
         left.lineTo(128, 112);
         left.quadTo(128, 98, 108, 98);
-        fill(painter, arrowShape(left, 8, 18, 22), kWhite);
+        fill(painter, arrowShape(left, 8, {18, 22}), kWhite);
         drawCarTop(painter, {30, 110}, 180, kCarBlue);
     });
 }
@@ -83,7 +83,7 @@ QImage mergeArrow() {
         bend.moveTo(142, 144);
         bend.lineTo(142, 110);
         bend.quadTo(142, 86, 112, 66);
-        fill(painter, arrowShape(bend, 8, 20, 24), kWhite);
+        fill(painter, arrowShape(bend, 8, {20, 24}), kWhite);
         drawCarTop(painter, {56, 80}, 0, kCarBlue);
     });
 }
@@ -158,7 +158,7 @@ QImage laneLightsGantry() {
                 QPainterPath down;
                 down.moveTo(c.x(), c.y() - 14);
                 down.lineTo(c.x(), c.y() + 2);
-                fill(painter, arrowShape(down, 6, 12, 16), QColor(0, 214, 120));
+                fill(painter, arrowShape(down, 6, {12, 16}), QColor(0, 214, 120));
             }
         }
         drawCarTop(painter, {33, 124}, 0, kCarBlue, 28);

@@ -10,7 +10,7 @@ void heatWaves(QPainter& painter, const QColor& colour, qreal bottom, qreal top)
         QPainterPath wave(QPointF(x, bottom));
         const qreal third = (bottom - top) / 3;
         wave.cubicTo(x - 10, bottom - third, x + 10, bottom - 2 * third, x, top + 12);
-        fill(painter, arrowShape(wave, 6, 14, 20), colour);
+        fill(painter, arrowShape(wave, 6, {14, 20}), colour);
     }
 }
 
@@ -40,14 +40,14 @@ void freshAir(QPainter& painter, const QColor& colour) {
     carSideOutline(painter, QRectF(26, 60, 148, 96), colour, 8);
     QPainterPath air(QPointF(18, 44));
     air.cubicTo(70, 20, 100, 40, 104, 96);
-    fill(painter, arrowShape(air, 6, 16, 22), colour);
+    fill(painter, arrowShape(air, 6, {16, 22}), colour);
 }
 
 void hazard(QPainter& painter, const QColor&) {
     outlinePen(painter, kPanelRed, 12);
-    painter.drawPath(triangle({100, 36}, {30, 154}, {170, 154}));
+    painter.drawPath(triangle({{100, 36}, {30, 154}, {170, 154}}));
     outlinePen(painter, kPanelRed, 8);
-    painter.drawPath(triangle({100, 82}, {66, 138}, {134, 138}));
+    painter.drawPath(triangle({{100, 82}, {66, 138}, {134, 138}}));
 }
 
 void startStop(QPainter& painter, const QColor& colour) {
@@ -141,8 +141,8 @@ void headlampLevel(QPainter& painter, const QColor& colour) {
     QPainterPath up(QPointF(166, 100)), down(QPointF(166, 100));
     up.lineTo(166, 50);
     down.lineTo(166, 150);
-    fill(painter, arrowShape(up, 7, 14, 22), colour);
-    fill(painter, arrowShape(down, 7, 14, 22), colour);
+    fill(painter, arrowShape(up, 7, {14, 22}), colour);
+    fill(painter, arrowShape(down, 7, {14, 22}), colour);
 }
 
 void airConditioning(QPainter& painter, const QColor& colour) {

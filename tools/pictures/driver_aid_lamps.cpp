@@ -35,7 +35,7 @@ void cruise(QPainter& painter, const QColor& colour) {
     // The set speed being held: an arrow pointing into the dial from below left.
     QPainterPath shaft(QPointF(26, 168));
     shaft.lineTo(60, 136);
-    fill(painter, arrowShape(shaft, 8, 20, 26), colour);
+    fill(painter, arrowShape(shaft, 8, {20, 26}), colour);
 }
 
 void laneKeeping(QPainter& painter, const QColor& colour) {
@@ -59,7 +59,7 @@ void laneKeeping(QPainter& painter, const QColor& colour) {
 }
 
 void hillDescent(QPainter& painter, const QColor& colour) {
-    fill(painter, triangle({30, 170}, {170, 170}, {30, 96}), colour);
+    fill(painter, triangle({{30, 170}, {170, 170}, {30, 96}}), colour);
     painter.save();
     painter.translate(94, 128);
     painter.rotate(28);
@@ -67,7 +67,7 @@ void hillDescent(QPainter& painter, const QColor& colour) {
     painter.restore();
     QPainterPath shaft(QPointF(152, 40));
     shaft.lineTo(152, 104);
-    fill(painter, arrowShape(shaft, 9, 18, 28), colour);
+    fill(painter, arrowShape(shaft, 9, {18, 28}), colour);
 }
 
 void steeringFault(QPainter& painter, const QColor& colour) {
@@ -115,7 +115,7 @@ void positionLamps(QPainter& painter, const QColor& colour) {
 }
 
 void leftArrow(QPainter& painter, const QColor& colour) {
-    fill(painter, triangle({28, 100}, {92, 52}, {92, 148}), colour);
+    fill(painter, triangle({{28, 100}, {92, 52}, {92, 148}}), colour);
     painter.fillRect(QRectF(90, 80, 82, 40), colour);
 }
 

@@ -38,7 +38,7 @@ QImage expresswayExit() {
         QPainterPath line;
         line.moveTo(134, 112);
         line.lineTo(154, 70);
-        fill(painter, arrowShape(line, 12, 20, 34), kWhite);
+        fill(painter, arrowShape(line, 12, {20, 34}), kWhite);
     });
 }
 
@@ -86,7 +86,7 @@ QImage crosswalk() {
     return guideSign(kBlue, QRectF(35, 10, 130, 130), [](QPainter& painter) {
         painter.setPen(QPen(kWhite, 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(kWhite);
-        painter.drawPath(triangle({100, 28}, {50, 124}, {150, 124}));
+        painter.drawPath(triangle({{100, 28}, {50, 124}, {150, 124}}));
         for (int stripe = 0; stripe < 4; ++stripe)
             painter.fillRect(QRectF(66 + stripe * 18, 110, 10, 10), kBlack);
         drawWalker(painter, {100, 88}, 0.42, kBlack);
@@ -100,7 +100,7 @@ QImage uTurnAllowed() {
         line.lineTo(122, 70);
         line.arcTo(QRectF(80, 48, 42, 44), 0, 180);
         line.lineTo(80, 86);
-        fill(painter, arrowShape(line, 16, 22, 40), kWhite);
+        fill(painter, arrowShape(line, 16, {22, 40}), kWhite);
     });
 }
 
@@ -116,7 +116,7 @@ QImage laneDirections() {
             line.lineTo(x, turn == 0 ? 52 : 78);
             if (turn != 0)
                 line.quadTo(x, 64, x + turn * 14, 64);
-            shapes = shapes.united(arrowShape(line, 8, 12, 22));
+            shapes = shapes.united(arrowShape(line, 8, {12, 22}));
         };
         arrow(36, -1);
         arrow(77, 0);

@@ -38,7 +38,7 @@ void cyclist(QPainter& painter, QPointF centre, qreal angleDegrees, const QColor
     pedestrian(painter, centre, clothes, 0.9);
 }
 
-void truck(QPainter& painter, QPointF centre, qreal angleDegrees, qreal length) {
+void truck(QPainter& painter, qreal length, QPointF centre, qreal angleDegrees) {
     painter.save();
     painter.translate(centre);
     painter.rotate(angleDegrees);
@@ -94,7 +94,7 @@ void intendedPath(QPainter& painter, const QPainterPath& path, const QColor& col
     QPainterPath tip;
     tip.moveTo(path.pointAtPercent(path.percentAtLength(path.length() - 1)));
     tip.lineTo(path.pointAtPercent(1));
-    fill(painter, arrowShape(tip, 0.1, 12, 14), colour);
+    fill(painter, arrowShape(tip, 0.1, {12, 14}), colour);
 }
 
 void label(QPainter& painter, QPointF at, const QString& text) {
@@ -112,16 +112,17 @@ void roadAlong(QPainter& painter, qreal left, qreal right, const QColor& verge) 
     painter.fillRect(QRectF(left, 0, right - left, kSignSize), kAsphalt);
 }
 
-qreal Perspective::xAt(qreal fraction, qreal y) const {
-    const qreal depth = (y - horizon) / (kSignSize - horizon); // 0 at the horizon, 1 at the bottom
-    const qreal vanish = (nearLeft + nearRight) / 2;
-    return vanish + (nearLeft + fraction * (nearRight - nearLeft) - vanish) * depth;
+qreal Perspective::Line::xAt(qreal y) const {
+    // 0 at the horizon, 1 at the bottom
+    const qreal depth = (y - view.horizon) / (kSignSize - view.horizon);
+    const qreal vanish = (view.nearLeft + view.nearRight) / 2;
+    return vanish + (view.nearLeft + fraction * (view.nearRight - view.nearLeft) - vanish) * depth;
 }
 
 void perspectiveRoad(QPainter& painter, const Perspective& view, const QColor& ground,
                      bool brokenCentre) {
     painter.fillRect(QRectF(0, view.horizon, kSignSize, kSignSize - view.horizon), ground);
-    const qreal vanish = view.xAt(0.5, view.horizon);
+    const qreal vanish = view.along(0.5).xAt(view.horizon);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kAsphalt);
     painter.drawPolygon(
@@ -129,13 +130,13 @@ void perspectiveRoad(QPainter& painter, const Perspective& view, const QColor& g
                    QPointF(view.nearRight, kSignSize), QPointF(view.nearLeft, kSignSize)}));
     for (qreal edge : {0.04, 0.96}) {
         painter.setPen(QPen(kWhite, 2.5));
-        painter.drawLine(QPointF(view.xAt(edge, view.horizon + 2), view.horizon + 2),
-                         QPointF(view.xAt(edge, kSignSize), kSignSize));
+        painter.drawLine(QPointF(view.along(edge).xAt(view.horizon + 2), view.horizon + 2),
+                         QPointF(view.along(edge).xAt(kSignSize), kSignSize));
     }
     if (!brokenCentre) {
         painter.setPen(QPen(kLineYellow, 3));
         painter.drawLine(QPointF(vanish, view.horizon + 2),
-                         QPointF(view.xAt(0.5, kSignSize), kSignSize));
+                         QPointF(view.along(0.5).xAt(kSignSize), kSignSize));
         return;
     }
     // Dashes shorten with distance, as they do on a real road.
@@ -144,16 +145,16 @@ void perspectiveRoad(QPainter& painter, const Perspective& view, const QColor& g
         const qreal bottom =
             std::min<qreal>(kSignSize, top + (kSignSize - view.horizon) * far * 0.45);
         QPainterPath dash;
-        dash.moveTo(view.xAt(0.5, top), top);
-        dash.lineTo(view.xAt(0.5, bottom), bottom);
+        dash.moveTo(view.along(0.5).xAt(top), top);
+        dash.lineTo(view.along(0.5).xAt(bottom), bottom);
         strokeLine(painter, dash, 1 + 3 * far, kWhite, Qt::FlatCap);
     }
 }
 
-void tailLights(QPainter& painter, QPointF centre, qreal width, int alpha) {
+void tailLights(QPainter& painter, QPointF centre, qreal width, const QColor& glow) {
     painter.save();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 40, 30, alpha));
+    painter.setBrush(glow);
     painter.drawEllipse(centre + QPointF(-width / 2, 0), width / 7, width / 9);
     painter.drawEllipse(centre + QPointF(width / 2, 0), width / 7, width / 9);
     painter.restore();

@@ -21,7 +21,8 @@ QImage scene(const QColor& background, const Painting& paint);
 void pedestrian(QPainter& painter, QPointF centre, const QColor& clothes, qreal scale = 1);
 void cyclist(QPainter& painter, QPointF centre, qreal angleDegrees, const QColor& clothes,
              bool motorised = false);
-void truck(QPainter& painter, QPointF centre, qreal angleDegrees, qreal length = 86);
+// A truck of the given length, placed as the other road users are.
+void truck(QPainter& painter, qreal length, QPointF centre, qreal angleDegrees);
 void bus(QPainter& painter, QPointF centre, qreal angleDegrees);
 void sheep(QPainter& painter, QPointF centre, qreal angleDegrees);
 // A car of the usual size.
@@ -38,10 +39,17 @@ struct Perspective {
     qreal horizon;
     qreal nearLeft;
     qreal nearRight;
-    qreal xAt(qreal fraction, qreal y) const; // fraction 0 = left edge, 1 = right edge
+    // A line running to the vanishing point, a fraction of the way across the road.
+    struct Line {
+        const Perspective& view;
+        qreal fraction; // 0 = left edge, 1 = right edge
+        qreal xAt(qreal y) const;
+    };
+    Line along(qreal fraction) const { return {*this, fraction}; }
 };
 void perspectiveRoad(QPainter& painter, const Perspective& view, const QColor& ground,
                      bool brokenCentre);
-void tailLights(QPainter& painter, QPointF centre, qreal width, int alpha = 255);
+inline const QColor kTailLight(255, 40, 30);
+void tailLights(QPainter& painter, QPointF centre, qreal width, const QColor& glow = kTailLight);
 
 } // namespace pictures::hazard

@@ -34,7 +34,7 @@ QImage oncomingOvertaker() {
     return scene(kGrass, [](QPainter& painter) {
         roadAlong(painter, 40, 160, kGrass);
         lineAlong(painter, 100, kLineYellow, true, 0, kSignSize);
-        truck(painter, {70, 56}, 180, 86);
+        truck(painter, 86, {70, 56}, 180);
         car(painter, {128, 62}, 180, kOtherBlue);
         QPainterPath back;
         back.moveTo(128, 88);
@@ -112,7 +112,7 @@ QImage floodedUnderpass() {
         painter.fillRect(QRectF(98, 110, 6, 63), kWhite);                      // depth gauge
         for (qreal y = 114; y < 172; y += 12)
             painter.fillRect(QRectF(98, y, 6, 6), kRed);
-        drawCarSide(painter, QRectF(0, 92, 46, 34), kOwnCar, QColor(40, 50, 70));
+        drawCarSide(painter, QRectF(0, 92, 46, 34), {kOwnCar, QColor(40, 50, 70)});
     });
 }
 
@@ -148,7 +148,7 @@ QImage expresswayFog() {
         perspectiveRoad(painter, Perspective{78, -40, 240}, QColor(120, 130, 110), true);
         for (qreal fraction : {1.02, 1.1}) // guard rail posts
             for (qreal y = 100; y < 200; y += 22)
-                painter.fillRect(QRectF(Perspective{78, -40, 240}.xAt(fraction, y), y - 8,
+                painter.fillRect(QRectF(Perspective{78, -40, 240}.along(fraction).xAt(y), y - 8,
                                         2 + (y - 78) / 30, 8 + (y - 78) / 12),
                                  QColor(210, 210, 205));
         QLinearGradient haze(0, 78, 0, 200);
@@ -156,7 +156,7 @@ QImage expresswayFog() {
         haze.setColorAt(0.45, QColor(215, 217, 219, 235));
         haze.setColorAt(1, QColor(215, 217, 219, 90));
         painter.fillRect(QRectF(0, 0, kSignSize, kSignSize), haze);
-        tailLights(painter, {112, 112}, 22, 120);
+        tailLights(painter, {112, 112}, 22, QColor(255, 40, 30, 120)); // dimmed by the fog
     });
 }
 

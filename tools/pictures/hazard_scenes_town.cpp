@@ -60,7 +60,7 @@ QImage hiddenPedestrianAtCrossing() {
         for (qreal x = 30; x < 180; x += 16)
             painter.fillRect(QRectF(x, 40, 9, 38), kWhite);
         lineAcross(painter, 86, kWhite, false, 75, 182);
-        truck(painter, {155, 128}, 0, 72);
+        truck(painter, 72, {155, 128}, 0);
         pedestrian(painter, {150, 60}, QColor(230, 120, 160));
         QPainterPath walk;
         walk.moveTo(136, 60);
@@ -144,7 +144,7 @@ QImage truckTurningRight() {
         swept.cubicTo(176, 118, 160, 130, 150, 176);
         swept.closeSubpath();
         painter.fillPath(swept, QColor(230, 40, 40, 110));
-        truck(painter, {118, 148}, 22, 86);
+        truck(painter, 86, {118, 148}, 22);
         cyclist(painter, {150, 150}, 0, QColor(40, 150, 200));
         label(painter, {176, 150}, QStringLiteral("A"));
     });

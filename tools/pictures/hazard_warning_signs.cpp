@@ -5,18 +5,18 @@ namespace pictures {
 namespace {
 
 void clipInside(QPainter& painter) {
-    painter.setClipPath(triangle({100, 32}, {21, 170}, {179, 170}));
+    painter.setClipPath(triangle({{100, 32}, {21, 170}, {179, 170}}));
 }
 
-void arrow(QPainter& painter, QPointF from, QPointF to, qreal width = 12) {
+void arrow(QPainter& painter, const QLineF& tailToTip, qreal width = 12) {
     QPainterPath line;
-    line.moveTo(from);
-    line.lineTo(to);
-    fill(painter, arrowShape(line, width, width * 1.5, width * 2.6), kBlack);
+    line.moveTo(tailToTip.p1());
+    line.lineTo(tailToTip.p2());
+    fill(painter, arrowShape(line, width, {width * 1.5, width * 2.6}), kBlack);
 }
 
 void danger(QPainter& painter) {
-    fill(painter, triangle({90, 72}, {110, 72}, {100, 136}), kBlack);
+    fill(painter, triangle({{90, 72}, {110, 72}, {100, 136}}), kBlack);
     painter.fillRect(QRectF(90, 68, 20, 10), kBlack);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kBlack);
@@ -24,8 +24,8 @@ void danger(QPainter& painter) {
 }
 
 void twoWay(QPainter& painter) {
-    arrow(painter, {82, 82}, {82, 150});
-    arrow(painter, {118, 164}, {118, 96});
+    arrow(painter, QLineF(82, 82, 82, 150));
+    arrow(painter, QLineF(118, 164, 118, 96));
 }
 
 // The road narrows on one side (left or right) or on both.
@@ -67,8 +67,9 @@ void unevenRoad(QPainter& painter) {
 
 void house(QPainter& painter, const QRectF& walls) {
     fill(painter,
-         triangle({walls.left() - 8, walls.top()}, {walls.center().x(), walls.top() - 28},
-                  {walls.right() + 8, walls.top()}),
+         triangle({{walls.left() - 8, walls.top()},
+                   {walls.center().x(), walls.top() - 28},
+                   {walls.right() + 8, walls.top()}}),
          kBlack);
     painter.fillRect(walls, kBlack);
     painter.fillRect(QRectF(walls.center().x() - 7, walls.bottom() - 22, 14, 22), kYellow);
@@ -97,7 +98,7 @@ void roundaboutAhead(QPainter& painter) {
         QPainterPath arc;
         arc.arcMoveTo(ring, start);
         arc.arcTo(ring, start, 70);
-        arrows = arrows.united(arrowShape(arc, 10, 15, 26));
+        arrows = arrows.united(arrowShape(arc, 10, {15, 26}));
     }
     fill(painter, arrows, kBlack);
 }
@@ -111,7 +112,7 @@ void passEitherSide(QPainter& painter) {
         line.lineTo(100, 146);
         line.cubicTo(100, 130, 100 + side * 34, 132, 100 + side * 34, 110);
         line.lineTo(100 + side * 34, 96);
-        fill(painter, arrowShape(line, 11, 16, 28), kBlack);
+        fill(painter, arrowShape(line, 11, {16, 28}), kBlack);
     }
 }
 

@@ -6,7 +6,7 @@ namespace pictures {
 namespace {
 
 void whiteArrow(QPainter& painter, const QPainterPath& line, qreal width = 20) {
-    fill(painter, arrowShape(line, width, width * 1.4, width * 2.6), kWhite);
+    fill(painter, arrowShape(line, width, {width * 1.4, width * 2.6}), kWhite);
 }
 
 // One-way street: straight on a tall panel, left or right on a wide one.
@@ -36,7 +36,7 @@ QImage priorityOverOncoming() {
         QPainterPath down;
         down.moveTo(72, 46);
         down.lineTo(72, 120);
-        fill(painter, arrowShape(down, 12, 18, 32), kRed);
+        fill(painter, arrowShape(down, 12, {18, 32}), kRed);
     });
 }
 
@@ -70,7 +70,7 @@ void straightOrRight(QPainter& painter) {
     branch.moveTo(82, 140);
     branch.quadTo(82, 112, 110, 112);
     branch.lineTo(128, 112);
-    fill(painter, arrowShape(trunk, 18, 24, 46).united(arrowShape(branch, 18, 24, 46)), kWhite);
+    fill(painter, arrowShape(trunk, 18, {24, 46}).united(arrowShape(branch, 18, {24, 46})), kWhite);
 }
 
 void keepLeft(QPainter& painter) {
@@ -82,7 +82,7 @@ void keepLeft(QPainter& painter) {
 
 QImage busLane() {
     return panelPicture(kBlue, kWhite, QRectF(8, 14, 184, 122), [](QPainter& painter) {
-        drawBusSide(painter, QRectF(34, 30, 132, 60), kWhite, kBlue);
+        drawBusSide(painter, QRectF(34, 30, 132, 60), {kWhite, kBlue});
         drawHanzi(painter, QRectF(30, 96, 140, 34), QStringLiteral("专用"), 30, kWhite, 1.5);
     });
 }

@@ -91,11 +91,11 @@ QImage leftTurnWaiting() {
         arrow.moveTo(118, 148);
         arrow.lineTo(118, 128);
         arrow.quadTo(118, 118, 106, 116);
-        fill(painter, arrowShape(arrow, 6, 14, 18), kWhite);
+        fill(painter, arrowShape(arrow, 6, {14, 18}), kWhite);
         QPainterPath straight;
         straight.moveTo(168, 148);
         straight.lineTo(168, 120);
-        fill(painter, arrowShape(straight, 6, 16, 18), kWhite);
+        fill(painter, arrowShape(straight, 6, {16, 18}), kWhite);
     });
 }
 
@@ -121,7 +121,7 @@ std::vector<PictureSpec> junctionMarkingPictures() {
              return minorRoadJunction([](QPainter& p) {
                  lineAcross(p, 66, kWhite, true, 102, 150, 4);
                  lineAcross(p, 74, kWhite, true, 102, 150, 4);
-                 strokeLine(p, triangle({113, 84}, {137, 84}, {125, 108}), 3, kWhite);
+                 strokeLine(p, triangle({{113, 84}, {137, 84}, {125, 108}}), 3, kWhite);
              });
          }},
         {QStringLiteral("marking-zebra-crossing.jpg"), zebraCrossing},

@@ -8,24 +8,27 @@ namespace {
 constexpr int kWidth = kMarkingWidth;
 constexpr int kHeight = kMarkingHeight;
 
-void verges(QPainter& painter, qreal left, qreal right) {
+// Grass of the same width on both sides of the road.
+void verges(QPainter& painter, qreal width) {
+    const qreal left = width;
+    const qreal right = kWidth - width;
     painter.fillRect(QRectF(0, 0, left, kHeight), kGrass);
     painter.fillRect(QRectF(right, 0, kWidth - right, kHeight), kGrass);
     lineAlong(painter, left + 4, kWhite, false);
     lineAlong(painter, right - 4, kWhite, false);
 }
 
-void straightArrow(QPainter& painter, qreal x, qreal bottom, qreal top) {
+void straightArrow(QPainter& painter, const QLineF& baseToTip) {
     QPainterPath line;
-    line.moveTo(x, bottom);
-    line.lineTo(x, top);
-    fill(painter, arrowShape(line, 6, 16, 18), kWhite);
+    line.moveTo(baseToTip.p1());
+    line.lineTo(baseToTip.p2());
+    fill(painter, arrowShape(line, 6, {16, 18}), kWhite);
 }
 
 // Four lanes; the third from the left is tidal, bounded by double yellow broken lines.
 QImage tidalLane() {
     return paintPicture(kWidth, kHeight, kAsphalt, [](QPainter& painter) {
-        verges(painter, 8, 192);
+        verges(painter, 8);
         lineAlong(painter, 56, kWhite, true);
         for (qreal x : {97.0, 103.0, 141.0, 147.0})
             lineAlong(painter, x, kLineYellow, true, 0, kHeight, 3);
@@ -39,7 +42,7 @@ QImage tidalLane() {
 // The lane lines of a variable lane are white zigzags; the lane carries no fixed arrow.
 QImage variableGuideLane() {
     return paintPicture(kWidth, kHeight, kAsphalt, [](QPainter& painter) {
-        verges(painter, 14, 186);
+        verges(painter, 14);
         lineAcross(painter, 24, kWhite, false, 18, 182, 6);
         lineAlong(painter, 74, kWhite, false, 24);
         QPainterPath zigzag;
@@ -55,8 +58,8 @@ QImage variableGuideLane() {
         left.moveTo(44, 140);
         left.lineTo(44, 92);
         left.quadTo(44, 78, 30, 76);
-        fill(painter, arrowShape(left, 6, 14, 18), kWhite);
-        straightArrow(painter, 160, 140, 84);
+        fill(painter, arrowShape(left, 6, {14, 18}), kWhite);
+        straightArrow(painter, QLineF(160, 140, 160, 84));
         drawCarTop(painter, {104, 100}, 0, kCarRed);
     });
 }
@@ -64,7 +67,7 @@ QImage variableGuideLane() {
 // Diamond blocks along both edges of a lane: the longitudinal deceleration marking.
 QImage longitudinalDeceleration() {
     return paintPicture(kWidth, kHeight, kAsphalt, [](QPainter& painter) {
-        verges(painter, 40, 160);
+        verges(painter, 40);
         lineAlong(painter, 100, kWhite, true);
         for (qreal edge : {48.0, 92.0, 108.0, 152.0}) {
             const qreal inward = edge < 100 ? (edge < 70 ? 1 : -1) : (edge < 130 ? 1 : -1);
@@ -85,7 +88,7 @@ QImage longitudinalDeceleration() {
 // Groups of white broken lines across the lanes, closer together towards the hazard.
 QImage transverseDeceleration() {
     return paintPicture(kWidth, kHeight, kAsphalt, [](QPainter& painter) {
-        verges(painter, 30, 170);
+        verges(painter, 30);
         lineAlong(painter, 100, kLineYellow, false);
         qreal y = 140;
         for (qreal gap : {34.0, 28.0, 22.0, 18.0, 14.0}) {
@@ -162,9 +165,9 @@ QImage straightWaitingArea() {
         left.moveTo(82, 146);
         left.lineTo(82, 124);
         left.quadTo(82, 112, 70, 110);
-        fill(painter, arrowShape(left, 6, 12, 16), kWhite);
-        straightArrow(painter, 125, 146, 112);
-        straightArrow(painter, 168, 146, 112);
+        fill(painter, arrowShape(left, 6, {12, 16}), kWhite);
+        straightArrow(painter, QLineF(125, 146, 125, 112));
+        straightArrow(painter, QLineF(168, 146, 168, 112));
         drawCarTop(painter, {125, 136}, 0, kCarRed, 26);
     });
 }

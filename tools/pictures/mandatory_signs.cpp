@@ -12,7 +12,7 @@ void straight(QPainter& painter) {
     QPainterPath line;
     line.moveTo(100, 166);
     line.lineTo(100, 72);
-    fill(painter, arrowShape(line, kArrowWidth, kHeadLength, kHeadWidth), kWhite);
+    fill(painter, arrowShape(line, kArrowWidth, {kHeadLength, kHeadWidth}), kWhite);
 }
 
 void turnLeft(QPainter& painter) {
@@ -21,7 +21,7 @@ void turnLeft(QPainter& painter) {
     line.lineTo(116, 104);
     line.quadTo(116, 84, 96, 84);
     line.lineTo(74, 84);
-    fill(painter, arrowShape(line, kArrowWidth, kHeadLength, kHeadWidth), kWhite);
+    fill(painter, arrowShape(line, kArrowWidth, {kHeadLength, kHeadWidth}), kWhite);
 }
 
 void straightOrLeft(QPainter& painter) {
@@ -32,14 +32,14 @@ void straightOrLeft(QPainter& painter) {
     branch.moveTo(118, 140);
     branch.quadTo(118, 112, 90, 112);
     branch.lineTo(72, 112);
-    fill(painter, arrowShape(trunk, 18, 24, 46).united(arrowShape(branch, 18, 24, 46)), kWhite);
+    fill(painter, arrowShape(trunk, 18, {24, 46}).united(arrowShape(branch, 18, {24, 46})), kWhite);
 }
 
 void keepRight(QPainter& painter) {
     QPainterPath line;
     line.moveTo(62, 62);
     line.lineTo(122, 122);
-    fill(painter, arrowShape(line, kArrowWidth + 2, kHeadLength + 4, kHeadWidth + 4), kWhite);
+    fill(painter, arrowShape(line, kArrowWidth + 2, {kHeadLength + 4, kHeadWidth + 4}), kWhite);
 }
 
 void roundabout(QPainter& painter) {
@@ -51,7 +51,7 @@ void roundabout(QPainter& painter) {
         QPainterPath arc;
         arc.arcMoveTo(ring, start);
         arc.arcTo(ring, start, 72);
-        arrows = arrows.united(arrowShape(arc, 14, 20, 36));
+        arrows = arrows.united(arrowShape(arc, 14, {20, 36}));
     }
     fill(painter, arrows, kWhite);
 }
@@ -77,7 +77,7 @@ std::vector<PictureSpec> mandatoryPictures() {
         {QStringLiteral("mandatory-motor-vehicles.jpg"),
          [] {
              return mandatorySign([](QPainter& painter) {
-                 drawCarSide(painter, QRectF(36, 64, 128, 68), kWhite, kBlue);
+                 drawCarSide(painter, QRectF(36, 64, 128, 68), {kWhite, kBlue});
              });
          }},
         {QStringLiteral("mandatory-non-motor-vehicles.bmp"),

@@ -9,7 +9,7 @@ namespace {
 
 void arrowPath(QPainter& painter, const QPainterPath& line, const QColor& colour,
                qreal width = 16) {
-    fill(painter, arrowShape(line, width, width * 1.4, width * 2.6), colour);
+    fill(painter, arrowShape(line, width, {width * 1.4, width * 2.6}), colour);
 }
 
 // The red arrow is the direction that gives way.
@@ -43,7 +43,7 @@ void straightAndLeft(QPainter& painter) {
     branch.moveTo(116, 136);
     branch.quadTo(116, 110, 90, 110);
     branch.lineTo(72, 110);
-    fill(painter, arrowShape(trunk, 16, 22, 42).united(arrowShape(branch, 16, 22, 42)), kBlack);
+    fill(painter, arrowShape(trunk, 16, {22, 42}).united(arrowShape(branch, 16, {22, 42})), kBlack);
 }
 
 void axleLoad(QPainter& painter) {
@@ -54,7 +54,7 @@ void axleLoad(QPainter& painter) {
 }
 
 void bus(QPainter& painter) {
-    drawBusSide(painter, QRectF(34, 70, 132, 62), kBlack, kWhite);
+    drawBusSide(painter, QRectF(34, 70, 132, 62), {kBlack, kWhite});
 }
 
 // A zone sign: the limit on a white panel under the word for the zone, or the same panel
@@ -89,8 +89,8 @@ QImage endOfNoOvertaking() {
         painter.setBrush(kWhite);
         painter.drawEllipse(QPointF(100, 100), 88, 88);
         const QColor grey(130, 130, 130);
-        drawCarRear(painter, QRectF(42, 78, 54, 50), grey, kWhite);
-        drawCarRear(painter, QRectF(104, 78, 54, 50), grey, kWhite);
+        drawCarRear(painter, QRectF(42, 78, 54, 50), {grey, kWhite});
+        drawCarRear(painter, QRectF(104, 78, 54, 50), {grey, kWhite});
         QPainterPath disc;
         disc.addEllipse(QPointF(100, 100), 85, 85);
         painter.setClipPath(disc);

@@ -88,7 +88,7 @@ void tortoise(QPainter& painter, const QColor& colour) {
     painter.fillRect(QRectF(140, 108, 22, 12), colour);
     for (qreal x : {50.0, 112.0})
         painter.drawRoundedRect(QRectF(x, 118, 20, 30), 6, 6);
-    fill(painter, triangle({36, 112}, {16, 124}, {38, 122}), colour);
+    fill(painter, triangle({{36, 112}, {16, 124}, {38, 122}}), colour);
     painter.setPen(QPen(kPanelDark, 5));
     painter.setBrush(Qt::NoBrush);
     painter.drawLine(QPointF(66, 76), QPointF(80, 118));

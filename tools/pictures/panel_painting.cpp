@@ -117,7 +117,7 @@ void roundArrow(QPainter& painter, const QRectF& circle, int startDegrees, int s
     const QPointF along(-std::sin(end) * sign, -std::cos(end) * sign);
     const QPointF across(std::cos(end), -std::sin(end));
     const qreal head = width * 1.6;
-    fill(painter, triangle(tip + along * head * 1.3, tip + across * head, tip - across * head),
+    fill(painter, triangle({tip + along * head * 1.3, tip + across * head, tip - across * head}),
          colour);
 }
 

@@ -10,9 +10,12 @@ namespace pictures {
 inline const QColor kBrown(120, 66, 28);
 inline const QColor kOrange(246, 136, 30);
 
+struct PanelColours {
+    QColor ground;
+    QColor border;
+};
 // A rounded panel with a border line inside its edge.
-void borderedPanel(QPainter& painter, const QRectF& box, const QColor& colour,
-                   const QColor& border);
+void borderedPanel(QPainter& painter, const QRectF& box, const PanelColours& colours);
 // A 200 x 150 picture holding one bordered panel and what is painted on it.
 QImage panelPicture(const QColor& colour, const QColor& border, const QRectF& box,
                     const Painting& content);
@@ -21,7 +24,7 @@ QImage squarePanel(const QColor& colour, const QColor& border, const Painting& c
 // Latin letters and digits in the face guide signs use.
 QFont panelLatinFont(int pixelSize);
 // A bus seen from the side, facing right, with windows in the background colour.
-void drawBusSide(QPainter& painter, const QRectF& box, const QColor& body, const QColor& glass);
+void drawBusSide(QPainter& painter, const QRectF& box, const VehicleColours& colours);
 // Another question picture from the catalogue, scaled into the box.
 void drawCatalogPicture(QPainter& painter, const QRectF& box, const QString& fileName);
 

@@ -29,14 +29,14 @@ void drawWalker(QPainter& painter, QPointF hip, qreal scale, const QColor& colou
     painter.restore();
 }
 
-void drawCarSide(QPainter& painter, const QRectF& box, const QColor& body, const QColor& glass) {
+void drawCarSide(QPainter& painter, const QRectF& box, const VehicleColours& colours) {
     const qreal x = box.x();
     const qreal y = box.y();
     const qreal w = box.width();
     const qreal h = box.height();
     painter.save();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(body);
+    painter.setBrush(colours.body);
     QPainterPath shape;
     shape.moveTo(x, y + h * 0.78);
     shape.lineTo(x, y + h * 0.48);
@@ -48,7 +48,7 @@ void drawCarSide(QPainter& painter, const QRectF& box, const QColor& body, const
     shape.lineTo(x + w, y + h * 0.78);
     shape.closeSubpath();
     painter.drawPath(shape);
-    painter.setBrush(glass);
+    painter.setBrush(colours.glass);
     painter.drawPolygon(
         QPolygonF({QPointF(x + w * 0.24, y + h * 0.40), QPointF(x + w * 0.33, y + h * 0.17),
                    QPointF(x + w * 0.47, y + h * 0.17), QPointF(x + w * 0.47, y + h * 0.40)}));
@@ -57,29 +57,29 @@ void drawCarSide(QPainter& painter, const QRectF& box, const QColor& body, const
                    QPointF(x + w * 0.65, y + h * 0.17), QPointF(x + w * 0.75, y + h * 0.40)}));
     const qreal radius = h * 0.17;
     for (qreal wheel : {0.22, 0.78}) {
-        painter.setBrush(body);
+        painter.setBrush(colours.body);
         painter.drawEllipse(QPointF(x + w * wheel, y + h * 0.80), radius + 3, radius + 3);
-        painter.setBrush(glass);
+        painter.setBrush(colours.glass);
         painter.drawEllipse(QPointF(x + w * wheel, y + h * 0.80), radius * 0.35, radius * 0.35);
     }
     painter.restore();
 }
 
-void drawCarRear(QPainter& painter, const QRectF& box, const QColor& body, const QColor& glass) {
+void drawCarRear(QPainter& painter, const QRectF& box, const VehicleColours& colours) {
     const qreal x = box.x();
     const qreal y = box.y();
     const qreal w = box.width();
     const qreal h = box.height();
     painter.save();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(body);
+    painter.setBrush(colours.body);
     painter.drawRoundedRect(QRectF(x + w * 0.08, y + h * 0.82, w * 0.2, h * 0.18), 3, 3);
     painter.drawRoundedRect(QRectF(x + w * 0.72, y + h * 0.82, w * 0.2, h * 0.18), 3, 3);
     painter.drawPolygon(
         QPolygonF({QPointF(x + w * 0.2, y), QPointF(x + w * 0.8, y),
                    QPointF(x + w * 0.92, y + h * 0.45), QPointF(x + w * 0.08, y + h * 0.45)}));
     painter.drawRoundedRect(QRectF(x, y + h * 0.4, w, h * 0.46), 6, 6);
-    painter.setBrush(glass);
+    painter.setBrush(colours.glass);
     painter.drawPolygon(
         QPolygonF({QPointF(x + w * 0.27, y + h * 0.1), QPointF(x + w * 0.73, y + h * 0.1),
                    QPointF(x + w * 0.82, y + h * 0.38), QPointF(x + w * 0.18, y + h * 0.38)}));

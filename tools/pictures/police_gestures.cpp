@@ -114,7 +114,7 @@ void motionArrow(QPainter& painter, const QPainterPath& path) {
     QPainterPath tip;
     tip.moveTo(path.pointAtPercent(path.percentAtLength(path.length() - 1)));
     tip.lineTo(path.pointAtPercent(1));
-    fill(painter, arrowShape(tip, 0.1, 10, 12), kMotion);
+    fill(painter, arrowShape(tip, 0.1, {10, 12}), kMotion);
 }
 
 // Repeated small beats of a hand, drawn as two short arcs beside it.

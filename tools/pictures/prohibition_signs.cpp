@@ -14,14 +14,14 @@ void leftTurnArrow(QPainter& painter) {
     line.lineTo(112, 100);
     line.quadTo(112, 82, 94, 82);
     line.lineTo(74, 82);
-    fill(painter, arrowShape(line, kArrowWidth, kHeadLength, kHeadWidth), kBlack);
+    fill(painter, arrowShape(line, kArrowWidth, {kHeadLength, kHeadWidth}), kBlack);
 }
 
 void straightArrow(QPainter& painter) {
     QPainterPath line;
     line.moveTo(100, 156);
     line.lineTo(100, 76);
-    fill(painter, arrowShape(line, kArrowWidth, kHeadLength, kHeadWidth), kBlack);
+    fill(painter, arrowShape(line, kArrowWidth, {kHeadLength, kHeadWidth}), kBlack);
 }
 
 void uTurnArrow(QPainter& painter) {
@@ -30,12 +30,12 @@ void uTurnArrow(QPainter& painter) {
     line.lineTo(122, 94);
     line.arcTo(QRectF(80, 72, 42, 44), 0, 180);
     line.lineTo(80, 106);
-    fill(painter, arrowShape(line, kArrowWidth, kHeadLength, kHeadWidth), kBlack);
+    fill(painter, arrowShape(line, kArrowWidth, {kHeadLength, kHeadWidth}), kBlack);
 }
 
 void twoCars(QPainter& painter) {
-    drawCarRear(painter, QRectF(42, 78, 54, 50), kRed, kWhite);
-    drawCarRear(painter, QRectF(104, 78, 54, 50), kBlack, kWhite);
+    drawCarRear(painter, QRectF(42, 78, 54, 50), {kRed, kWhite});
+    drawCarRear(painter, QRectF(104, 78, 54, 50), {kBlack, kWhite});
 }
 
 void truckSide(QPainter& painter) {
@@ -95,7 +95,7 @@ std::vector<PictureSpec> prohibitionPictures() {
          [] {
              return prohibitionSign(
                  [](QPainter& painter) {
-                     drawCarSide(painter, QRectF(40, 66, 120, 64), kBlack, kWhite);
+                     drawCarSide(painter, QRectF(40, 66, 120, 64), {kBlack, kWhite});
                  },
                  true);
          }},

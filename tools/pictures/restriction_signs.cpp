@@ -22,8 +22,8 @@ void pointers(QPainter& painter, bool vertical) {
         painter.rotate(-90);
         painter.translate(-100, -100);
     }
-    fill(painter, triangle({84, 32}, {116, 32}, {100, 52}), kBlack);
-    fill(painter, triangle({84, 168}, {116, 168}, {100, 148}), kBlack);
+    fill(painter, triangle({{84, 32}, {116, 32}, {100, 52}}), kBlack);
+    fill(painter, triangle({{84, 168}, {116, 168}, {100, 148}}), kBlack);
     painter.restore();
 }
 
@@ -74,7 +74,7 @@ QImage yieldSign() {
     return paintSign(kWhite, [](QPainter& painter) {
         painter.setPen(QPen(kRed, 22, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(kWhite);
-        painter.drawPath(triangle({18, 30}, {182, 30}, {100, 172}));
+        painter.drawPath(triangle({{18, 30}, {182, 30}, {100, 172}}));
         drawHanzi(painter, QRectF(50, 40, 100, 80), QStringLiteral("让"), 62, kBlack, 4);
     });
 }

@@ -7,9 +7,10 @@ namespace {
 
 const QRectF kWide(8, 14, 184, 122);
 
-void line(QPainter& painter, const QRectF& box, const QString& hanzi, const QString& latin,
-          int pixelSize) {
-    drawHanzi(painter, QRectF(box.x(), box.y(), box.width() * 0.55, box.height()), hanzi, pixelSize,
+void line(QPainter& painter, const QRectF& box, int pixelSize, const QString& place,
+          int kilometres) {
+    const QString latin = QStringLiteral("%1 km").arg(kilometres);
+    drawHanzi(painter, QRectF(box.x(), box.y(), box.width() * 0.55, box.height()), place, pixelSize,
               kWhite, 1.5);
     drawText(painter,
              QRectF(box.x() + box.width() * 0.55, box.y(), box.width() * 0.45, box.height()), latin,
@@ -39,15 +40,15 @@ QImage emergencyBay() {
 QImage exitAdvance() {
     return panelPicture(kGreen, kWhite, kWide, [](QPainter& painter) {
         drawHanzi(painter, QRectF(20, 26, 160, 44), QStringLiteral("城东"), 40, kWhite, 2);
-        line(painter, QRectF(20, 78, 160, 44), QStringLiteral("出口"), QStringLiteral("2 km"), 32);
+        line(painter, QRectF(20, 78, 160, 44), 32, QStringLiteral("出口"), 2);
     });
 }
 
 QImage placeDistances() {
     return panelPicture(kGreen, kWhite, kWide, [](QPainter& painter) {
-        line(painter, QRectF(18, 26, 164, 34), QStringLiteral("临河"), QStringLiteral("15 km"), 28);
-        line(painter, QRectF(18, 60, 164, 34), QStringLiteral("南山"), QStringLiteral("48 km"), 28);
-        line(painter, QRectF(18, 94, 164, 34), QStringLiteral("云州"), QStringLiteral("96 km"), 28);
+        line(painter, QRectF(18, 26, 164, 34), 28, QStringLiteral("临河"), 15);
+        line(painter, QRectF(18, 60, 164, 34), 28, QStringLiteral("南山"), 48);
+        line(painter, QRectF(18, 94, 164, 34), 28, QStringLiteral("云州"), 96);
     });
 }
 
@@ -55,7 +56,7 @@ QImage junctionAdvance() {
     return panelPicture(kBlue, kWhite, kWide, [](QPainter& painter) {
         painter.fillRect(QRectF(92, 50, 16, 80), kWhite);
         painter.fillRect(QRectF(44, 76, 112, 16), kWhite);
-        fill(painter, triangle({100, 38}, {86, 56}, {114, 56}), kWhite);
+        fill(painter, triangle({{100, 38}, {86, 56}, {114, 56}}), kWhite);
         drawHanzi(painter, QRectF(60, 20, 80, 24), QStringLiteral("机场"), 20, kWhite, 1);
         drawHanzi(painter, QRectF(14, 72, 32, 24), QStringLiteral("西站"), 15, kWhite, 1);
         drawHanzi(painter, QRectF(156, 72, 32, 24), QStringLiteral("东湖"), 15, kWhite, 1);
@@ -64,7 +65,9 @@ QImage junctionAdvance() {
     });
 }
 
-QImage facilityAhead(const QString& name, const QString& distance, bool parkingMark) {
+// Both facilities are announced a kilometre ahead.
+QImage facilityAhead(const QString& name, bool parkingMark) {
+    const QString distance = QStringLiteral("1 km");
     return panelPicture(kGreen, kWhite, kWide, [=](QPainter& painter) {
         drawHanzi(painter, QRectF(20, 26, 160, 46), name, 38, kWhite, 2);
         if (parkingMark) {
@@ -147,9 +150,9 @@ std::vector<PictureSpec> roadGuidePictures() {
         {QStringLiteral("guide-place-distances.jpg"), placeDistances},
         {QStringLiteral("guide-junction-advance.jpg"), junctionAdvance},
         {QStringLiteral("guide-parking-area.bmp"),
-         [] { return facilityAhead(QStringLiteral("停车区"), QStringLiteral("1 km"), true); }},
+         [] { return facilityAhead(QStringLiteral("停车区"), true); }},
         {QStringLiteral("guide-toll-station.jpg"),
-         [] { return facilityAhead(QStringLiteral("收费站"), QStringLiteral("1 km"), false); }},
+         [] { return facilityAhead(QStringLiteral("收费站"), false); }},
         {QStringLiteral("guide-emergency-phone.jpg"), emergencyPhone},
         {QStringLiteral("guide-route-national.jpg"),
          [] { return routeNumber(kRed, kWhite, QStringLiteral("G107")); }},

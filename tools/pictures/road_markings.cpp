@@ -29,7 +29,7 @@ void laneArrow(QPainter& painter, qreal x, int turn) {
         line.lineTo(x, 96);
         line.quadTo(x, 80, x + turn * 14, 78);
     }
-    fill(painter, arrowShape(line, 7, 20, 22), kWhite);
+    fill(painter, arrowShape(line, 7, {20, 22}), kWhite);
 }
 
 QImage guideArrows() {
@@ -50,7 +50,7 @@ QImage diversionLines() {
         painter.fillRect(QRectF(0, 0, 20, kHeight), kGrass);
         lineAlong(painter, 26, kWhite, false);
         lineAlong(painter, 74, kWhite, true);
-        QPainterPath gore = triangle({122, 150}, {104, 0}, {170, 0});
+        QPainterPath gore = triangle({{122, 150}, {104, 0}, {170, 0}});
         strokeLine(painter, gore, 4, kWhite);
         painter.save();
         painter.setClipPath(gore);

@@ -15,8 +15,8 @@ void solidAlong(QPainter& painter, qreal x, const QColor& colour, qreal top = 0,
     painter.fillRect(QRectF(x - 2, top, 4, bottom - top), colour);
 }
 
-void brokenAlong(QPainter& painter, qreal x, const QColor& colour, qreal top = 0,
-                 qreal bottom = kHeight) {
+void brokenAlong(QPainter& painter, qreal x, const QColor& colour, qreal top = 0) {
+    const qreal bottom = kHeight;
     for (qreal y = top; y < bottom; y += 28)
         painter.fillRect(QRectF(x - 2, y, 4, std::min<qreal>(16, bottom - y)), colour);
 }
@@ -42,7 +42,7 @@ void intendedPath(QPainter& painter, const QPainterPath& path, const QColor& col
     const qreal percent = path.percentAtLength(path.length() - 1);
     tip.moveTo(path.pointAtPercent(percent));
     tip.lineTo(path.pointAtPercent(1));
-    fill(painter, arrowShape(tip, 0.1, 10, 12), colour);
+    fill(painter, arrowShape(tip, 0.1, {10, 12}), colour);
 }
 
 void truckTop(QPainter& painter, QPointF centre) {
@@ -136,7 +136,7 @@ QImage laneChangeOverSolid() {
         painter.fillRect(QRectF(26, 12, 157, 5), kWhite); // stop line
         for (qreal x : {78.0, 131.0}) {
             solidAlong(painter, x, kWhite, 14, 110);
-            brokenAlong(painter, x, kWhite, 120, kHeight);
+            brokenAlong(painter, x, kWhite, 120);
         }
         drawCarTop(painter, {157, 118}, 0, kCarGrey);
         drawCarTop(painter, {52, 48}, 0, kCarBlue);

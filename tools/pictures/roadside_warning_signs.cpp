@@ -6,10 +6,14 @@ namespace pictures {
 namespace {
 
 void clipInside(QPainter& painter) {
-    painter.setClipPath(triangle({100, 32}, {21, 170}, {179, 170}));
+    painter.setClipPath(triangle({{100, 32}, {21, 170}, {179, 170}}));
 }
 
-void waves(QPainter& painter, qreal left, qreal right, qreal y, qreal width = 5) {
+// Waves along a level line, from its left end to its right end.
+void waves(QPainter& painter, const QLineF& level, qreal width = 5) {
+    const qreal left = level.x1();
+    const qreal right = level.x2();
+    const qreal y = level.y1();
     QPainterPath line;
     line.moveTo(left, y);
     for (qreal x = left; x < right; x += 20) {
@@ -56,23 +60,23 @@ void cliffRoad(QPainter& painter) {
 
 void embankment(QPainter& painter) {
     clipInside(painter);
-    fill(painter, triangle({74, 104}, {44, 170}, {74, 170}).united([] {
+    fill(painter, triangle({{74, 104}, {44, 170}, {74, 170}}).united([] {
         QPainterPath bank;
         bank.addRect(QRectF(74, 104, 44, 66));
         return bank;
     }()),
          kBlack);
-    fill(painter, triangle({118, 104}, {118, 170}, {148, 170}), kBlack);
-    waves(painter, 124, 184, 120);
-    waves(painter, 134, 184, 140);
-    waves(painter, 16, 60, 150);
+    fill(painter, triangle({{118, 104}, {118, 170}, {148, 170}}), kBlack);
+    waves(painter, QLineF(124, 120, 184, 120));
+    waves(painter, QLineF(134, 140, 184, 140));
+    waves(painter, QLineF(16, 150, 60, 150));
 }
 
 void ford(QPainter& painter) {
-    drawCarSide(painter, QRectF(56, 90, 88, 46), kBlack, kYellow);
+    drawCarSide(painter, QRectF(56, 90, 88, 46), {kBlack, kYellow});
     painter.fillRect(QRectF(40, 130, 120, 14), kYellow);
-    waves(painter, 40, 160, 136, 6);
-    waves(painter, 50, 150, 156, 6);
+    waves(painter, QLineF(40, 136, 160, 136), 6);
+    waves(painter, QLineF(50, 156, 150, 156), 6);
 }
 
 void humpBridge(QPainter& painter) {
@@ -88,7 +92,7 @@ void humpBridge(QPainter& painter) {
     arch.moveTo(70, 170);
     arch.cubicTo(76, 120, 124, 120, 130, 170);
     strokeLine(painter, arch, 7, kBlack, Qt::FlatCap);
-    waves(painter, 76, 124, 162, 4);
+    waves(painter, QLineF(76, 162, 124, 162), 4);
 }
 
 // A single rise (up) or dip (down) in an otherwise level road.

@@ -58,7 +58,7 @@ QImage prohibitionSign(const Painting& symbol, bool diagonalBar) {
 
 QImage warningSign(const Painting& symbol) {
     return paintSign(kWhite, [&](QPainter& painter) {
-        const QPainterPath outline = triangle({100, 25}, {14, 174}, {186, 174});
+        const QPainterPath outline = triangle({{100, 25}, {14, 174}, {186, 174}});
         // The thin yellow margin outside the black border is part of the design.
         painter.setPen(QPen(kYellow, 24, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(kYellow);
@@ -91,17 +91,16 @@ Painting mirrored(const Painting& symbol) {
     };
 }
 
-QPainterPath triangle(QPointF a, QPointF b, QPointF c) {
+QPainterPath triangle(const QPolygonF& corners) {
     QPainterPath path;
-    path.moveTo(a);
-    path.lineTo(b);
-    path.lineTo(c);
+    path.moveTo(corners.at(0));
+    path.lineTo(corners.at(1));
+    path.lineTo(corners.at(2));
     path.closeSubpath();
     return path;
 }
 
-QPainterPath arrowShape(const QPainterPath& centreLine, qreal width, qreal headLength,
-                        qreal headWidth) {
+QPainterPath arrowShape(const QPainterPath& centreLine, qreal width, ArrowHead head) {
     QPainterPathStroker stroker;
     stroker.setWidth(width);
     stroker.setCapStyle(Qt::FlatCap);
@@ -111,9 +110,9 @@ QPainterPath arrowShape(const QPainterPath& centreLine, qreal width, qreal headL
     const qreal radians = qDegreesToRadians(centreLine.angleAtPercent(1.0));
     const QPointF ahead(std::cos(radians), -std::sin(radians));
     const QPointF side(-ahead.y(), ahead.x());
-    const QPainterPath head = triangle(end + ahead * headLength, end + side * (headWidth / 2),
-                                       end - side * (headWidth / 2));
-    return stroker.createStroke(centreLine).united(head);
+    const QPainterPath tip = triangle(
+        {end + ahead * head.length, end + side * (head.width / 2), end - side * (head.width / 2)});
+    return stroker.createStroke(centreLine).united(tip);
 }
 
 void fill(QPainter& painter, const QPainterPath& path, const QColor& colour) {

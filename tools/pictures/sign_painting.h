@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 
 #include <functional>
 #include <vector>
@@ -54,10 +55,14 @@ QImage mandatorySign(const Painting& symbol);
 // The same symbol seen in a mirror, for the left/right pairs.
 Painting mirrored(const Painting& symbol);
 
+// An arrow's head: how far it reaches beyond the line's end, and how wide its base is.
+struct ArrowHead {
+    qreal length;
+    qreal width;
+};
 // An arrow that follows the centre line and ends in a head beyond its last point.
-QPainterPath arrowShape(const QPainterPath& centreLine, qreal width, qreal headLength,
-                        qreal headWidth);
-QPainterPath triangle(QPointF a, QPointF b, QPointF c);
+QPainterPath arrowShape(const QPainterPath& centreLine, qreal width, ArrowHead head);
+QPainterPath triangle(const QPolygonF& corners);
 
 void fill(QPainter& painter, const QPainterPath& path, const QColor& colour);
 void strokeLine(QPainter& painter, const QPainterPath& path, qreal width, const QColor& colour,
@@ -76,8 +81,13 @@ void drawHanzi(QPainter& painter, const QRectF& box, const QString& text, int pi
 
 // Pictograms used by several sign families.
 void drawWalker(QPainter& painter, QPointF hip, qreal scale, const QColor& colour);
-void drawCarSide(QPainter& painter, const QRectF& box, const QColor& body, const QColor& glass);
-void drawCarRear(QPainter& painter, const QRectF& box, const QColor& body, const QColor& glass);
+// A vehicle's paint and the colour its windows show.
+struct VehicleColours {
+    QColor body;
+    QColor glass;
+};
+void drawCarSide(QPainter& painter, const QRectF& box, const VehicleColours& colours);
+void drawCarRear(QPainter& painter, const QRectF& box, const VehicleColours& colours);
 void drawBicycle(QPainter& painter, QPointF centre, qreal scale, const QColor& colour);
 void drawHorn(QPainter& painter, QPointF centre, qreal scale, const QColor& colour);
 // A car seen from above, nose pointing along angleDegrees (0 = up the picture).

@@ -30,14 +30,14 @@ QColor lampColour(Lit lit) {
     return kLitRed;
 }
 
-void arrow(QPainter& painter, QPointF centre, qreal r, qreal angleDegrees, const QColor& colour) {
+void arrow(QPainter& painter, QPointF centre, qreal r, const QColor& colour, qreal angleDegrees) {
     painter.save();
     painter.translate(centre);
     painter.rotate(angleDegrees);
     QPainterPath shaft;
     shaft.moveTo(0, r * 0.75);
     shaft.lineTo(0, -r * 0.2);
-    fill(painter, arrowShape(shaft, r * 0.32, r * 0.55, r * 0.95), colour);
+    fill(painter, arrowShape(shaft, r * 0.32, {r * 0.55, r * 0.95}), colour);
     painter.restore();
 }
 
@@ -77,16 +77,16 @@ void symbol(QPainter& painter, Symbol shape, QPointF c, qreal r, const QColor& c
         painter.drawEllipse(c, r * 0.9, r * 0.9);
         break;
     case Symbol::Left:
-        arrow(painter, c, r, -90, colour);
+        arrow(painter, c, r, colour, -90);
         break;
     case Symbol::Straight:
-        arrow(painter, c, r, 0, colour);
+        arrow(painter, c, r, colour, 0);
         break;
     case Symbol::Right:
-        arrow(painter, c, r, 90, colour);
+        arrow(painter, c, r, colour, 90);
         break;
     case Symbol::Down:
-        arrow(painter, c, r, 180, colour);
+        arrow(painter, c, r, colour, 180);
         break;
     case Symbol::Cross: {
         QPainterPath cross;
@@ -220,7 +220,7 @@ QImage railwayLights() {
         swap.moveTo(70, 36);
         swap.quadTo(100, 18, 130, 36);
         strokeLine(painter, swap, 3, kBlack);
-        fill(painter, triangle({136, 40}, {122, 38}, {132, 28}), kBlack);
+        fill(painter, triangle({{136, 40}, {122, 38}, {132, 28}}), kBlack);
     });
 }
 

@@ -33,16 +33,16 @@ private:
     std::uint64_t state_ = 20260101;
 };
 
-QPainterPath straight(QPointF from, QPointF to) {
+QPainterPath straight(const QLineF& line) {
     QPainterPath path;
-    path.moveTo(from);
-    path.lineTo(to);
+    path.moveTo(line.p1());
+    path.lineTo(line.p2());
     return path;
 }
 
 void carriageway(QPainter& painter, QPointF from, QPointF to, qreal width, int lanes) {
-    strokeLine(painter, straight(from, to), width + 4, QColor(230, 230, 225), Qt::FlatCap);
-    strokeLine(painter, straight(from, to), width, kRoad, Qt::FlatCap);
+    strokeLine(painter, straight({from, to}), width + 4, QColor(230, 230, 225), Qt::FlatCap);
+    strokeLine(painter, straight({from, to}), width, kRoad, Qt::FlatCap);
     QPen dashes(kWhite, 1.2, Qt::CustomDashLine, Qt::FlatCap);
     dashes.setDashPattern({8, 10});
     painter.setPen(dashes);

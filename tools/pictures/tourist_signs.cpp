@@ -9,8 +9,8 @@ QImage symbolSign(const Painting& symbol) {
 }
 
 void tent(QPainter& painter) {
-    QPainterPath shape = triangle({100, 46}, {36, 150}, {164, 150});
-    shape = shape.subtracted(triangle({100, 92}, {80, 150}, {120, 150}));
+    QPainterPath shape = triangle({{100, 46}, {36, 150}, {164, 150}});
+    shape = shape.subtracted(triangle({{100, 92}, {80, 150}, {120, 150}}));
     fill(painter, shape, kWhite);
     painter.fillRect(QRectF(26, 150, 148, 8), kWhite);
 }
@@ -119,7 +119,7 @@ QImage direction() {
         QPainterPath line;
         line.moveTo(64, 75);
         line.lineTo(40, 75);
-        fill(painter, arrowShape(line, 12, 18, 34), kWhite);
+        fill(painter, arrowShape(line, 12, {18, 34}), kWhite);
     });
 }
 

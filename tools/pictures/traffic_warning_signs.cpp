@@ -10,7 +10,7 @@ namespace pictures {
 namespace {
 
 void clipInside(QPainter& painter) {
-    painter.setClipPath(triangle({100, 32}, {21, 170}, {179, 170}));
+    painter.setClipPath(triangle({{100, 32}, {21, 170}, {179, 170}}));
 }
 
 void cyclist(QPainter& painter) {
@@ -23,7 +23,7 @@ void crash(QPainter& painter) {
         painter.translate(100 + side * 34, 150);
         painter.scale(side, 1);
         painter.rotate(14);
-        drawCarSide(painter, QRectF(-34, -30, 60, 30), kBlack, kYellow);
+        drawCarSide(painter, QRectF(-34, -30, 60, 30), {kBlack, kYellow});
         painter.restore();
     }
     QPainterPath star;
@@ -78,21 +78,21 @@ void tidalLanes(QPainter& painter) {
     bothDown.moveTo(100, 134);
     bothDown.lineTo(100, 152);
     fill(painter,
-         arrowShape(down, 7, 11, 18)
-             .united(arrowShape(up, 7, 11, 18))
-             .united(arrowShape(both, 7, 11, 18))
-             .united(arrowShape(bothDown, 7, 11, 18)),
+         arrowShape(down, 7, {11, 18})
+             .united(arrowShape(up, 7, {11, 18}))
+             .united(arrowShape(both, 7, {11, 18}))
+             .united(arrowShape(bothDown, 7, {11, 18})),
          kBlack);
 }
 
 void keepDistance(QPainter& painter) {
-    drawCarSide(painter, QRectF(36, 128, 52, 30), kBlack, kYellow);
-    drawCarSide(painter, QRectF(112, 128, 52, 30), kBlack, kYellow);
+    drawCarSide(painter, QRectF(36, 128, 52, 30), {kBlack, kYellow});
+    drawCarSide(painter, QRectF(112, 128, 52, 30), {kBlack, kYellow});
     for (bool left : {true, false}) {
         QPainterPath line;
         line.moveTo(100, 108);
         line.lineTo(left ? 76 : 124, 108);
-        fill(painter, arrowShape(line, 6, 12, 18), kBlack);
+        fill(painter, arrowShape(line, 6, {12, 18}), kBlack);
     }
 }
 
@@ -100,8 +100,8 @@ void keepDistance(QPainter& painter) {
 void queue(QPainter& painter) {
     const QRectF cars[] = {{86, 68, 28, 22}, {76, 90, 48, 34}, {62, 118, 76, 48}};
     for (const QRectF& car : cars) {
-        drawCarRear(painter, car.adjusted(-3, -3, 3, 3), kYellow, kYellow);
-        drawCarRear(painter, car, kBlack, kYellow);
+        drawCarRear(painter, car.adjusted(-3, -3, 3, 3), {kYellow, kYellow});
+        drawCarRear(painter, car, {kBlack, kYellow});
     }
 }
 

@@ -169,7 +169,7 @@ void turnIndicators(QPainter& painter, const QColor& colour) {
     for (int side : {-1, 1}) {
         const qreal tip = 100 + side * 84;
         const qreal base = 100 + side * 50;
-        fill(painter, triangle({tip, 100}, {base, 70}, {base, 130}), colour);
+        fill(painter, triangle({{tip, 100}, {base, 70}, {base, 130}}), colour);
         painter.fillRect(QRectF(side < 0 ? base : 100 + side * 16, 88, 34, 24), colour);
     }
 }

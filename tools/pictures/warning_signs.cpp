@@ -8,7 +8,7 @@ constexpr qreal kRoadWidth = 18;
 
 // Symbols that reach the border are cut off by it, as on the printed sign.
 void clipInside(QPainter& painter) {
-    painter.setClipPath(triangle({100, 32}, {21, 170}, {179, 170}));
+    painter.setClipPath(triangle({{100, 32}, {21, 170}, {179, 170}}));
 }
 
 void sharpLeftCurve(QPainter& painter) {
@@ -16,7 +16,7 @@ void sharpLeftCurve(QPainter& painter) {
     line.moveTo(114, 164);
     line.lineTo(114, 122);
     line.cubicTo(114, 100, 102, 88, 80, 88);
-    fill(painter, arrowShape(line, kRoadWidth, 22, 42), kBlack);
+    fill(painter, arrowShape(line, kRoadWidth, {22, 42}), kBlack);
 }
 
 void reverseCurves(QPainter& painter) {
@@ -25,7 +25,7 @@ void reverseCurves(QPainter& painter) {
     line.lineTo(112, 146);
     line.cubicTo(112, 128, 86, 130, 86, 112);
     line.cubicTo(86, 98, 106, 96, 106, 84);
-    fill(painter, arrowShape(line, kRoadWidth, 20, 40), kBlack);
+    fill(painter, arrowShape(line, kRoadWidth, {20, 40}), kBlack);
 }
 
 void windingRoad(QPainter& painter) {
@@ -37,7 +37,7 @@ void windingRoad(QPainter& painter) {
         line.quadTo(100 + side, y - 11, 100, y - 22);
         y -= 22;
     }
-    fill(painter, arrowShape(line, 12, 18, 34), kBlack);
+    fill(painter, arrowShape(line, 12, {18, 34}), kBlack);
 }
 
 void slope(QPainter& painter, bool downhill) {
@@ -53,7 +53,7 @@ void slope(QPainter& painter, bool downhill) {
     fill(painter, ground, kBlack);
     painter.translate(100, 128);
     painter.rotate(downhill ? 15.4 : -15.4);
-    drawCarSide(painter, QRectF(-34, -40, 68, 36), kBlack, kYellow);
+    drawCarSide(painter, QRectF(-34, -40, 68, 36), {kBlack, kYellow});
 }
 
 void children(QPainter& painter) {
@@ -70,7 +70,7 @@ void pedestrians(QPainter& painter) {
 }
 
 void slipperyRoad(QPainter& painter) {
-    drawCarRear(painter, QRectF(72, 70, 56, 44), kBlack, kYellow);
+    drawCarRear(painter, QRectF(72, 70, 56, 44), {kBlack, kYellow});
     QPainterPath tracks;
     for (qreal x : {80.0, 120.0}) {
         tracks.moveTo(x, 118);

@@ -15,11 +15,11 @@ QImage textPanel(const QString& words, int pixelSize, const QString& distance) {
     });
 }
 
-void upArrow(QPainter& painter, qreal x, qreal bottom, qreal top) {
+void upArrow(QPainter& painter, const QLineF& baseToTip) {
     QPainterPath line;
-    line.moveTo(x, bottom);
-    line.lineTo(x, top);
-    fill(painter, arrowShape(line, 9, 12, 22), kBlack);
+    line.moveTo(baseToTip.p1());
+    line.lineTo(baseToTip.p2());
+    fill(painter, arrowShape(line, 9, {12, 22}), kBlack);
 }
 
 // A short barrier across a closed lane, striped so that it reads on orange.
@@ -29,7 +29,7 @@ void laneBarrier(QPainter& painter, qreal centreX, qreal y) {
     painter.save();
     painter.setClipRect(bar);
     for (qreal x = bar.left() - 12; x < bar.right(); x += 12)
-        fill(painter, triangle({x, y + 12}, {x + 6, y}, {x + 12, y + 12}), kBlack);
+        fill(painter, triangle({{x, y + 12}, {x + 6, y}, {x + 12, y + 12}}), kBlack);
     painter.restore();
     painter.setPen(QPen(kBlack, 2));
     painter.setBrush(Qt::NoBrush);
@@ -49,9 +49,9 @@ QImage laneClosed(int closed) {
             const qreal x = 64 + lane * 36;
             if (lane == closed) {
                 laneBarrier(painter, x, 44);
-                upArrow(painter, x, 104, 70);
+                upArrow(painter, QLineF(x, 104, x, 70));
             } else {
-                upArrow(painter, x, 104, 36);
+                upArrow(painter, QLineF(x, 104, x, 36));
             }
         }
         drawText(painter, QRectF(18, 108, 164, 26), QStringLiteral("300m"), panelLatinFont(24),
@@ -75,8 +75,8 @@ QImage lanesReduce() {
         merging.moveTo(70, 124);
         merging.lineTo(70, 100);
         merging.quadTo(70, 84, 96, 70);
-        fill(painter, arrowShape(merging, 9, 12, 22), kBlack);
-        upArrow(painter, 126, 124, 36);
+        fill(painter, arrowShape(merging, 9, {12, 22}), kBlack);
+        upArrow(painter, QLineF(126, 124, 126, 36));
     });
 }
 
@@ -92,7 +92,7 @@ QImage detour(bool toLeft) {
         line.lineTo(128, 96);
         line.cubicTo(128, 74, 72, 80, 72, 58);
         line.lineTo(72, 44);
-        fill(painter, arrowShape(line, 14, 18, 32), kBlack);
+        fill(painter, arrowShape(line, 14, {18, 32}), kBlack);
         laneBarrier(painter, 128, 40);
     });
 }
@@ -131,7 +131,7 @@ QImage cone() {
         painter.fillRect(QRectF(0, 130, 200, 70), kAsphalt);
         const QColor coneOrange(240, 90, 20);
         painter.fillRect(QRectF(50, 164, 100, 14), coneOrange);
-        QPainterPath body = triangle({100, 22}, {62, 166}, {138, 166});
+        QPainterPath body = triangle({{100, 22}, {62, 166}, {138, 166}});
         fill(painter, body, coneOrange);
         painter.save();
         painter.setClipPath(body);
@@ -145,7 +145,7 @@ QImage cone() {
 QImage mobileWorks() {
     return paintSign(kSky, [](QPainter& painter) {
         painter.fillRect(QRectF(0, 160, 200, 40), kAsphalt);
-        drawCarRear(painter, QRectF(34, 100, 132, 80), QColor(230, 230, 230), kAsphalt);
+        drawCarRear(painter, QRectF(34, 100, 132, 80), {QColor(230, 230, 230), kAsphalt});
         const QRectF board(30, 20, 140, 84);
         painter.fillRect(board, kBlack);
         painter.setPen(QPen(kOrange, 5));
