@@ -36,15 +36,7 @@ bool quick() {
 // A floor on its own copy, paying what the program's connection pays: the program's own open
 // chooses the settings, and the floor copies them once that connection is closed again.
 std::unique_ptr<FloorDb> floorOn(const ScratchFolder& folder) {
-    std::string settings;
-    {
-        AdoConnection program;
-        program.setConnectionString(examConnectionString(folder.path()));
-        program.open();
-        settings = readJournalSettings(program.database().handle());
-    }
-    auto floor = std::make_unique<FloorDb>(folder.databasePath());
-    floor->applySettings(settings);
+    auto floor = withProgramSettings(folder);
     addFloorIndexes(*floor);
     return floor;
 }

@@ -14,19 +14,6 @@
 
 namespace {
 
-std::unique_ptr<FloorDb> withProgramSettings(const ScratchFolder& folder) {
-    std::string settings;
-    {
-        AdoConnection program;
-        program.setConnectionString(examConnectionString(folder.path()));
-        program.open();
-        settings = readJournalSettings(program.database().handle());
-    }
-    auto floor = std::make_unique<FloorDb>(folder.databasePath());
-    floor->applySettings(settings);
-    return floor;
-}
-
 void oneCommit(benchmark::State& state) {
     ScratchFolder folder(benchBankPath(int(state.range(0))));
     auto db = withProgramSettings(folder);
@@ -133,4 +120,17 @@ void registerPhysicalLimits(bool quick) {
     shape(benchmark::RegisterBenchmark("limit/count", originalCount), 10, true);
     shape(benchmark::RegisterBenchmark("limit/reset", originalReset), 5, true);
     shape(benchmark::RegisterBenchmark("limit/list", originalList), 5, true);
+}
+
+std::unique_ptr<FloorDb> withProgramSettings(const ScratchFolder& folder) {
+    std::string settings;
+    {
+        AdoConnection program;
+        program.setConnectionString(examConnectionString(folder.path()));
+        program.open();
+        settings = readJournalSettings(program.database().handle());
+    }
+    auto floor = std::make_unique<FloorDb>(folder.databasePath());
+    floor->applySettings(settings);
+    return floor;
 }
