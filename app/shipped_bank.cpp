@@ -18,7 +18,7 @@ BankUpdate bringInNewerShippedBank() {
     const QString learnerPath = QDir(databaseFolder).filePath(QStringLiteral("db/exam.mdb"));
     if (!QFileInfo(shippedPath).isFile() || !QFileInfo(learnerPath).isFile())
         return {};
-    const QString key = QString::fromLatin1(kExamDatabasePassword);
+    const DatabaseKey key = examDatabaseKey();
     SqliteDatabase shipped(shippedPath, key, SqliteDatabase::OpenMode::ReadOnly);
     SqliteDatabase learner(learnerPath, key, SqliteDatabase::OpenMode::ExistingOnly);
     return bringInShippedBank(learner, shipped);

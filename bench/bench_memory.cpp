@@ -25,8 +25,7 @@ const QString kBank = QStringLiteral("B2");
 const QDateTime kNow(QDate(2026, 12, 7), QTime(20, 0));
 
 std::unique_ptr<SqliteDatabase> openProgram(const ScratchFolder& folder) {
-    auto database = std::make_unique<SqliteDatabase>(folder.databasePath(),
-                                                     QString::fromLatin1(kExamDatabasePassword),
+    auto database = std::make_unique<SqliteDatabase>(folder.databasePath(), examDatabaseKey(),
                                                      SqliteDatabase::OpenMode::ExistingOnly);
     migrateExamSchema(*database);
     return database;

@@ -30,7 +30,7 @@ class RecordFile {
 public:
     explicit RecordFile(int papers) {
         path_ = dir_.filePath(QStringLiteral("exam.mdb"));
-        SqliteDatabase database(path_, QString::fromLatin1(kExamDatabasePassword),
+        SqliteDatabase database(path_, examDatabaseKey(),
                                 SqliteDatabase::OpenMode::CreateIfMissing);
         // A whole exam file, as the window meets it: the chance-of-passing line reads SYS_CFG.
         createExamSchema(database);
@@ -69,8 +69,7 @@ const RecordFile& recordFile(int papers) {
 
 void recordProgram(benchmark::State& state) {
     const RecordFile& file = recordFile(int(state.range(0)));
-    SqliteDatabase database(file.path(), QString::fromLatin1(kExamDatabasePassword),
-                            SqliteDatabase::OpenMode::ExistingOnly);
+    SqliteDatabase database(file.path(), examDatabaseKey(), SqliteDatabase::OpenMode::ExistingOnly);
     for (auto _ : state) {
         RecordWindow window([&]() -> SqliteDatabase& { return database; });
         window.show();

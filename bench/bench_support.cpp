@@ -26,8 +26,7 @@ QString benchBankPath(int questions) {
     QDir().mkpath(folder);
     const QString path = folder + QStringLiteral("/bank-%1.mdb").arg(questions);
     if (!QFileInfo(path).isFile())
-        writeExamDatabase(path, QString::fromLatin1(kExamDatabasePassword),
-                          benchBankSources(questions), QString());
+        writeExamDatabase(path, examDatabaseKey(), benchBankSources(questions), QString());
     return path;
 }
 

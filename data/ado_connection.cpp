@@ -8,6 +8,8 @@
 #include "data/schema.h"
 #include "data/sqlite_database.h"
 
+#include <QFileInfo>
+
 AdoConnection::AdoConnection() = default;
 AdoConnection::~AdoConnection() {
     close();
@@ -25,8 +27,9 @@ void AdoConnection::open() {
     const ConnectionParams params = parseConnectionString(connectionString_);
     try {
         const bool untouched = closedCleanly(params.dataSource);
-        auto database = std::make_unique<SqliteDatabase>(params.dataSource, params.password,
-                                                         SqliteDatabase::OpenMode::ExistingOnly);
+        auto database =
+            std::make_unique<SqliteDatabase>(params.dataSource, DatabaseKey{params.password},
+                                             SqliteDatabase::OpenMode::ExistingOnly);
         // A damaged or foreign file is refused before anything below writes to it. Reading
         // every page is what grows with the file; a file this program closed and nothing
         // touched since passed that reading when it was opened last.
@@ -40,7 +43,8 @@ void AdoConnection::open() {
     } catch (const std::exception& error) {
         // The open reports the engine's own text once, as it always has; every later use says
         // in the learner's words what is wrong and where.
-        openFailure_ = describeOpenFailure(params.dataSource, QString::fromUtf8(error.what()));
+        openFailure_ =
+            describeOpenFailure(QFileInfo(params.dataSource), QString::fromUtf8(error.what()));
         throw;
     }
 }

@@ -72,7 +72,7 @@ QHash<QString, QVariant> answersByDigest(SqliteDatabase& learner, const QString&
 void replaceBank(SqliteDatabase& learner, const QString& table, const BankRows& shipped,
                  const QHash<QString, QVariant>& answers) {
     for (const QString& column : shipped.columns) {
-        if (!hasColumn(learner, table, column))
+        if (!hasColumn(learner, {table, column}))
             learner.execScript(
                 QStringLiteral("ALTER TABLE %1 ADD COLUMN \"%2\";").arg(table, column));
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/database_key.h"
+
 #include <QString>
 
 // The parts of an OLE DB style connection string that our engine needs.
@@ -17,4 +19,9 @@ ConnectionParams parseConnectionString(const QString& connectionString);
 QString examConnectionString(const QString& programDir);
 
 inline constexpr const char* kExamDatabasePassword = "tavrendol";
+// The key of the program's own database files.
+inline DatabaseKey examDatabaseKey() {
+    return DatabaseKey{QString::fromLatin1(kExamDatabasePassword)};
+}
+
 inline constexpr const char* kJetProvider = "Microsoft.Jet.OLEDB.4.0";

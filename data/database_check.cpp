@@ -65,7 +65,7 @@ void checkTable(SqliteDatabase& database, const QString& file, const TableColumn
     if (!hasTable(database, table))
         throw BadDatabase(QStringLiteral("题库文件 %1 缺少数据表 %2").arg(file, table));
     for (const QString& column : required.columns) {
-        if (!hasColumn(database, table, column))
+        if (!hasColumn(database, {table, column}))
             throw BadDatabase(
                 QStringLiteral("题库文件 %1 的数据表 %2 缺少列 %3").arg(file, table, column));
     }

@@ -71,7 +71,7 @@ void createRecordTables(SqliteDatabase& database) {
         "CREATE TABLE IF NOT EXISTS STUDY_PLAN (ID INTEGER PRIMARY KEY, EXAM_DATE TEXT, "
         "DAILY_COUNT INTEGER);"));
     // A file whose plan holds only the exam date gains the learner's daily count.
-    if (!hasColumn(database, QStringLiteral("STUDY_PLAN"), QStringLiteral("DAILY_COUNT")))
+    if (!hasColumn(database, {QStringLiteral("STUDY_PLAN"), QStringLiteral("DAILY_COUNT")}))
         database.execScript(
             QStringLiteral("ALTER TABLE STUDY_PLAN ADD COLUMN DAILY_COUNT INTEGER;"));
 }

@@ -7,7 +7,7 @@
 namespace {
 
 // Less than this is no room for a write-ahead log and a few pages of answers.
-constexpr qint64 kTooLittleRoom = 1024 * 1024;
+constexpr qint64 kTooLittleRoom = qint64{1024} * 1024;
 
 bool isChinese(const QString& text) {
     for (const QChar character : text) {
@@ -46,8 +46,7 @@ QString causeOf(const QFileInfo& file, const QFileInfo& folder, const QString& e
 
 } // namespace
 
-QString describeOpenFailure(const QString& databasePath, const QString& engineMessage) {
-    const QFileInfo file(databasePath);
+QString describeOpenFailure(const QFileInfo& file, const QString& engineMessage) {
     const QFileInfo folder(file.absolutePath());
     return QStringLiteral("题库没有打开，无法进行这项操作。\n\n文件：%1\n文件夹：%2\n原因：%3")
         .arg(QDir::toNativeSeparators(file.absoluteFilePath()),

@@ -32,7 +32,7 @@ std::vector<int> chapterIds(SqliteDatabase& database, const QString& bankTable, 
 
 std::vector<int> topicIds(SqliteDatabase& database, const QString& bankTable,
                           const QString& topic) {
-    if (topic.isEmpty() || !hasColumn(database, bankTable, QStringLiteral("ZT")))
+    if (topic.isEmpty() || !hasColumn(database, {bankTable, QStringLiteral("ZT")}))
         return {};
     // Blanks round the column and the name, so that no topic matches inside another.
     return selectIds(database, bankTable, QStringLiteral(" WHERE instr(' ' || ZT || ' ', ?) > 0"),

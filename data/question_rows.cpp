@@ -136,7 +136,7 @@ std::vector<QuestionRow> readQuestions(SqliteDatabase& database, const QString& 
     QStringList later;
     for (const char* column : kBankTextColumnsAfterStbh) {
         const QString name = QLatin1String(column);
-        later.append(hasColumn(database, table, name) ? name : QStringLiteral("''"));
+        later.append(hasColumn(database, {table, name}) ? name : QStringLiteral("''"));
     }
     SqliteStatement select(database, QStringLiteral("SELECT ID, TP, STNR, DA1, DA2, DA3, DA4, "
                                                     "ANSWER, MARK, STLB, STZLB1, STLX, STBH, %2 "
@@ -166,7 +166,7 @@ std::vector<QuestionRow> readQuestions(SqliteDatabase& database, const QString& 
     return rows;
 }
 
-void writeExamDatabase(const QString& path, const QString& key, const BankSources& sources,
+void writeExamDatabase(const QString& path, const DatabaseKey& key, const BankSources& sources,
                        const QString& pictureDir) {
     std::vector<BankQuestion> smallCar = sources.common;
     std::vector<BankQuestion> truck = sources.common;

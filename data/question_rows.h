@@ -4,6 +4,7 @@
 #include "data/bank_columns.h"
 #include "data/bank_source.h"
 #include "data/bank_table.h"
+#include "data/database_key.h"
 
 #include <QString>
 
@@ -57,5 +58,5 @@ std::vector<QuestionRow> readQuestions(SqliteDatabase& database, const QString& 
 
 // Builds a complete exam database at `path`, replacing any file there only once the new one
 // is complete.
-void writeExamDatabase(const QString& path, const QString& key, const BankSources& sources,
+void writeExamDatabase(const QString& path, const DatabaseKey& key, const BankSources& sources,
                        const QString& pictureDir);

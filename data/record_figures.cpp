@@ -3,6 +3,8 @@
 #include "data/db_error.h"
 #include "data/sqlite_database.h"
 
+#include <QList>
+
 #include <limits>
 
 namespace {
@@ -38,10 +40,11 @@ int checkedInt(const QVariant& value, qint64 least = 0,
     return int(checkedWhole(value, least, most));
 }
 
-qint64 countOf(SqliteDatabase& database, const QString& sql, const QString& bank = QString()) {
+qint64 countOf(SqliteDatabase& database, const QString& sql, const QVariantList& values = {}) {
     SqliteStatement select(database, sql);
-    if (!bank.isNull())
-        select.bind(1, bank);
+    int index = 0;
+    for (const QVariant& value : values)
+        select.bind(++index, value);
     select.step();
     return checkedWhole(select.value(0), 0, std::numeric_limits<qint64>::max());
 }
@@ -66,7 +69,7 @@ qint64 soundPaperCount(SqliteDatabase& database, const QString& bank) {
         database,
         QStringLiteral("SELECT count(*) FROM PAPER_RECORD NOT INDEXED WHERE BANK = ? AND ") +
             kSoundPaper,
-        bank);
+        {bank});
 }
 
 std::vector<PaperLine> newestPapers(SqliteDatabase& database, const QString& bank,
@@ -140,5 +143,5 @@ DamagedRows damagedRows(SqliteDatabase& database) {
 
 qint64 bookSize(SqliteDatabase& database, const QString& bank) {
     return countOf(database, QStringLiteral("SELECT count(*) FROM WRONG_BOOK WHERE BANK = ?"),
-                   bank);
+                   {bank});
 }

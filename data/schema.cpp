@@ -63,8 +63,8 @@ void createLookupIndexes(SqliteDatabase& database) {
     // needs it reports what is missing, as it always did.
     for (const LookupIndex& index : kLookupIndexes) {
         const QString table = QLatin1String(index.table);
-        if (!hasColumn(database, table, QLatin1String(index.needs[0])) ||
-            !hasColumn(database, table, QLatin1String(index.needs[1])))
+        if (!hasColumn(database, {table, QLatin1String(index.needs[0])}) ||
+            !hasColumn(database, {table, QLatin1String(index.needs[1])}))
             continue;
         script += QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
                       .arg(QLatin1String(index.name), table, QLatin1String(index.columns));
@@ -94,7 +94,7 @@ void migrateExamSchema(SqliteDatabase& database) {
     for (const char* table : {"B2", "C"}) {
         const QString name = QLatin1String(table);
         for (const char* column : kBankTextColumnsAfterStbh) {
-            if (!hasColumn(database, name, QLatin1String(column)))
+            if (!hasColumn(database, {name, QLatin1String(column)}))
                 database.execScript(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT;")
                                         .arg(name, QLatin1String(column)));
         }

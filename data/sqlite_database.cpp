@@ -33,7 +33,7 @@ QString quoteLiteral(const QString& text) {
 
 } // namespace
 
-SqliteDatabase::SqliteDatabase(const QString& path, const QString& key, OpenMode mode)
+SqliteDatabase::SqliteDatabase(const QString& path, const DatabaseKey& key, OpenMode mode)
     : path_(path) {
     static std::atomic<quint64> handles{0};
     serial_ = ++handles;
@@ -55,8 +55,8 @@ SqliteDatabase::SqliteDatabase(const QString& path, const QString& key, OpenMode
     sqlite3_busy_timeout(db_, 5000);
     sqlite3_commit_hook(db_, countCommit, &commits_);
     try {
-        if (!key.isEmpty())
-            execScript(QStringLiteral("PRAGMA key = %1;").arg(quoteLiteral(key)));
+        if (!key.text.isEmpty())
+            execScript(QStringLiteral("PRAGMA key = %1;").arg(quoteLiteral(key.text)));
         // A wrong key or a file that is not ours only shows on the first read.
         execScript(QStringLiteral("SELECT count(*) FROM sqlite_master;"));
         // Every answer must survive a killed process or a power cut once its statement returns.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/database_key.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QVariant>
@@ -16,7 +18,7 @@ public:
     // ReadOnly never changes a byte of the file: no checkpoint, no journal switch.
     enum class OpenMode { ExistingOnly, CreateIfMissing, ReadOnly };
 
-    SqliteDatabase(const QString& path, const QString& key, OpenMode mode);
+    SqliteDatabase(const QString& path, const DatabaseKey& key, OpenMode mode);
     ~SqliteDatabase();
     SqliteDatabase(const SqliteDatabase&) = delete;
     SqliteDatabase& operator=(const SqliteDatabase&) = delete;

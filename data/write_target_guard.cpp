@@ -74,7 +74,9 @@ QString refusal(const QString& why) {
 
 } // namespace
 
-QString refusedWriteTarget(const QString& target, const QString& databasePath) {
+QString refusedWriteTarget(const WriteRequest& request) {
+    const QString& target = request.target;
+    const QString& databasePath = request.databasePath;
     const QString place = landingPlace(target);
     if (!databasePath.isEmpty()) {
         // The database's own canonical name as well: the program may have opened it through a

@@ -8,4 +8,9 @@
 // log, shared memory), the old lock file, and anything that is not a regular file (a folder, a
 // pipe, a device, a socket). Returns why, in Chinese ("它是……，请另选一个文件名"); empty when
 // it may be written. Ask it before asking whether to replace an existing file.
-QString refusedWriteTarget(const QString& target, const QString& databasePath);
+struct WriteRequest {
+    QString target;
+    // The database the program or the tool has open; empty when none.
+    QString databasePath;
+};
+QString refusedWriteTarget(const WriteRequest& request);

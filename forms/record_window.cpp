@@ -379,7 +379,7 @@ void RecordWindow::fillChapterChart(const std::vector<ChapterSum>& sums) {
 }
 
 bool RecordWindow::exportPapers(const QString& path, QString* error) const {
-    QString refused = refusedWriteTarget(path, database_().path());
+    QString refused = refusedWriteTarget({path, database_().path()});
     if (!refused.isEmpty()) {
         refused =
             QStringLiteral("不能写入文件 %1：%2。").arg(QDir::toNativeSeparators(path), refused);
@@ -413,7 +413,7 @@ void RecordWindow::askAndExport() {
 
 void RecordWindow::exportChosenFile(const QString& path) {
     // A refused file is refused before any question: "replace the database?" is never asked.
-    const bool refused = !refusedWriteTarget(path, database_().path()).isEmpty();
+    const bool refused = !refusedWriteTarget({path, database_().path()}).isEmpty();
     if (!refused && QFileInfo::exists(path) &&
         MessageBox::show(
             this,

@@ -23,8 +23,7 @@ int main(int argc, char* argv[]) {
     try {
         const BankSources sources = loadBankSources(args.at(1));
         QDir().mkpath(QFileInfo(args.at(3)).absolutePath());
-        writeExamDatabase(args.at(3), QString::fromLatin1(kExamDatabasePassword), sources,
-                          args.at(2));
+        writeExamDatabase(args.at(3), examDatabaseKey(), sources, args.at(2));
         std::printf("%s: %zu common and %zu truck-only questions\n", qPrintable(args.at(3)),
                     sources.common.size(), sources.truck.size());
         return 0;

@@ -183,8 +183,7 @@ private slots:
         QFETCH(QStringList, arguments);
         const QString left = folder_->path() + QStringLiteral("/left.mdb");
         {
-            SqliteDatabase running(db_, QString::fromLatin1(kExamDatabasePassword),
-                                   SqliteDatabase::OpenMode::ExistingOnly);
+            SqliteDatabase running(db_, examDatabaseKey(), SqliteDatabase::OpenMode::ExistingOnly);
             running.useWriteAheadLog();
             running.execScript(QStringLiteral("UPDATE B2 SET MARK=1;"));
             // What a killed program leaves: the file, its log and its index, copied mid-run.

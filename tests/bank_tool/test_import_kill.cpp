@@ -24,8 +24,7 @@ int environmentNumber(const char* name, int fallback) {
 }
 
 QString integrityCheck(const QString& path) {
-    SqliteDatabase database(path, QString::fromLatin1(kExamDatabasePassword),
-                            SqliteDatabase::OpenMode::ExistingOnly);
+    SqliteDatabase database(path, examDatabaseKey(), SqliteDatabase::OpenMode::ExistingOnly);
     SqliteStatement check(database, QStringLiteral("PRAGMA integrity_check"));
     QStringList lines;
     while (check.step())

@@ -68,7 +68,7 @@ private slots:
         try {
             const BankSources sources = loadBankSources(qEnvironmentVariable("XUNDRAL_SOURCE_DIR") +
                                                         QStringLiteral("/bank"));
-            writeExamDatabase(path, QString::fromLatin1(kExamDatabasePassword), sources,
+            writeExamDatabase(path, examDatabaseKey(), sources,
                               programDir_ + QStringLiteral("/pic"));
             const auto database = openExamDatabase(path);
             report_ = checkExamDatabase(*database, programDir_);

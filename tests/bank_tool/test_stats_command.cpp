@@ -16,10 +16,9 @@ private slots:
         QTemporaryDir dir;
         QDir(dir.path()).mkpath(QStringLiteral("db"));
         const QString path = dir.filePath(QStringLiteral("db/exam.mdb"));
-        writeExamDatabase(path, QString::fromLatin1(kExamDatabasePassword), toolFixtureSources(),
-                          QString());
+        writeExamDatabase(path, examDatabaseKey(), toolFixtureSources(), QString());
         {
-            SqliteDatabase database(path, QString::fromLatin1(kExamDatabasePassword),
+            SqliteDatabase database(path, examDatabaseKey(),
                                     SqliteDatabase::OpenMode::ExistingOnly);
             PaperRecord paper;
             paper.bank = QStringLiteral("C");
@@ -61,7 +60,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("old.mdb"));
         {
-            SqliteDatabase database(path, QString::fromLatin1(kExamDatabasePassword),
+            SqliteDatabase database(path, examDatabaseKey(),
                                     SqliteDatabase::OpenMode::CreateIfMissing);
             database.execScript(QStringLiteral("CREATE TABLE C (ID INTEGER);"));
         }

@@ -43,8 +43,7 @@ ToolRun runToolProcess(const QStringList& arguments, int timeoutMs, const QStrin
 }
 
 QString dumpDatabase(const QString& path) {
-    SqliteDatabase database(path, QString::fromLatin1(kExamDatabasePassword),
-                            SqliteDatabase::OpenMode::ExistingOnly);
+    SqliteDatabase database(path, examDatabaseKey(), SqliteDatabase::OpenMode::ExistingOnly);
     // A table without a rowid is stored in its key's order, which a plain SELECT follows.
     QList<std::pair<QString, bool>> tables;
     SqliteStatement list(database, QStringLiteral("SELECT name, sql LIKE '%WITHOUT ROWID%' FROM "

@@ -99,8 +99,7 @@ public:
 // Empty when the database is sound and holds every answer expected of it.
 QString checkDatabase(const QString& path, const QMap<int, int>& stored) {
     try {
-        SqliteDatabase database(path, QString::fromLatin1(kExamDatabasePassword),
-                                SqliteDatabase::OpenMode::ExistingOnly);
+        SqliteDatabase database(path, examDatabaseKey(), SqliteDatabase::OpenMode::ExistingOnly);
         SqliteStatement integrity(database, QStringLiteral("PRAGMA integrity_check"));
         if (!integrity.step() || integrity.value(0).toString() != QLatin1String("ok"))
             return QStringLiteral("integrity check: %1").arg(integrity.value(0).toString());

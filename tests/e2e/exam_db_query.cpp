@@ -12,8 +12,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     try {
-        SqliteDatabase database(QString::fromLocal8Bit(argv[1]),
-                                QString::fromLatin1(kExamDatabasePassword),
+        SqliteDatabase database(QString::fromLocal8Bit(argv[1]), examDatabaseKey(),
                                 SqliteDatabase::OpenMode::ExistingOnly);
         SqliteStatement statement(database, QString::fromUtf8(argv[2]));
         if (statement.step())

@@ -20,8 +20,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     try {
-        SqliteDatabase database(QString::fromLocal8Bit(argv[1]),
-                                QString::fromLatin1(kExamDatabasePassword),
+        SqliteDatabase database(QString::fromLocal8Bit(argv[1]), examDatabaseKey(),
                                 SqliteDatabase::OpenMode::ExistingOnly);
         migrateExamSchema(database);
         const QString bank = QString::fromLocal8Bit(argv[2]);

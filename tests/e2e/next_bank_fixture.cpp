@@ -14,16 +14,16 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     try {
-        SqliteDatabase database(QString::fromLocal8Bit(argv[1]),
-                                QString::fromLatin1(kExamDatabasePassword),
+        SqliteDatabase database(QString::fromLocal8Bit(argv[1]), examDatabaseKey(),
                                 SqliteDatabase::OpenMode::ExistingOnly);
         for (const char* bank : {"B2", "C"}) {
             database.execScript(
-                QStringLiteral("UPDATE %1 SET ID = -ID; UPDATE %1 SET ID = 1 - ID;"
-                               "INSERT INTO %1 (ID, TP, STNR, DA1, DA2, DA3, DA4, ANSWER, MARK, "
-                               "STLB, STZLB1, STLX, STBH) VALUES (1, '', "
-                               "'新版题库的第一题：驾驶机动车上路前应当检查车况。', '正确', '错误', "
-                               "'', '', 1, 5, 1, 1, 1, 0);")
+                QStringLiteral(
+                    "UPDATE %1 SET ID = -ID; UPDATE %1 SET ID = 1 - ID;"
+                    "INSERT INTO %1 (ID, TP, STNR, DA1, DA2, DA3, DA4, ANSWER, MARK, "
+                    "STLB, STZLB1, STLX, STBH) VALUES (1, '', "
+                    "'新版题库的第一题：驾驶机动车上路前应当检查车况。', '正确', '错误', "
+                    "'', '', 1, 5, 1, 1, 1, 0);")
                     .arg(QLatin1String(bank)));
         }
         writeBankStamp(database, {QString::fromLocal8Bit(argv[2]), digestBankTables(database)});

@@ -24,7 +24,7 @@ TSystemSetFrm* settingsDialog() {
 
 // Every column of every row, with the type of what is stored.
 QString sysparamRows(const TestProgramFolder& folder) {
-    SqliteDatabase database(folder.databasePath(), QString::fromLatin1(kExamDatabasePassword),
+    SqliteDatabase database(folder.databasePath(), examDatabaseKey(),
                             SqliteDatabase::OpenMode::ExistingOnly);
     SqliteStatement select(
         database, QStringLiteral("select quote(id)||','||quote(timer1)||','||quote(timer2)"

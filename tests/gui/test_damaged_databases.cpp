@@ -239,7 +239,7 @@ private slots:
         TestProgramFolder folder(sampleSources(1, 4, 2));
         QVERIFY(QFile::remove(folder.databasePath()));
         {
-            SqliteDatabase plain(folder.databasePath(), QString(),
+            SqliteDatabase plain(folder.databasePath(), DatabaseKey{},
                                  SqliteDatabase::OpenMode::CreateIfMissing);
             plain.execScript(QStringLiteral("CREATE TABLE B2 (ID INTEGER PRIMARY KEY);"));
         }

@@ -10,6 +10,7 @@ struct EmptyExamDatabase {
     EmptyExamDatabase() { createExamSchema(database); }
 
     QTemporaryDir dir;
-    SqliteDatabase database{dir.filePath(QStringLiteral("exam.mdb")), QStringLiteral("k"),
+    SqliteDatabase database{dir.filePath(QStringLiteral("exam.mdb")),
+                            DatabaseKey{QStringLiteral("k")},
                             SqliteDatabase::OpenMode::CreateIfMissing};
 };

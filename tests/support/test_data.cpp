@@ -67,8 +67,7 @@ BankSources sampleSources(int chapters, int perChapter, int drawn) {
 
 TestProgramFolder::TestProgramFolder(const BankSources& sources) {
     QDir(dir_.path()).mkpath(QStringLiteral("db"));
-    writeExamDatabase(databasePath(), QString::fromLatin1(kExamDatabasePassword), sources,
-                      QString());
+    writeExamDatabase(databasePath(), examDatabaseKey(), sources, QString());
 }
 
 TestProgramFolder::TestProgramFolder(const QString& databaseToCopy) {
@@ -85,8 +84,7 @@ QString TestProgramFolder::databasePath() const {
 
 SqliteDatabase& TestProgramFolder::database() const {
     if (!database_)
-        database_ = std::make_unique<SqliteDatabase>(databasePath(),
-                                                     QString::fromLatin1(kExamDatabasePassword),
+        database_ = std::make_unique<SqliteDatabase>(databasePath(), examDatabaseKey(),
                                                      SqliteDatabase::OpenMode::ExistingOnly);
     return *database_;
 }

@@ -73,7 +73,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("old.mdb"));
         {
-            SqliteDatabase old(path, QStringLiteral("k"),
+            SqliteDatabase old(path, DatabaseKey{QStringLiteral("k")},
                                SqliteDatabase::OpenMode::CreateIfMissing);
             old.execScript(
                 QStringLiteral("CREATE TABLE B2 (ID INTEGER PRIMARY KEY, TP TEXT, STNR TEXT, "
@@ -93,10 +93,11 @@ private slots:
             migrateExamSchema(old);
             for (const char* table : {"B2", "C"}) {
                 for (const char* column : kBankTextColumnsAfterStbh)
-                    QVERIFY(hasColumn(old, QLatin1String(table), QLatin1String(column)));
+                    QVERIFY(hasColumn(old, {QLatin1String(table), QLatin1String(column)}));
             }
         }
-        SqliteDatabase reopened(path, QStringLiteral("k"), SqliteDatabase::OpenMode::ExistingOnly);
+        SqliteDatabase reopened(path, DatabaseKey{QStringLiteral("k")},
+                                SqliteDatabase::OpenMode::ExistingOnly);
         const auto kept = readQuestions(reopened, QStringLiteral("C"));
         QCOMPARE(int(kept.size()), 2);
         QCOMPARE(kept.at(1).stnr, QStringLiteral("旧题二"));
@@ -216,7 +217,7 @@ private:
     static QString builderError(const QString& path, const BankSources& sources,
                                 const QString& pictures = QString()) {
         try {
-            writeExamDatabase(path, QStringLiteral("k"), sources, pictures);
+            writeExamDatabase(path, DatabaseKey{QStringLiteral("k")}, sources, pictures);
         } catch (const std::exception& error) {
             return QString::fromUtf8(error.what());
         }

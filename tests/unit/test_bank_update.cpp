@@ -13,7 +13,7 @@
 
 namespace {
 
-const QString kKey = QString::fromLatin1(kExamDatabasePassword);
+const DatabaseKey kKey = examDatabaseKey();
 
 std::unique_ptr<SqliteDatabase> open(const QString& path) {
     return std::make_unique<SqliteDatabase>(path, kKey, SqliteDatabase::OpenMode::ExistingOnly);

@@ -244,7 +244,7 @@ private slots:
         QFETCH(QString, cause);
         const QFileInfo path(folder->path() + QLatin1Char('/') + file);
         QCOMPARE(
-            describeOpenFailure(path.filePath(), engine),
+            describeOpenFailure(path, engine),
             QStringLiteral("题库没有打开，无法进行这项操作。\n\n文件：%1\n文件夹：%2\n原因：%3")
                 .arg(path.absoluteFilePath(), path.absolutePath(), cause));
     }

@@ -53,7 +53,7 @@ public:
              question(3, QStringLiteral("三"), false), question(4, QStringLiteral("四"), true),
              question(5, QStringLiteral("五"), true, QStringLiteral("/pic/a.jpg")),
              question(6, QStringLiteral("六"), true, QStringLiteral("/pic/b.jpg"))});
-        if (!hasColumn(database, kC, QStringLiteral("ZT")))
+        if (!hasColumn(database, {kC, QStringLiteral("ZT")}))
             database.execScript(QStringLiteral("ALTER TABLE C ADD COLUMN ZT TEXT;"));
         database.execScript(QStringLiteral(
             "UPDATE C SET ZT = '标志 数字' WHERE ID = 1; UPDATE C SET ZT = '标线' WHERE ID = 2;"

@@ -127,7 +127,7 @@ private slots:
         sources.truck.push_back(trueFalseQuestion(2, QStringLiteral("货车题"), true));
         TestProgramFolder folder(sources);
         folder.exec(QStringLiteral("update B2 set MARK=0 where ID=2"));
-        SqliteDatabase database(folder.databasePath(), QString::fromLatin1(kExamDatabasePassword),
+        SqliteDatabase database(folder.databasePath(), examDatabaseKey(),
                                 SqliteDatabase::OpenMode::ExistingOnly);
 
         // Chapter 1 in sequential order: two true/false (ids 1, 2), then the choice (id 3).

@@ -50,8 +50,7 @@ QString openFailureCause(const QString& path, const DbError& error) {
 
 std::unique_ptr<SqliteDatabase> openExamFile(const QString& path, SqliteDatabase::OpenMode mode) {
     try {
-        return std::make_unique<SqliteDatabase>(path, QString::fromLatin1(kExamDatabasePassword),
-                                                mode);
+        return std::make_unique<SqliteDatabase>(path, examDatabaseKey(), mode);
     } catch (const DbError& error) {
         throw DbError(QStringLiteral("%1: %2").arg(path, openFailureCause(path, error)));
     }

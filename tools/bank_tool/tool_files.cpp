@@ -59,7 +59,7 @@ QByteArray readInputFile(const QString& path, qint64 limit) {
 }
 
 void writeExportFile(const QString& path, const QByteArray& bytes, const QString& databasePath) {
-    const QString refused = refusedWriteTarget(path, databasePath);
+    const QString refused = refusedWriteTarget({path, databasePath});
     if (!refused.isEmpty())
         fail(path, QStringLiteral("cannot write: %1").arg(refused));
     QSaveFile file(path);

@@ -18,8 +18,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     try {
-        writeExamDatabase(args.at(1), QString::fromLatin1(kExamDatabasePassword),
-                          benchBankSources(questions), QString());
+        writeExamDatabase(args.at(1), examDatabaseKey(), benchBankSources(questions), QString());
         return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
