@@ -152,7 +152,7 @@ void airConditioning(QPainter& painter, const QColor& colour) {
 } // namespace
 
 std::vector<PictureSpec> dashboardSwitchPictures() {
-    const auto button = [](const char* name, PanelSymbol symbol, bool lit = false) {
+    const auto button = [](const char* name, const PanelSymbol& symbol, bool lit = false) {
         return PictureSpec{QString::fromLatin1(name),
                            [symbol, lit] { return panelButton(symbol, lit); }};
     };

@@ -99,7 +99,7 @@ void tortoise(QPainter& painter, const QColor& colour) {
 } // namespace
 
 std::vector<PictureSpec> newEnergyLampPictures() {
-    const auto lamp = [](const char* name, const QColor& colour, PanelSymbol symbol) {
+    const auto lamp = [](const char* name, const QColor& colour, const PanelSymbol& symbol) {
         return PictureSpec{QString::fromLatin1(name),
                            [colour, symbol] { return panelLamp(colour, symbol); }};
     };

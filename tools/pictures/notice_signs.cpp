@@ -7,7 +7,7 @@ namespace {
 
 QImage notice(const QStringList& lines, int pixelSize) {
     return panelPicture(kWhite, kBlack, QRectF(8, 18, 184, 114), [=](QPainter& painter) {
-        const qreal step = 84.0 / lines.size();
+        const qreal step = 84.0 / qreal(lines.size());
         for (int index = 0; index < lines.size(); ++index)
             drawHanzi(painter, QRectF(20, 33 + index * step, 160, step), lines[index], pixelSize,
                       kBlack, 1.5);

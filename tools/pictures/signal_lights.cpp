@@ -162,7 +162,7 @@ void sky(QPainter& painter) {
     painter.fillRect(QRectF(0, 0, 200, 200), gradient);
 }
 
-QImage heads(std::vector<Head> all) {
+QImage heads(const std::vector<Head>& all) {
     return paintSign(kWhite, [all](QPainter& painter) {
         sky(painter);
         const qreal r = all.size() > 1 ? 22 : all.front().lenses == 3 ? 24 : 30;

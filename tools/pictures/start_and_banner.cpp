@@ -15,7 +15,6 @@ using namespace pictures;
 
 const QColor kSkyBlue(166, 202, 240);
 const QColor kRoad(104, 106, 110);
-const QColor kDeck(126, 128, 132);
 
 // The interchange is laid out on a 1000 x 1000 ground plan; a perspective transform tilts it
 // away from the viewer so that the far side shrinks towards the horizon.
