@@ -56,6 +56,57 @@ BankQuestion finishRecord(RecordBuilder& record, const QString& fileName) {
     return question;
 }
 
+enum class Filed { Taken, GivenTwice, UnknownKey };
+
+// Files the value of one "KEY: value" line in the record.
+Filed fileValue(RecordBuilder& record, QChar key, const QString& value) {
+    BankQuestion& question = record.question;
+    const auto once = [&value](QString& field) {
+        if (!field.isEmpty())
+            return Filed::GivenTwice;
+        field = value;
+        return Filed::Taken;
+    };
+    switch (key.unicode()) {
+    case 'Q':
+        return once(question.text);
+    case 'P':
+        return once(question.picture);
+    case 'A':
+    case 'B':
+    case 'C':
+    case 'D': {
+        const int slot = key.unicode() - 'A';
+        if (record.hasChoice[slot])
+            return Filed::GivenTwice;
+        record.hasChoice[slot] = true;
+        record.choiceText[slot] = value;
+        return Filed::Taken;
+    }
+    case 'E':
+        return once(question.explanation);
+    case 'F':
+        return once(question.factKey);
+    case 'V':
+        return once(question.variantNote);
+    case 'S':
+        question.settledNotes.append(value);
+        return Filed::Taken;
+    case 'T':
+        if (!question.topics.isEmpty())
+            return Filed::GivenTwice;
+        question.topics = value.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        return Filed::Taken;
+    case 'K':
+        if (once(record.answerLetter) == Filed::GivenTwice)
+            return Filed::GivenTwice;
+        record.answerColumn = 4;
+        return Filed::Taken;
+    default:
+        return Filed::UnknownKey;
+    }
+}
+
 } // namespace
 
 BankSourceError::BankSourceError(const QString& file, int line, int column, const QString& message)
@@ -99,59 +150,16 @@ std::vector<BankQuestion> parseBankText(const QString& text, const ChapterFile& 
             record.question.file = fileName;
             record.question.line = lineNumber;
         }
-        auto once = [&](bool seen) {
-            if (seen)
-                throw BankSourceError(
-                    fileName, lineNumber, 1,
-                    QStringLiteral("key '%1' given twice in one record").arg(key));
-        };
         if (value.isEmpty())
             throw BankSourceError(fileName, lineNumber, 4,
                                   QStringLiteral("empty value for key '%1'").arg(key));
-        switch (key.unicode()) {
-        case 'Q':
-            once(!record.question.text.isEmpty());
-            record.question.text = value;
+        switch (fileValue(record, key, value)) {
+        case Filed::Taken:
             break;
-        case 'P':
-            once(!record.question.picture.isEmpty());
-            record.question.picture = value;
-            break;
-        case 'A':
-        case 'B':
-        case 'C':
-        case 'D': {
-            const int slot = key.unicode() - 'A';
-            once(record.hasChoice[slot]);
-            record.hasChoice[slot] = true;
-            record.choiceText[slot] = value;
-            break;
-        }
-        case 'E':
-            once(!record.question.explanation.isEmpty());
-            record.question.explanation = value;
-            break;
-        case 'F':
-            once(!record.question.factKey.isEmpty());
-            record.question.factKey = value;
-            break;
-        case 'V':
-            once(!record.question.variantNote.isEmpty());
-            record.question.variantNote = value;
-            break;
-        case 'S':
-            record.question.settledNotes.append(value);
-            break;
-        case 'T':
-            once(!record.question.topics.isEmpty());
-            record.question.topics = value.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            break;
-        case 'K':
-            once(!record.answerLetter.isEmpty());
-            record.answerLetter = value;
-            record.answerColumn = 4;
-            break;
-        default:
+        case Filed::GivenTwice:
+            throw BankSourceError(fileName, lineNumber, 1,
+                                  QStringLiteral("key '%1' given twice in one record").arg(key));
+        case Filed::UnknownKey:
             throw BankSourceError(fileName, lineNumber, 1,
                                   QStringLiteral("unknown key '%1'").arg(key));
         }

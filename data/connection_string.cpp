@@ -62,7 +62,7 @@ private:
             return value;
         }
         const qsizetype end = text_.indexOf(QLatin1Char(';'), pos_);
-        const QString value = text_.mid(pos_, end < 0 ? -1 : end - pos_).trimmed();
+        QString value = text_.mid(pos_, end < 0 ? -1 : end - pos_).trimmed();
         pos_ = end < 0 ? text_.size() : end + 1;
         return value;
     }

@@ -52,7 +52,7 @@ void forEachWrongPaperQuestion(const SqliteDatabase& database, const QString& ba
         question.position = position;
         question.text = FieldValue(row[1]).asString();
         for (int index = 0; index < 4; ++index)
-            question.choices[index] = FieldValue(row[std::size_t(2 + index)]).asString();
+            question.choices[index] = FieldValue(row[2 + std::size_t(index)]).asString();
         each(question);
     }
 }

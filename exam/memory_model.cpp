@@ -39,7 +39,7 @@ double initialDifficulty(int grade) {
 double elapsedDays(const QDateTime& from, const QDateTime& to) {
     if (!from.isValid() || !to.isValid())
         return 0.0;
-    return std::max(0.0, from.msecsTo(to) / 86'400'000.0);
+    return std::max(0.0, double(from.msecsTo(to)) / 86'400'000.0);
 }
 
 // With the decay at -1/2 the power is a square root, which plans that evaluate the curve for

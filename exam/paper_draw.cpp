@@ -55,6 +55,12 @@ BankExtent categoryExtent(const SqliteDatabase& database, const QString& bankTab
     return {baseId, fieldAt(extent, 1).asInteger()};
 }
 
+// One row of the rotation pool: a question and the category that drew it.
+struct PoolEntry {
+    int id = 0;
+    int category = 0;
+};
+
 // The category's ids in the rotation pool, read when the model has none it can trust: the
 // draw holds the write lock for its whole run, so nothing but its own inserts and its trim
 // changes the pool meanwhile, and looking each candidate up here answers what one probe per
@@ -73,11 +79,11 @@ std::unordered_set<int> readPool(const SqliteDatabase& database, int category) {
 
 // The pool's own probe, for a candidate the model says is free: it costs one indexed lookup
 // and catches a model that went wrong in some way the checks above missed.
-bool probeFindsInPool(const SqliteDatabase& database, int candidate, int category) {
+bool probeFindsInPool(const SqliteDatabase& database, const PoolEntry& candidate) {
     SqliteStatement probe(database,
                           QStringLiteral("SELECT * FROM EXAM_TEMP WHERE EXAMID=? AND STZLB1=?"));
-    probe.bind(1, candidate);
-    probe.bind(2, category);
+    probe.bind(1, candidate.id);
+    probe.bind(2, candidate.category);
     return probe.step();
 }
 
@@ -89,29 +95,28 @@ void trimPool(const SqliteDatabase& database, int category) {
     runToEnd(trim);
 }
 
-void takeQuestion(const SqliteDatabase& database, int id, int category) {
+void takeQuestion(const SqliteDatabase& database, const PoolEntry& taken) {
     SqliteStatement mark(database, QStringLiteral("INSERT INTO S_MARK (EXAMID) VALUES (?)"));
-    mark.bind(1, id);
+    mark.bind(1, taken.id);
     runToEnd(mark);
     SqliteStatement pool(database,
                          QStringLiteral("INSERT INTO EXAM_TEMP(EXAMID,STZLB1) VALUES (?,?)"));
-    pool.bind(1, id);
-    pool.bind(2, category);
+    pool.bind(1, taken.id);
+    pool.bind(2, taken.category);
     runToEnd(pool);
 }
 
 } // namespace
 
-std::unordered_set<int>* DrawPoolModel::find(const SqliteDatabase& database, int category,
-                                             int pooled) {
+std::unordered_set<int>* DrawPoolModel::find(const SqliteDatabase& database, PoolCount inFile) {
     const qint64 version = database.dataVersion();
     if (database.serial() != handle_ || version != version_) {
         categories_.clear();
         handle_ = database.serial();
         version_ = version;
     }
-    const auto found = categories_.find(category);
-    if (found == categories_.end() || found->second.size() != std::size_t(pooled))
+    const auto found = categories_.find(inFile.category);
+    if (found == categories_.end() || found->second.size() != std::size_t(inFile.ids))
         return nullptr;
     return &found->second;
 }
@@ -134,7 +139,7 @@ void drawCategory(const SqliteDatabase& database, const QString& bankTable, Cate
     std::unordered_set<int> drawnHere;
     if (!paper)
         paper = &drawnHere;
-    std::unordered_set<int>* known = model->find(database, category, pooled);
+    std::unordered_set<int>* known = model->find(database, {category, pooled});
     std::unordered_set<int>& inPool =
         known ? *known : model->keep(category, readPool(database, category));
 
@@ -157,11 +162,11 @@ void drawCategory(const SqliteDatabase& database, const QString& bankTable, Cate
         }
         if (inPool.count(candidate))
             return false;
-        if (probeFindsInPool(database, candidate, category)) {
+        if (probeFindsInPool(database, {candidate, category})) {
             inPool.insert(candidate);
             return false;
         }
-        takeQuestion(database, candidate, category);
+        takeQuestion(database, {candidate, category});
         inPool.insert(candidate);
         paper->insert(candidate);
         ++drawn;

@@ -11,6 +11,12 @@
 
 class SqliteDatabase;
 
+// A category's pool and the number of ids the file holds in it now.
+struct PoolCount {
+    int category = 0;
+    int ids = 0;
+};
+
 // What the rotation pool (EXAM_TEMP) holds per category, kept from one draw to the next of a
 // run, so that a draw reads only what it adds rather than every id its categories ever gave.
 // A category is read again when the file was opened anew, when another connection wrote to it,
@@ -18,7 +24,7 @@ class SqliteDatabase;
 class DrawPoolModel {
 public:
     // The category's pooled ids, or nothing when they must be read again.
-    std::unordered_set<int>* find(const SqliteDatabase& database, int category, int pooled);
+    std::unordered_set<int>* find(const SqliteDatabase& database, PoolCount inFile);
     std::unordered_set<int>& keep(int category, std::unordered_set<int> ids);
     void forget() { categories_.clear(); }
 

@@ -124,7 +124,7 @@ CompactChapter compact(const ChapterOutlook& chapter) {
         std::size_t past = first;
         while (past < steps.size() && steps[past] == steps[first])
             ++past;
-        result.logits.emplace_back(steps[first] / 100.0, int(past - first));
+        result.logits.emplace_back(double(steps[first]) / 100.0, int(past - first));
         first = past;
     }
     result.unseen = chapter.unseen;
@@ -145,10 +145,13 @@ double compactMeanChance(const CompactChapter& chapter, double prior, LogitShift
 
 PassChance passChance(int passMark, const std::vector<ChapterOutlook>& chapters, int draws) {
     std::vector<CompactChapter> compacted;
+    compacted.reserve(chapters.size());
     for (const ChapterOutlook& chapter : chapters)
         compacted.push_back(compact(chapter));
     std::vector<int> drawn;
+    drawn.reserve(chapters.size());
     std::vector<double> mean;
+    mean.reserve(chapters.size());
     for (const ChapterOutlook& chapter : chapters) {
         drawn.push_back(chapter.drawn);
         mean.push_back(
@@ -179,7 +182,7 @@ PassChance passChance(int passMark, const std::vector<ChapterOutlook>& chapters,
     result.chance = std::accumulate(samples.begin(), samples.end(), 0.0) / double(samples.size());
     std::sort(samples.begin(), samples.end());
     const auto at = [&samples](double quantile) {
-        return samples[std::size_t(quantile * double(samples.size() - 1) + 0.5)];
+        return samples[std::size_t(std::lround(quantile * double(samples.size() - 1)))];
     };
     result.low = std::min(at(0.05), result.chance);
     result.high = std::max(at(0.95), result.chance);

@@ -60,7 +60,7 @@ QString questionPicturePath(const QDir& folder, const QString& tp) {
     const QString base = QDir::cleanPath(folder.absolutePath());
     // Appended as it stands, as the program always has; a TP without its leading "/" names no
     // file inside the folder and is refused with the rest.
-    const QString path = QDir::cleanPath(base + tp);
+    QString path = QDir::cleanPath(base + tp);
     auto inside = [](const QString& place, const QString& root) {
         return !root.isEmpty() && place.startsWith(root + QLatin1Char('/'));
     };

@@ -53,7 +53,7 @@ QString belowTenThousand(int value, bool leading) {
 }
 
 QString decimalWords(const QString& number) {
-    const int point = number.indexOf(QLatin1Char('.'));
+    const qsizetype point = number.indexOf(QLatin1Char('.'));
     if (point < 0)
         return chineseInteger(number.toLongLong());
     return chineseInteger(number.left(point).toLongLong()) + QStringLiteral("点") +
@@ -113,8 +113,11 @@ QString chineseDigits(const QString& digits, bool telephone) {
     return words;
 }
 
-QString spellNumbers(const QString& shown) {
-    QString text = shown;
+namespace {
+
+// Numbers with a unit or a sign that says how they are read: speeds, measures, temperatures,
+// shares.
+QString measuresSpelled(QString text) {
     text.replace(QStringLiteral("+/-"), QStringLiteral("加、减"));
 
     static const QRegularExpression speed(
@@ -149,6 +152,12 @@ QString spellNumbers(const QString& shown) {
     text = replaceAll(text, permille, [](const QRegularExpressionMatch& m) {
         return QStringLiteral("千分之") + decimalWords(m.captured(1));
     });
+    return text;
+}
+
+// Numbers whose form says how they are read: fractions, times of day, ranges, plates,
+// standards and licence classes.
+QString formsSpelled(QString text) {
     static const QRegularExpression fraction(QStringLiteral("(?<![\\d.])(\\d+)/(\\d+)(?![\\d.])"));
     text = replaceAll(text, fraction, [](const QRegularExpressionMatch& m) {
         return chineseInteger(m.captured(2).toLongLong()) + QStringLiteral("分之") +
@@ -184,7 +193,13 @@ QString spellNumbers(const QString& shown) {
                                     ? QStringLiteral("伊")
                                     : chineseDigits(m.captured(2), false));
     });
+    return text;
+}
 
+} // namespace
+
+QString spellNumbers(const QString& shown) {
+    const QString text = formsSpelled(measuresSpelled(shown));
     static const QRegularExpression number(QStringLiteral("\\d+(?:\\.\\d+)?"));
     return replaceAll(text, number, [&text](const QRegularExpressionMatch& m) {
         const QString digits = m.captured();

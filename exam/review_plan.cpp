@@ -214,6 +214,7 @@ std::vector<int> plannedToday(const PlanInput& input, int dailyCount) {
     std::stable_sort(seen.begin(), seen.end(),
                      [](const Seen& a, const Seen& b) { return a.recall < b.recall; });
     std::vector<int> today;
+    today.reserve(seen.size());
     for (const Seen& question : seen)
         today.push_back(question.id);
     // The new questions of each chapter the plan met, the first ones of the chapter in bank
