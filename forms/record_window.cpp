@@ -93,6 +93,41 @@ RecordWindow::RecordWindow(std::function<SqliteDatabase&()> database, QWidget* p
     setWindowTitle(QStringLiteral("学习记录"));
     resize(kPreferredSize);
 
+    createOutlookControls();
+
+    bankChoice_ = new QComboBox(this);
+    bankChoice_->setObjectName(QStringLiteral("bankChoice"));
+    bankChoice_->addItem(bankDisplayName(QStringLiteral("C")), QStringLiteral("C"));
+    bankChoice_->addItem(bankDisplayName(QStringLiteral("B2")), QStringLiteral("B2"));
+    auto* bankLabel = new QLabel(QStringLiteral("题库(&K)："), this);
+    bankLabel->setBuddy(bankChoice_);
+    connect(bankChoice_, &QComboBox::activated, this,
+            [this] { showBank(bankChoice_->currentData().toString()); });
+
+    papers_ = new PaperTableModel(database_, this);
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("paperTable"));
+    table_->setModel(papers_);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->verticalHeader()->setVisible(false);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->setMinimumHeight(90);
+
+    scoreChart_ = makeChartView(this, QStringLiteral("scoreChart"), 300);
+    chapterChart_ = makeChartView(this, QStringLiteral("chapterChart"), 240);
+
+    exportButton_ = new QPushButton(QStringLiteral("导出成绩(&E)…"), this);
+    exportButton_->setObjectName(QStringLiteral("exportButton"));
+    auto* closeButton = new QPushButton(QStringLiteral("关闭"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    connect(exportButton_, &QPushButton::clicked, this, &RecordWindow::askAndExport);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    layOut(bankLabel, closeButton);
+}
+
+void RecordWindow::createOutlookControls() {
     readiness_ = new QLabel(this);
     readiness_->setObjectName(QStringLiteral("readinessLabel"));
     QFont bold = readiness_->font();
@@ -131,36 +166,9 @@ RecordWindow::RecordWindow(std::function<SqliteDatabase&()> database, QWidget* p
     damaged_->hide();
     books_ = new QLabel(this);
     books_->setObjectName(QStringLiteral("bookSizesLabel"));
+}
 
-    bankChoice_ = new QComboBox(this);
-    bankChoice_->setObjectName(QStringLiteral("bankChoice"));
-    bankChoice_->addItem(bankDisplayName(QStringLiteral("C")), QStringLiteral("C"));
-    bankChoice_->addItem(bankDisplayName(QStringLiteral("B2")), QStringLiteral("B2"));
-    auto* bankLabel = new QLabel(QStringLiteral("题库(&K)："), this);
-    bankLabel->setBuddy(bankChoice_);
-    connect(bankChoice_, &QComboBox::activated, this,
-            [this] { showBank(bankChoice_->currentData().toString()); });
-
-    papers_ = new PaperTableModel(database_, this);
-    table_ = new QTableView(this);
-    table_->setObjectName(QStringLiteral("paperTable"));
-    table_->setModel(papers_);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->verticalHeader()->setVisible(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->setMinimumHeight(90);
-
-    scoreChart_ = makeChartView(this, QStringLiteral("scoreChart"), 300);
-    chapterChart_ = makeChartView(this, QStringLiteral("chapterChart"), 240);
-
-    exportButton_ = new QPushButton(QStringLiteral("导出成绩(&E)…"), this);
-    exportButton_->setObjectName(QStringLiteral("exportButton"));
-    auto* closeButton = new QPushButton(QStringLiteral("关闭"), this);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
-    connect(exportButton_, &QPushButton::clicked, this, &RecordWindow::askAndExport);
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-
+void RecordWindow::layOut(QLabel* bankLabel, QPushButton* closeButton) {
     auto* top = new QHBoxLayout;
     top->addWidget(readiness_, 1);
     top->addWidget(bankLabel);

@@ -50,6 +50,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The labels and the plan's fields; the constructor adds the rest, layOut places them all.
+    void createOutlookControls();
+    void layOut(QLabel* bankLabel, QPushButton* closeButton);
     void fillOutlook();
     void examDateChosen();
     void dailyCountTyped();
