@@ -1,15 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "data/program_folders.h"
 
-// The folder the program runs from, and the user's data folder: two types, so that the one
-// cannot be passed where the other belongs.
-struct ProgramFolder {
-    QString path;
-};
-struct DataFolder {
-    QString path;
-};
+#include <QString>
 
 // The folder whose db/exam.mdb holds the learner's answers.
 //

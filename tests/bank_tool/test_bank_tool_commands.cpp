@@ -42,8 +42,9 @@ private slots:
             dir.mkpath(QStringLiteral("data/db"));
             writeFile(dir.filePath(QStringLiteral("data/db/exam.mdb")), "learner");
         }
-        const DefaultDatabase chosen = chooseDefaultDatabase(
-            dir.filePath(QStringLiteral("program")), dir.filePath(QStringLiteral("data")));
+        const DefaultDatabase chosen =
+            chooseDefaultDatabase(ProgramFolder{dir.filePath(QStringLiteral("program"))},
+                                  DataFolder{dir.filePath(QStringLiteral("data"))});
         QCOMPARE(chosen.path, dir.filePath(expected));
         QCOMPARE(chosen.learnersCopy, installed);
         QCOMPARE(chosen.exists, exists);

@@ -11,21 +11,22 @@ const QString kDatabase = QStringLiteral("db/exam.mdb");
 
 } // namespace
 
-DefaultDatabase chooseDefaultDatabase(const QString& programFolder, const QString& dataFolder) {
-    const QDir program(programFolder);
+DefaultDatabase chooseDefaultDatabase(const ProgramFolder& programFolder,
+                                      const DataFolder& dataFolder) {
+    const QDir program(programFolder.path);
     if (!program.exists(QStringLiteral("installed-copy"))) {
         const QString path = program.filePath(kDatabase);
         return {path, false, QFileInfo(path).isFile()};
     }
-    const QString path = QDir(dataFolder).filePath(kDatabase);
+    const QString path = QDir(dataFolder.path).filePath(kDatabase);
     return {path, true, QFileInfo(path).isFile()};
 }
 
 DefaultDatabase defaultDatabase() {
     // The program's data folder is named after its application name; the tool asks for the
     // same folder without taking that name itself.
-    const QString dataFolder =
+    const DataFolder dataFolder{
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-            .filePath(QStringLiteral("dedode"));
-    return chooseDefaultDatabase(QCoreApplication::applicationDirPath(), dataFolder);
+            .filePath(QStringLiteral("dedode"))};
+    return chooseDefaultDatabase(ProgramFolder{QCoreApplication::applicationDirPath()}, dataFolder);
 }

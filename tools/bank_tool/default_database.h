@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/program_folders.h"
+
 #include <QString>
 
 // The database a command works on when the command line names none. An installed copy (its
@@ -12,6 +14,7 @@ struct DefaultDatabase {
     bool exists = false;
 };
 
-DefaultDatabase chooseDefaultDatabase(const QString& programFolder, const QString& dataFolder);
+DefaultDatabase chooseDefaultDatabase(const ProgramFolder& programFolder,
+                                      const DataFolder& dataFolder);
 // The same for the running tool: its own folder, and the data folder the program uses.
 DefaultDatabase defaultDatabase();
