@@ -287,6 +287,7 @@ std::vector<ChapterSummary> summarizeChapters(const std::vector<QuestionRow>& ro
         summary.pictures += row.tp.isEmpty() ? 0 : 1;
     }
     std::vector<ChapterSummary> summaries;
+    summaries.reserve(byChapter.size());
     for (const auto& entry : byChapter)
         summaries.push_back(entry.second);
     return summaries;

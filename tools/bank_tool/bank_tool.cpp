@@ -19,10 +19,10 @@ void expectArguments(const QStringList& arguments, qsizetype count, const char* 
                              .arg(QLatin1String(synopsis)));
 }
 
-QString bankArgument(const QString& text) {
+BankArgument bankArgument(const QString& text) {
     if (!isBankTable(text))
         throw UsageError(QStringLiteral("BANK must be B2 or C, not '%1'").arg(text));
-    return text;
+    return {text};
 }
 
 int wholeNumberArgument(const QString& text, const char* name, int smallest) {

@@ -7,6 +7,6 @@
 int checkCommand(const QString& databasePath, ToolStreams streams) {
     const auto database = openExamDatabase(databasePath);
     const CheckReport report = checkExamDatabase(*database, programFolderOf(databasePath));
-    printCheckReport(report, databasePath, streams.out, streams.err);
+    printCheckReport(report, databasePath, streams);
     return report.problemCount() == 0 ? kExitOk : kExitRefused;
 }

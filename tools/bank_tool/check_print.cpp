@@ -71,8 +71,9 @@ void printAnswerBalance(const std::vector<QuestionRow>& rows, QTextStream& out) 
 
 } // namespace
 
-void printCheckReport(const CheckReport& report, const QString& databasePath, QTextStream& out,
-                      QTextStream& err) {
+void printCheckReport(const CheckReport& report, const QString& databasePath, ToolStreams streams) {
+    QTextStream& out = streams.out;
+    QTextStream& err = streams.err;
     for (const BankReport& bank : report.banks) {
         out << "bank " << bank.name << ": " << bank.rows.size() << " questions\n";
         out << "  chapter  questions  true/false  four-choice  pictures  drawn\n";

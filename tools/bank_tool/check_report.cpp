@@ -1,5 +1,6 @@
 #include "tools/bank_tool/check_report.h"
 
+#include "data/program_folders.h"
 #include "data/sqlite_database.h"
 #include "tools/bank_tool/bank_rules.h"
 #include "tools/bank_tool/content_lint.h"
@@ -53,13 +54,13 @@ findUnreadableNumbers(SqliteDatabase& database, const QString& name, QStringList
     return cells;
 }
 
-BankReport checkBank(SqliteDatabase& database, const QString& name, const QString& programDir) {
+BankReport checkBank(SqliteDatabase& database, const QString& name, const ProgramFolder& program) {
     BankReport report;
     report.name = name;
     report.rows = readQuestions(database, name);
     const std::set<std::pair<int, BankColumn>> unreadable =
         findUnreadableNumbers(database, name, report.problems);
-    for (const RowProblem& problem : findRowProblems(report.rows, programDir)) {
+    for (const RowProblem& problem : findRowProblems(report.rows, program.path)) {
         if (unreadable.count({problem.row, problem.column}) > 0)
             continue;
         const QuestionRow& row = report.rows[std::size_t(problem.row)];
@@ -155,7 +156,8 @@ CheckReport checkExamDatabase(SqliteDatabase& database, const QString& programDi
     CheckReport report;
     QSet<QString> factKeys;
     for (const char* table : kBankTables) {
-        report.banks.push_back(checkBank(database, QLatin1String(table), programDir));
+        report.banks.push_back(
+            checkBank(database, QLatin1String(table), ProgramFolder{programDir}));
         for (const QuestionRow& row : report.banks.back().rows)
             factKeys.insert(row.zsd.trimmed());
     }

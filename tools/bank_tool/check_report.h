@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/question_rows.h"
+#include "tools/bank_tool/commands.h"
 #include "tools/bank_tool/exam_file.h"
 #include "tools/bank_tool/testwise_answerer.h"
 
@@ -35,6 +36,6 @@ struct CheckReport {
 // for below `programDir`.
 CheckReport checkExamDatabase(SqliteDatabase& database, const QString& programDir);
 
-// The per-chapter summary of every bank on `out`, each problem on `err` after `databasePath`.
-void printCheckReport(const CheckReport& report, const QString& databasePath, QTextStream& out,
-                      QTextStream& err);
+// The per-chapter summary of every bank on `streams.out`, each problem on `streams.err` after
+// `databasePath`.
+void printCheckReport(const CheckReport& report, const QString& databasePath, ToolStreams streams);

@@ -22,11 +22,17 @@ struct ToolStreams {
     QTextStream& err;
 };
 
+// A bank as the command line names it, known to be B2 or C: a type of its own, so that it
+// cannot change places with the paths beside it.
+struct BankArgument {
+    QString table;
+};
+
 // Each returns the exit status; data and file errors may also be thrown as exceptions.
 int checkCommand(const QString& databasePath, ToolStreams streams);
-int exportCommand(const QString& databasePath, const QString& bank, const QString& csvPath,
+int exportCommand(const QString& databasePath, const BankArgument& bank, const QString& csvPath,
                   ToolStreams streams);
-int importCommand(const QString& databasePath, const QString& bank, const QString& csvPath,
+int importCommand(const QString& databasePath, const BankArgument& bank, const QString& csvPath,
                   ToolStreams streams);
 int showConfigCommand(const QString& databasePath, ToolStreams streams);
 int setConfigCommand(const QString& databasePath, int chapter, int count, ToolStreams streams);

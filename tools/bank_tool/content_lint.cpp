@@ -129,7 +129,7 @@ QString giveawayReason(const QuestionRow& row) {
         std::any_of(others.begin(), others.end(),
                     [&](const QString& other) { return longestTellingRun(other, {}, stem) >= 4; });
     if (const int run = longestTellingRun(right, others, stem);
-        !namesAWrongChoice && run >= 4 && run * 2 > right.size())
+        !namesAWrongChoice && run >= 4 && qsizetype(run) * 2 > right.size())
         return QStringLiteral("the stem repeats most of the right choice '%1'")
             .arg(row.da[rightIndex]);
     return QString();

@@ -29,7 +29,14 @@ QStringList unspokenMarks(const QString& reading) {
     return marks;
 }
 
-QStringList risksOf(const QString& reading, const QString& phonemes) {
+// A question as the voice takes it: the text it is given and the phonemes it makes of it.
+struct Spoken {
+    QString reading;
+    QString phonemes;
+};
+
+QStringList risksOf(const Spoken& spoken) {
+    const QString& reading = spoken.reading;
     QStringList risks;
     for (const QString& word : unfixedPolyphones(reading))
         risks.append(QStringLiteral("polyphone %1 read by the dictionary").arg(word));
@@ -37,7 +44,7 @@ QStringList risksOf(const QString& reading, const QString& phonemes) {
         risks.append(QStringLiteral("tone of %1 not in the tone table").arg(pair));
     for (const QString& mark : unspokenMarks(reading))
         risks.append(QStringLiteral("'%1' has no Mandarin reading").arg(mark));
-    if (phonemes.contains(QStringLiteral("(en)")))
+    if (spoken.phonemes.contains(QStringLiteral("(en)")))
         risks.append(QStringLiteral("the voice switches to English"));
     return risks;
 }
@@ -60,7 +67,7 @@ int speakCheckCommand(const QString& databasePath, bool verbose, ToolStreams str
             const QString reading =
                 questionReadingText(row.stnr, {row.da[0], row.da[1], row.da[2], row.da[3]});
             const QString phonemes = voice.phonemes(reading);
-            const QStringList risks = risksOf(reading, phonemes);
+            const QStringList risks = risksOf({reading, phonemes});
             if (!risks.isEmpty())
                 ++atRisk;
             if (verbose || !risks.isEmpty()) {

@@ -94,6 +94,7 @@ std::vector<TestwiseTally> tallyTestwiseAnswerer(const std::vector<QuestionRow>&
         }
     }
     std::vector<TestwiseTally> tallies;
+    tallies.reserve(byChapter.size() + 1);
     for (const auto& entry : byChapter)
         tallies.push_back(entry.second);
     tallies.push_back(whole);

@@ -5,7 +5,7 @@
 
 // A CSV a spreadsheet wrote for one bank is a few hundred kilobytes; anything near this size is
 // not one, and reading it whole would only exhaust memory.
-inline constexpr qint64 kMaxInputBytes = 64 * 1024 * 1024;
+inline constexpr qint64 kMaxInputBytes = qint64{64} * 1024 * 1024;
 
 // Reads a regular file of at most `limit` bytes. Devices, pipes and sockets are refused before
 // they are opened, so neither /dev/zero nor a pipe without a writer can hold the tool.

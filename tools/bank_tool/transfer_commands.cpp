@@ -28,17 +28,17 @@ QString chapterCounts(const std::vector<QuestionRow>& rows) {
 
 } // namespace
 
-int exportCommand(const QString& databasePath, const QString& bank, const QString& csvPath,
+int exportCommand(const QString& databasePath, const BankArgument& bank, const QString& csvPath,
                   ToolStreams streams) {
     const auto database = openExamDatabase(databasePath);
-    const std::vector<QuestionRow> rows = readQuestions(*database, bank);
+    const std::vector<QuestionRow> rows = readQuestions(*database, bank.table);
     writeExportFile(csvPath, questionsToCsv(rows), databasePath);
-    streams.out << "exported " << rows.size() << " questions of bank " << bank << " to " << csvPath
-                << '\n';
+    streams.out << "exported " << rows.size() << " questions of bank " << bank.table << " to "
+                << csvPath << '\n';
     return kExitOk;
 }
 
-int importCommand(const QString& databasePath, const QString& bank, const QString& csvPath,
+int importCommand(const QString& databasePath, const BankArgument& bank, const QString& csvPath,
                   ToolStreams streams) {
     const WritableExamDatabase opened = openExamDatabaseForWriting(databasePath);
     SqliteDatabase* const database = opened.database.get();
@@ -66,7 +66,7 @@ int importCommand(const QString& databasePath, const QString& bank, const QStrin
     if (problems.isEmpty()) {
         // Only this bank changes, so only it can stop fitting a SYS_CFG that fitted before.
         for (const QString& problem :
-             findSysCfgFitProblems(readSysCfg(*database).rows, {{bank, &rows}}))
+             findSysCfgFitProblems(readSysCfg(*database).rows, {{bank.table, &rows}}))
             problems.append(databasePath + QStringLiteral(": ") + problem);
     }
     if (!problems.isEmpty()) {
@@ -78,9 +78,9 @@ int importCommand(const QString& databasePath, const QString& bank, const QStrin
     // A file of the previous version gains the explanation column here, inside the same
     // transaction, so a refused or interrupted import leaves it as it was.
     migrateExamSchema(*database);
-    replaceBank(*database, bank, rows);
+    replaceBank(*database, bank.table, rows);
     transaction.commit();
-    streams.out << "imported " << rows.size() << " questions into bank " << bank << " ("
+    streams.out << "imported " << rows.size() << " questions into bank " << bank.table << " ("
                 << chapterCounts(rows) << ")\n";
     return kExitOk;
 }
