@@ -52,7 +52,8 @@ ctest --test-dir "$build" --output-on-failure -j "$jobs"
 # core, so that the test command stays fast.
 if base=$(git merge-base HEAD main 2>/dev/null); then
     git diff --name-only --diff-filter=d "$base" -- 'app/*.cpp' 'data/*.cpp' 'exam/*.cpp' \
-        'forms/*.cpp' 'tools/*.cpp' | xargs -r -P "$jobs" -n 1 clang-tidy -p "$build" --quiet
+        'forms/*.cpp' 'speech/*.cpp' 'tools/*.cpp' |
+        xargs -r -P "$jobs" -n 1 clang-tidy -p "$build" --quiet
 fi
 
 # The same suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
