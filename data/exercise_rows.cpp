@@ -3,9 +3,12 @@
 #include "data/answer_code.h"
 #include "data/bank_table.h"
 #include "data/db_error.h"
+#include "data/practice_lists.h"
 #include "data/row_values.h"
 #include "data/sqlite_database.h"
 #include "data/transaction.h"
+
+#include <cstdint>
 
 namespace {
 
@@ -20,9 +23,9 @@ QString text(const SqliteStatement& row, int column) {
 const QString kQuestionColumns = QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER FROM ");
 const QString kBankOrder = QStringLiteral(" order by STLB,STZLB1,STLX,STBH");
 
-std::vector<ExerciseQuestion> readList(SqliteStatement& select) {
+std::vector<ExerciseQuestion> readList(SqliteStatement& select, std::size_t limit = SIZE_MAX) {
     std::vector<ExerciseQuestion> questions;
-    while (select.step()) {
+    while (questions.size() < limit && select.step()) {
         ExerciseQuestion question;
         question.id = wholeNumber(select, 0);
         question.tp = text(select, 1);
@@ -89,10 +92,22 @@ void clearDrawPool(const SqliteDatabase& database) {
     remove.step();
 }
 
-std::vector<ExerciseQuestion> readBankQuestions(const SqliteDatabase& database,
-                                                const QString& bank) {
+std::vector<ExerciseQuestion> readBankQuestions(SqliteDatabase& database, const QString& bank) {
+    // Stepping the sequential list through would decode every page of the bank; the bank-order
+    // index gives the ids alone, and the list is opened only as far as its first question,
+    // which is shown at once.
+    std::vector<ExerciseQuestion> questions;
+    const std::vector<int> ids = bankOrderIds(database, bank);
+    questions.resize(ids.size());
+    for (std::size_t index = 0; index < ids.size(); ++index) {
+        questions[index].id = ids[index];
+        questions[index].textsRead = false;
+    }
     SqliteStatement select(database, kQuestionColumns + bankTable(bank) + kBankOrder);
-    return readIds(select);
+    std::vector<ExerciseQuestion> first = readList(select, 1);
+    if (!questions.empty() && !first.empty() && first.front().id == questions.front().id)
+        questions.front() = first.front();
+    return questions;
 }
 
 ExerciseQuestion readQuestionTexts(const SqliteDatabase& database, const QString& bank, int id) {

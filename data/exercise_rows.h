@@ -40,8 +40,7 @@ void clearDrawPool(const SqliteDatabase& database);
 
 // The question lists of the practices, ids only: the whole bank, one chapter, given ids in
 // their order.
-std::vector<ExerciseQuestion> readBankQuestions(const SqliteDatabase& database,
-                                                const QString& bank);
+std::vector<ExerciseQuestion> readBankQuestions(SqliteDatabase& database, const QString& bank);
 // The texts of one question of a list read without them; empty texts when it is gone.
 ExerciseQuestion readQuestionTexts(const SqliteDatabase& database, const QString& bank, int id);
 std::vector<ExerciseQuestion> readChapterQuestions(const SqliteDatabase& database,
