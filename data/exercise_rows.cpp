@@ -39,14 +39,10 @@ std::vector<ExerciseQuestion> readList(SqliteStatement& select, std::size_t limi
 
 // A practice's list: the texts of tens of thousands of questions would be most of what the
 // program holds, and a column never asked for is never decoded.
-std::vector<ExerciseQuestion> readIds(SqliteStatement& select) {
-    std::vector<ExerciseQuestion> questions;
-    while (select.step()) {
-        ExerciseQuestion question;
-        question.id = wholeNumber(select, 0);
-        question.textsRead = false;
-        questions.push_back(question);
-    }
+std::vector<ListedQuestion> readIds(SqliteStatement& select) {
+    std::vector<ListedQuestion> questions;
+    while (select.step())
+        questions.push_back({wholeNumber(select, 0), nullptr});
     return questions;
 }
 
@@ -92,21 +88,18 @@ void clearDrawPool(const SqliteDatabase& database) {
     remove.step();
 }
 
-std::vector<ExerciseQuestion> readBankQuestions(SqliteDatabase& database, const QString& bank) {
+std::vector<ListedQuestion> readBankQuestions(SqliteDatabase& database, const QString& bank) {
     // Stepping the sequential list through would decode every page of the bank; the bank-order
     // index gives the ids alone, and the list is opened only as far as its first question,
     // which is shown at once.
-    std::vector<ExerciseQuestion> questions;
     const std::vector<int> ids = bankOrderIds(database, bank);
-    questions.resize(ids.size());
-    for (std::size_t index = 0; index < ids.size(); ++index) {
+    std::vector<ListedQuestion> questions(ids.size());
+    for (std::size_t index = 0; index < ids.size(); ++index)
         questions[index].id = ids[index];
-        questions[index].textsRead = false;
-    }
     SqliteStatement select(database, kQuestionColumns + bankTable(bank) + kBankOrder);
     std::vector<ExerciseQuestion> first = readList(select, 1);
     if (!questions.empty() && !first.empty() && first.front().id == questions.front().id)
-        questions.front() = first.front();
+        questions.front().texts = std::make_unique<const ExerciseQuestion>(first.front());
     return questions;
 }
 
@@ -123,16 +116,16 @@ ExerciseQuestion readQuestionTexts(const SqliteDatabase& database, const QString
     return found.front();
 }
 
-std::vector<ExerciseQuestion> readChapterQuestions(const SqliteDatabase& database,
-                                                   const QString& bank, int chapter) {
+std::vector<ListedQuestion> readChapterQuestions(const SqliteDatabase& database,
+                                                 const QString& bank, int chapter) {
     SqliteStatement select(database, kQuestionColumns + bankTable(bank) +
                                          QStringLiteral(" WHERE STZLB1 = ?") + kBankOrder);
     select.bind(1, chapter);
     return readIds(select);
 }
 
-std::vector<ExerciseQuestion> readQuestionsInOrder(SqliteDatabase& database, const QString& bank,
-                                                   const std::vector<int>& ids) {
+std::vector<ListedQuestion> readQuestionsInOrder(SqliteDatabase& database, const QString& bank,
+                                                 const std::vector<int>& ids) {
     // The order lives in a temporary table of this connection, so the list can follow it
     // without writing to the learner's file.
     database.execScript(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS PRACTICE_ORDER "
