@@ -98,12 +98,11 @@ void StudyPane::startExercise(const Exercise& exercise, const QString& title) {
     examMode_ = exercise.mode();
     ifShow_ = exercise.settings().ifShow;
     ifJump_ = exercise.settings().ifJump;
-    const QList<int> ids = exercise.questionIds();
     handedIn_ = false;
     justAnswered_ = -1;
     showing_ = -1;
     current_ = -1;
-    ids_ = QVector<int>(ids.begin(), ids.end());
+    ids_ = exercise.questionIds();
     indexOfId_.clear();
     rows_.fill(AnswerAndMark{AnswerCode::D, AnswerCode::NotAnswered}, ids_.size());
     answersComplete_ = true;
@@ -125,8 +124,8 @@ void StudyPane::startExercise(const Exercise& exercise, const QString& title) {
         cells[index] = cellState(index);
     }
     sheet_->reset(cells);
-    for (int index = 0; index < ids_.size(); ++index)
-        sheet_->setFavourite(index, favourites_.contains(ids_.at(index)));
+    for (const int id : std::as_const(favourites_))
+        sheet_->setFavourite(indexOfId_.value(id, -1), true);
     // A practice names itself; a paper is named by its mode.
     heading_->setText(title.isEmpty()
                           ? exerciseTitle({examMode_, PracticeList::WholeBank, 0}, int(ids_.size()))
