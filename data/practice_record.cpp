@@ -187,7 +187,7 @@ void writePracticeAnswer(SqliteDatabase& database, const PracticeState& key, con
     update.bind(4, digestKey(digest));
     update.bind(5, answerCodeToColumn(mark));
     update.step();
-    if (key.bankOrder && database.changes() == 0) {
+    if (key.bankOrder && !digest.isEmpty() && database.changes() == 0) {
         // Its place in the bank order is not kept: the bank may be renumbered before the
         // practice goes on. POS only keeps the items apart.
         SqliteStatement insert(
