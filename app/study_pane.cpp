@@ -164,7 +164,8 @@ void StudyPane::recordAnswer(int curId, AnswerCode answerCode) {
         try {
             rows_[index].answer = readAnswerAndMark(connection_.database(), bank_, curId).answer;
         } catch (const std::exception&) {
-            // The question left the bank under the answer: its cell stays as it was.
+            // The answer is stored whatever the sheet can read; unread, its cell keeps its
+            // state, as it would if the question had left the bank.
             return;
         }
     }
