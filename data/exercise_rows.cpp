@@ -116,12 +116,12 @@ ExerciseQuestion readQuestionTexts(const SqliteDatabase& database, const QString
     return found.front();
 }
 
-std::vector<ListedQuestion> readChapterQuestions(const SqliteDatabase& database,
-                                                 const QString& bank, int chapter) {
-    SqliteStatement select(database, kQuestionColumns + bankTable(bank) +
-                                         QStringLiteral(" WHERE STZLB1 = ?") + kBankOrder);
-    select.bind(1, chapter);
-    return readIds(select);
+std::vector<ListedQuestion> readChapterQuestions(SqliteDatabase& database, const QString& bank,
+                                                 int chapter) {
+    std::vector<ListedQuestion> questions;
+    for (const int id : chapterIds(database, bank, chapter))
+        questions.push_back({id, nullptr});
+    return questions;
 }
 
 std::vector<ListedQuestion> readQuestionsInOrder(SqliteDatabase& database, const QString& bank,

@@ -50,8 +50,8 @@ void clearDrawPool(const SqliteDatabase& database);
 std::vector<ListedQuestion> readBankQuestions(SqliteDatabase& database, const QString& bank);
 // The texts of one question of a list read without them; empty texts when it is gone.
 ExerciseQuestion readQuestionTexts(const SqliteDatabase& database, const QString& bank, int id);
-std::vector<ListedQuestion> readChapterQuestions(const SqliteDatabase& database,
-                                                 const QString& bank, int chapter);
+std::vector<ListedQuestion> readChapterQuestions(SqliteDatabase& database, const QString& bank,
+                                                 int chapter);
 std::vector<ListedQuestion> readQuestionsInOrder(SqliteDatabase& database, const QString& bank,
                                                  const std::vector<int>& ids);
 

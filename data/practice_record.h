@@ -64,10 +64,10 @@ struct PracticeItem {
     AnswerCode mark = AnswerCode::D;
 };
 
-// A practice whose list is the bank order (`bankOrder`) keeps no list: its items are the
-// questions answered so far, in the order first answered, and the place is found again by the
-// digest of the question shown there. Files of earlier versions hold every practice's whole
-// list, each item at its place.
+// A practice whose list is the bank order (`bankOrder`: the whole bank, or the chapter its
+// scope names) keeps no list: its items are the questions answered so far, in the order first
+// answered, and the place is found again by the digest of the question shown there. Files of
+// earlier versions hold every practice's whole list, each item at its place.
 struct PracticeState {
     QString bank;
     PracticeMode mode = PracticeMode::Sequential;

@@ -84,8 +84,10 @@ namespace {
 
 std::optional<ResumablePractice> resumeInBankOrder(SqliteDatabase& database, PracticeState state) {
     ResumablePractice found;
-    found.wholeBank = true;
-    found.ids = bankOrderIds(database, state.bank);
+    found.inBankOrder = true;
+    found.ids = state.mode == PracticeMode::Chapter
+                    ? chapterIds(database, state.bank, state.scope.toInt())
+                    : bankOrderIds(database, state.bank);
     if (found.ids.empty())
         return std::nullopt;
     found.marks.assign(found.ids.size(), AnswerCode::NotAnswered);

@@ -18,8 +18,8 @@ public:
     void begin(SqliteDatabase& database, const QString& bankTable, PracticeMode mode,
                const QString& scope, qint64 seed, const std::vector<int>& ids,
                const QDateTime& now);
-    // A practice through the bank in its own order: nothing of the list is written, only the
-    // practice's head; its answers are kept as they come.
+    // A practice through the bank, or a chapter (the scope), in the bank's order: nothing of
+    // the list is written, only the practice's head; its answers are kept as they come.
     void beginInBankOrder(SqliteDatabase& database, const QString& bankTable, PracticeMode mode,
                           const QString& scope, const QDateTime& now);
     // A resumed practice goes on writing into the state it was read from.
@@ -56,8 +56,8 @@ struct ResumablePractice {
     std::vector<int> ids;
     std::vector<AnswerCode> marks;
     int position = 1;
-    // The list is the whole bank in its order (ids as the bank order reads them).
-    bool wholeBank = false;
+    // The list is the bank in its order, or one chapter of it (`ids` as that order reads them).
+    bool inBankOrder = false;
 };
 std::optional<ResumablePractice> findResumablePractice(SqliteDatabase& database,
                                                        const QString& bankTable);

@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM PRACTICE_ITEM")), 2);
 
         auto found = findResumablePractice(db.database, kC);
-        QVERIFY(found && found->wholeBank);
+        QVERIFY(found && found->inBankOrder);
         QCOMPARE(found->ids, (std::vector<int>{2, 4, 6, 1, 3, 5}));
         QCOMPARE(found->position, 3);
         QCOMPARE(found->marks,
@@ -262,7 +262,7 @@ private slots:
         migrateExamSchema(db.database);
 
         const auto found = findResumablePractice(db.database, kC);
-        QVERIFY(found && !found->wholeBank);
+        QVERIFY(found && !found->inBankOrder);
         QCOMPARE(found->ids, order);
         QCOMPARE(found->position, 2);
         QCOMPARE(found->marks.at(0), AnswerCode::B);
