@@ -45,7 +45,7 @@ void createPracticeTables(SqliteDatabase& database) {
     // A file of an earlier version keeps its practices as whole lists, which is what the
     // missing columns read as.
     for (const char* column : {"BANK_ORDER", "POSITION_DIGEST"}) {
-        if (!hasColumn(database, QStringLiteral("PRACTICE_STATE"), QLatin1String(column)))
+        if (!hasColumn(database, {QStringLiteral("PRACTICE_STATE"), QLatin1String(column)}))
             database.execScript(QStringLiteral("ALTER TABLE PRACTICE_STATE ADD COLUMN %1 INTEGER;")
                                     .arg(QLatin1String(column)));
     }
