@@ -56,7 +56,7 @@ ProgramWindows::ProgramWindows()
     // The place in a kept practice follows every question shown, and is written when the
     // practice ends or the program closes (and with every answer).
     QObject::connect(&main, &TmainFrm::questionShown, &main, [this](int curNum, int curId) {
-        practiceMemory.questionShown(curNum, curId);
+        practiceMemory.questionShown({curNum, curId});
     });
     QObject::connect(&main, &TmainFrm::exerciseEnded, &main,
                      [this] { runHandler([&] { savePracticePosition(); }); });

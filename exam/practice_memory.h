@@ -9,6 +9,12 @@
 
 class SqliteDatabase;
 
+// The place shown in a practice's list and the id of its question (0: not known).
+struct ShownPlace {
+    int position = 1;
+    int id = 0;
+};
+
 // What a running practice leaves on disk so that 继续练习 can bring it back after a restart:
 // its questions in order, each answer as it is given and the place the learner is at. A paper
 // leaves nothing; a new practice replaces the stored one of its own mode and scope only.
@@ -30,9 +36,9 @@ public:
 
     // The place shown and the id of its question (0: not known), kept in memory only: moving
     // through a list costs no write of its own.
-    void questionShown(int position, int id = 0) {
-        position_ = position;
-        positionId_ = id;
+    void questionShown(ShownPlace place) {
+        position_ = place.position;
+        positionId_ = place.id;
     }
     // Writes the place when it changed since it was last written: when the practice ends, the
     // program closes or another exercise starts.

@@ -185,9 +185,9 @@ private slots:
         PracticeMemory memory;
         memory.begin(db.database, kC, PracticeMode::Random, QString(), 7, order, kMonday);
         memory.answered(db.database, db.digest(order[0]), AnswerCode::B, kMonday);
-        memory.questionShown(2);
+        memory.questionShown({2});
         memory.answered(db.database, db.digest(order[1]), AnswerCode::A, kMonday.addSecs(10));
-        memory.questionShown(3);
+        memory.questionShown({3});
         memory.savePosition(db.database, kMonday.addSecs(30));
         // Another practice of another mode saved earlier is not the latest.
         PracticeMemory older;
@@ -218,12 +218,12 @@ private slots:
         PracticeDatabase db;
         PracticeMemory memory;
         memory.beginInBankOrder(db.database, kC, PracticeMode::Sequential, QString(), kMonday);
-        memory.questionShown(1, 2);
+        memory.questionShown({1, 2});
         memory.answered(db.database, db.digest(2), AnswerCode::B, kMonday);
-        memory.questionShown(2, 4);
+        memory.questionShown({2, 4});
         memory.answered(db.database, db.digest(4), AnswerCode::A, kMonday.addSecs(10));
         memory.answered(db.database, db.digest(4), AnswerCode::C, kMonday.addSecs(20));
-        memory.questionShown(3, 6);
+        memory.questionShown({3, 6});
         memory.savePosition(db.database, kMonday.addSecs(30));
         QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM PRACTICE_ITEM")), 2);
 
@@ -269,7 +269,7 @@ private slots:
         QCOMPARE(found->marks.at(1), AnswerCode::NotAnswered);
         PracticeMemory memory;
         memory.resume(found->state);
-        memory.questionShown(2, 4);
+        memory.questionShown({2, 4});
         memory.answered(db.database, db.digest(4), AnswerCode::A, kMonday);
         QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM PRACTICE_ITEM")), 6);
         QCOMPARE(db.scalar(QStringLiteral("SELECT MARK FROM PRACTICE_ITEM WHERE POS = 2")), 1);
