@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <memory>
+
+class DatabaseOpening;
+
 // The folder the program runs from, and the user's data folder: two types, so that the one
 // cannot be passed where the other belongs.
 struct ProgramFolder {
@@ -30,3 +34,8 @@ QString examDatabaseFolder();
 void claimDatabaseFolder(const QString& folder);
 // Fixes what examDatabaseFolder answers: `error`, thrown.
 void refuseDatabaseFolder(const QString& error);
+
+// The open of the claimed database begun on a thread of its own (see DatabaseOpening), so that
+// its key is derived while the windows are built; none when there is no folder to open, which
+// the open on showing the window reports.
+std::unique_ptr<DatabaseOpening> beginOpeningExamDatabase();
