@@ -204,7 +204,7 @@ QHash<QString, int> questionIdsByDigest(SqliteDatabase& database, const QString&
     for (const DigestRow& row : readDigestRows(database, bankTable)) {
         const QString digest = digestFromKey(row.digestKey);
         if (!idByDigest.contains(digest))
-            idByDigest.insert(digest, row.id);
+            idByDigest.insert(digest, int(row.id));
     }
     return idByDigest;
 }

@@ -88,7 +88,7 @@ qint64 rowDigestKey(const SqliteStatement& row) {
 }
 
 DigestRow digestRowOf(const SqliteStatement& row) {
-    return {int(row.integer(0)), rowDigestKey(row), int(row.integer(kChapter)), row.integer(kKind)};
+    return {row.integer(0), rowDigestKey(row), int(row.integer(kChapter)), row.integer(kKind)};
 }
 
 std::vector<DigestRow> digestsFromTexts(SqliteDatabase& database, const QString& bank) {
@@ -266,7 +266,7 @@ std::vector<int> idsOfDigestKeys(SqliteDatabase& database, const QString& bankTa
     QHash<qint64, int> idByKey;
     for (const DigestRow& row : readDigestRows(database, bank)) {
         if (!idByKey.contains(row.digestKey))
-            idByKey.insert(row.digestKey, row.id);
+            idByKey.insert(row.digestKey, int(row.id));
     }
     for (const qint64 key : keys) {
         const auto found = idByKey.constFind(key);
@@ -302,7 +302,7 @@ digestKeysOfIds(SqliteDatabase& database, const QString& bankTable, const std::v
         }
         return keys;
     }
-    QHash<int, qint64> keyById;
+    QHash<qint64, qint64> keyById;
     for (const DigestRow& row : readDigestRows(database, bank))
         keyById.insert(row.id, row.digestKey);
     for (const int id : ids) {

@@ -23,7 +23,7 @@ void createDigestTable(SqliteDatabase& database);
 void writeMissingDigests(SqliteDatabase& database);
 
 struct DigestRow {
-    int id = 0;
+    qint64 id = 0;        // a hand-edited file may hold any 64-bit id
     qint64 digestKey = 0; // as the record's tables store it
     int chapter = 0;      // STZLB1
     qint64 kind = 0;      // STLX: 1 true/false, 2 four choices

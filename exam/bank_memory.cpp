@@ -16,7 +16,7 @@ BankMemory readBankMemory(SqliteDatabase& database, const QString& bankTable,
     bank.questions.reserve(rows.size());
     for (const DigestRow& row : rows) {
         QuestionMemory question;
-        question.id = row.id;
+        question.id = int(row.id);
         question.chapter = row.chapter;
         question.trueFalse = row.kind == 1;
         const auto found = std::lower_bound(
