@@ -148,23 +148,38 @@ void writeMissingDigests(SqliteDatabase& database, const QString& bank) {
             missing.push_back(select.integer(0));
     }
     std::sort(missing.begin(), missing.end());
-    SqliteStatement texts(database, textsSelect(bank, "WHERE ID = ?"));
-    // The chapter and kind go over as the bank holds them, whatever their type.
+    // A few are read by id; a whole bank (a file from before, a re-import) in one pass. All are
+    // read before any is written: a write transaction cannot evict the pages it changed, and a
+    // pass over every text beside them would push them out to the disk again and again.
+    std::vector<DigestRow> rows;
+    constexpr std::size_t kRowByRowLimit = 1000;
+    if (missing.size() <= kRowByRowLimit) {
+        SqliteStatement texts(database, textsSelect(bank, "WHERE ID = ?"));
+        for (const qint64 id : missing) {
+            texts.reset();
+            texts.bind(1, id);
+            if (texts.step())
+                rows.push_back(digestRowOf(texts));
+        }
+    } else {
+        SqliteStatement texts(database, textsSelect(bank, "ORDER BY ID"));
+        while (texts.step()) {
+            if (std::binary_search(missing.begin(), missing.end(), texts.integer(0)))
+                rows.push_back(digestRowOf(texts));
+        }
+    }
+    // The chapter and kind as every reader takes them, whatever type a hand-edited file gave
+    // them in the bank.
     SqliteStatement insert(database,
                            QStringLiteral("INSERT OR REPLACE INTO QUESTION_DIGEST (BANK, ID, "
-                                          "DIGEST, STZLB1, STLX) SELECT ?1, ID, ?3, STZLB1, STLX "
-                                          "FROM %1 WHERE ID = ?2")
-                               .arg(bank));
-    for (const qint64 id : missing) {
-        texts.reset();
-        texts.bind(1, id);
-        if (!texts.step())
-            continue;
-        const qint64 key = rowDigestKey(texts);
+                                          "DIGEST, STZLB1, STLX) VALUES (?, ?, ?, ?, ?)"));
+    for (const DigestRow& row : rows) {
         insert.reset();
         insert.bind(1, bank);
-        insert.bind(2, id);
-        insert.bind(3, key);
+        insert.bind(2, row.id);
+        insert.bind(3, row.digestKey);
+        insert.bind(4, row.chapter);
+        insert.bind(5, row.kind);
         insert.step();
     }
 }
@@ -202,9 +217,9 @@ bool digestsComplete(SqliteDatabase& database, const QString& bank) {
 
 void createDigestTable(SqliteDatabase& database) {
     database.execScript(QStringLiteral(
-        // Chapter and kind carry no type, so they keep whatever the bank holds.
         "CREATE TABLE IF NOT EXISTS QUESTION_DIGEST (BANK TEXT NOT NULL, ID INTEGER NOT NULL, "
-        "DIGEST INTEGER NOT NULL, STZLB1, STLX, PRIMARY KEY (BANK, ID)) WITHOUT ROWID;"
+        "DIGEST INTEGER NOT NULL, STZLB1 INTEGER, STLX INTEGER, PRIMARY KEY (BANK, ID)) WITHOUT "
+        "ROWID;"
         "CREATE INDEX IF NOT EXISTS QUESTION_DIGEST_KEY ON QUESTION_DIGEST (BANK, DIGEST);"));
     for (const char* table : kBankTables) {
         const QString bank = QLatin1String(table);
