@@ -4,6 +4,7 @@
 #include "data/db_error.h"
 #include "data/learning_record.h"
 #include "data/sqlite_database.h"
+#include "data/table_info.h"
 #include "data/transaction.h"
 
 #include <QHash>
@@ -17,6 +18,9 @@ namespace {
 // What each bank's triggers are called; a bank whose three are all there has kept its rows
 // honest since they were made.
 const char* const kTriggerKinds[] = {"INSERT", "DELETE", "UPDATE"};
+// What a row is made of: the digest's texts, the chapter and the kind.
+const char* const kDigestColumns[] = {"ID",  "STNR", "DA1",    "DA2", "DA3",
+                                      "DA4", "TP",   "STZLB1", "STLX"};
 
 QString triggerName(const QString& bank, const char* kind) {
     return QStringLiteral("%1_DIGEST_%2").arg(bank, QLatin1String(kind));
@@ -231,7 +235,13 @@ void createDigestTable(SqliteDatabase& database) {
             clear.bind(1, bank);
             clear.step();
         }
-        database.execScript(triggersScript(bank));
+        // A damaged or foreign file lacking a column gets no triggers, and so no rows kept: the
+        // statement that needs the column reports what is missing, as it always did.
+        if (std::all_of(std::begin(kDigestColumns), std::end(kDigestColumns),
+                        [&](const char* column) {
+                            return hasColumn(database, bank, QLatin1String(column));
+                        }))
+            database.execScript(triggersScript(bank));
     }
 }
 
