@@ -18,6 +18,8 @@ namespace {
 // What each bank's triggers are called; a bank whose three are all there has kept its rows
 // honest since they were made.
 const char* const kTriggerKinds[] = {"INSERT", "DELETE", "UPDATE"};
+const char* const kDigestIndex =
+    "CREATE INDEX IF NOT EXISTS QUESTION_DIGEST_KEY ON QUESTION_DIGEST (BANK, DIGEST);";
 // What a row is made of: the digest's texts, the chapter and the kind.
 const char* const kDigestColumns[] = {"ID",  "STNR", "DA1",    "DA2", "DA3",
                                       "DA4", "TP",   "STZLB1", "STLX"};
@@ -172,6 +174,10 @@ void writeMissingDigests(SqliteDatabase& database, const QString& bank) {
                 rows.push_back(digestRowOf(texts));
         }
     }
+    // An index built once over every row costs a third of one kept up row by row.
+    const bool many = rows.size() > kRowByRowLimit;
+    if (many)
+        database.execScript(QStringLiteral("DROP INDEX IF EXISTS QUESTION_DIGEST_KEY;"));
     // The chapter and kind as every reader takes them, whatever type a hand-edited file gave
     // them in the bank.
     SqliteStatement insert(database,
@@ -186,6 +192,8 @@ void writeMissingDigests(SqliteDatabase& database, const QString& bank) {
         insert.bind(5, row.kind);
         insert.step();
     }
+    if (many)
+        database.execScript(QLatin1String(kDigestIndex));
 }
 
 // Writes the missing rows in one commit; false when this handle may not or cannot, and the
@@ -220,11 +228,11 @@ bool digestsComplete(SqliteDatabase& database, const QString& bank) {
 } // namespace
 
 void createDigestTable(SqliteDatabase& database) {
-    database.execScript(QStringLiteral(
-        "CREATE TABLE IF NOT EXISTS QUESTION_DIGEST (BANK TEXT NOT NULL, ID INTEGER NOT NULL, "
-        "DIGEST INTEGER NOT NULL, STZLB1 INTEGER, STLX INTEGER, PRIMARY KEY (BANK, ID)) WITHOUT "
-        "ROWID;"
-        "CREATE INDEX IF NOT EXISTS QUESTION_DIGEST_KEY ON QUESTION_DIGEST (BANK, DIGEST);"));
+    database.execScript(QStringLiteral("CREATE TABLE IF NOT EXISTS QUESTION_DIGEST (BANK TEXT NOT "
+                                       "NULL, ID INTEGER NOT NULL, DIGEST INTEGER NOT NULL, "
+                                       "STZLB1 INTEGER, STLX INTEGER, PRIMARY KEY (BANK, ID)) "
+                                       "WITHOUT ROWID;") +
+                        QLatin1String(kDigestIndex));
     for (const char* table : kBankTables) {
         const QString bank = QLatin1String(table);
         if (triggersOf(database, bank) == int(std::size(kTriggerKinds)))

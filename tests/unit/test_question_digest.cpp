@@ -87,6 +87,11 @@ private slots:
         QTest::newRow("added") << "INSERT INTO C (ID, STNR, DA1, DA2, STZLB1, STLX) "
                                   "VALUES (7, '新题', '正确', '错误', 1, 1)"
                                << QList<int>{};
+        QTest::newRow("a re-import's worth added")
+            << "WITH RECURSIVE n(i) AS (SELECT 7 UNION ALL SELECT i + 1 FROM n WHERE i < 1400) "
+               "INSERT INTO C (ID, STNR, DA1, DA2, STZLB1, STLX) "
+               "SELECT i, '第' || i || '题', '正确', '错误', i % 4, 1 FROM n"
+            << QList<int>{};
     }
     void writesToTheBank() {
         QFETCH(QString, statement);
@@ -107,6 +112,9 @@ private slots:
         verifyMatchesTheTexts(database);
         QCOMPARE(storedIds(database).size(),
                  std::size_t(scalar(database, QStringLiteral("SELECT count(*) FROM C"))));
+        QCOMPARE(scalar(database, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE "
+                                                 "name = 'QUESTION_DIGEST_KEY'")),
+                 1);
     }
 
     // A bank table dropped and made again by hand takes its triggers with it: nothing kept the
