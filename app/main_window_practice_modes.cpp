@@ -26,6 +26,11 @@ void TmainFrm::rememberPractice(const PracticeStart& start) {
     practiceTitle_ = ::practiceTitle(start.mode, start.scope);
     if (!memory_)
         return;
+    if (start.mode == PracticeMode::Sequential || start.mode == PracticeMode::Chapter) {
+        memory_->beginInBankOrder(exercise_.connection().database(), exercise_.bank(), start.mode,
+                                  start.scope, QDateTime::currentDateTime());
+        return;
+    }
     const QList<int> ids = exercise_.questionIds();
     memory_->begin(exercise_.connection().database(), exercise_.bank(), start.mode, start.scope,
                    start.seed, std::vector<int>(ids.begin(), ids.end()),
@@ -126,7 +131,10 @@ void TmainFrm::ResumePracticeClick() {
         // The bank's answers as they stood when the learner stopped, so that the counters and
         // the answer sheet say what they said then.
         restoreMarks(database, exercise_.bank(), found->ids, found->marks);
-        exercise_.load(listedQuestions(found->ids));
+        exercise_.load(!found->inBankOrder ? listedQuestions(found->ids)
+                       : found->state.mode == PracticeMode::Chapter
+                           ? chapterQuestions(found->state.scope.toInt())
+                           : wholeBankQuestions());
         if (exercise_.count() == 0)
             return false;
         if (memory_)

@@ -1,5 +1,8 @@
 // Sequential practice through the whole bank, and ending any exercise.
 #include "app/main_window.h"
+#include "data/ado_connection.h"
+#include "data/sqlite_database.h"
+#include "data/transaction.h"
 #include "forms/message_box.h"
 
 #include <QGroupBox>
@@ -9,9 +12,22 @@ void TmainFrm::BitBtn1Click() {
     if (!MessageBox::confirm(this, QStringLiteral("您想重新开始顺序抽题训练吗？")))
         return;
     startOrReturn([&] {
-        ResetExercise(ExamMode::SequentialPractice, PaperMode::WholeBank);
-        exercise_.load(wholeBankQuestions());
-        rememberPractice({PracticeMode::Sequential});
+        // The reset and the new practice's head reach the disk in one commit: the learner
+        // waits for one sync. A start that fails half-way keeps what it did up to there, as
+        // the original's statements, each on its own, did.
+        SqliteDatabase& database = exercise_.connection().database();
+        Transaction transaction(database);
+        try {
+            ResetExercise(ExamMode::SequentialPractice, PaperMode::WholeBank);
+            exercise_.load(wholeBankQuestions());
+            rememberPractice({PracticeMode::Sequential});
+        } catch (...) {
+            // The engine may have ended the transaction itself (a full disk).
+            if (database.inTransaction())
+                transaction.commit();
+            throw;
+        }
+        transaction.commit();
         beginExercise();
         showFirstQuestion();
         return true;

@@ -55,8 +55,9 @@ ProgramWindows::ProgramWindows()
         sidePanel.addCommand(button);
     // The place in a kept practice follows every question shown, and is written when the
     // practice ends or the program closes (and with every answer).
-    QObject::connect(&main, &TmainFrm::questionShown, &main,
-                     [this](int curNum, int) { practiceMemory.questionShown(curNum); });
+    QObject::connect(&main, &TmainFrm::questionShown, &main, [this](int curNum, int curId) {
+        practiceMemory.questionShown(curNum, curId);
+    });
     QObject::connect(&main, &TmainFrm::exerciseEnded, &main,
                      [this] { runHandler([&] { savePracticePosition(); }); });
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &main,

@@ -4,6 +4,7 @@
 #include "app/answer_window.h"
 #include "data/ado_connection.h"
 #include "data/answer_code.h"
+#include "data/exercise_rows.h"
 #include "data/practice_record.h"
 #include "exam/exercise.h"
 #include "exam/exercise_title.h"
@@ -97,31 +98,34 @@ void StudyPane::startExercise(const Exercise& exercise, const QString& title) {
     examMode_ = exercise.mode();
     ifShow_ = exercise.settings().ifShow;
     ifJump_ = exercise.settings().ifJump;
-    const QList<int> ids = exercise.questionIds();
     handedIn_ = false;
     justAnswered_ = -1;
     showing_ = -1;
     current_ = -1;
-    ids_ = QVector<int>(ids.begin(), ids.end());
+    ids_ = exercise.questionIds();
     indexOfId_.clear();
     rows_.fill(AnswerAndMark{AnswerCode::D, AnswerCode::NotAnswered}, ids_.size());
+    answersComplete_ = true;
     favourites_.clear();
     QString failure;
     try {
         SqliteDatabase& database = connection_.database();
-        rows_ = readAnswersAndMarks(database, bank_, ids_);
+        SheetRows sheetRows = readSheetRows(database, bank_, ids_);
+        rows_ = std::move(sheetRows.rows);
+        answersComplete_ = sheetRows.answersComplete;
         favourites_ = favouritesAmong(database, bank_, ids_);
     } catch (const std::exception& error) {
         failure = QString::fromUtf8(error.what());
     }
     QVector<SheetCell> cells(ids_.size());
+    indexOfId_.reserve(ids_.size());
     for (int index = 0; index < ids_.size(); ++index) {
         indexOfId_.insert(ids_.at(index), index);
         cells[index] = cellState(index);
     }
     sheet_->reset(cells);
-    for (int index = 0; index < ids_.size(); ++index)
-        sheet_->setFavourite(index, favourites_.contains(ids_.at(index)));
+    for (const int id : std::as_const(favourites_))
+        sheet_->setFavourite(indexOfId_.value(id, -1), true);
     // A practice names itself; a paper is named by its mode.
     heading_->setText(title.isEmpty()
                           ? exerciseTitle({examMode_, PracticeList::WholeBank, 0}, int(ids_.size()))
@@ -156,6 +160,15 @@ void StudyPane::recordAnswer(int curId, AnswerCode answerCode) {
     const int index = indexOfId_.value(curId, -1);
     if (!running_ || index < 0)
         return;
+    if (!answersComplete_ && rows_.at(index).mark == AnswerCode::NotAnswered) {
+        try {
+            rows_[index].answer = readAnswerAndMark(connection_.database(), bank_, curId).answer;
+        } catch (const std::exception&) {
+            // The answer is stored whatever the sheet can read; unread, its cell keeps its
+            // state, as it would if the question had left the bank.
+            return;
+        }
+    }
     rows_[index].mark = answerCode;
     sheet_->setCell(index, cellState(index));
     if (index != current_)

@@ -81,6 +81,8 @@ private:
     bool handedIn_ = false;
     QVector<int> ids_;
     QVector<AnswerAndMark> rows_;
+    // False while the right answers of unanswered questions are not read yet (a long list).
+    bool answersComplete_ = true;
     ChapterSizeCache chapterSizes_;
     QHash<int, int> indexOfId_;
     QSet<int> favourites_; // ids

@@ -3,9 +3,12 @@
 #include "data/answer_code.h"
 #include "data/bank_table.h"
 #include "data/db_error.h"
+#include "data/practice_lists.h"
 #include "data/row_values.h"
 #include "data/sqlite_database.h"
 #include "data/transaction.h"
+
+#include <cstdint>
 
 namespace {
 
@@ -20,9 +23,9 @@ QString text(const SqliteStatement& row, int column) {
 const QString kQuestionColumns = QStringLiteral("SELECT ID,TP,STNR,DA1,DA2,DA3,DA4,ANSWER FROM ");
 const QString kBankOrder = QStringLiteral(" order by STLB,STZLB1,STLX,STBH");
 
-std::vector<ExerciseQuestion> readList(SqliteStatement& select) {
+std::vector<ExerciseQuestion> readList(SqliteStatement& select, std::size_t limit = SIZE_MAX) {
     std::vector<ExerciseQuestion> questions;
-    while (select.step()) {
+    while (questions.size() < limit && select.step()) {
         ExerciseQuestion question;
         question.id = wholeNumber(select, 0);
         question.tp = text(select, 1);
@@ -36,14 +39,10 @@ std::vector<ExerciseQuestion> readList(SqliteStatement& select) {
 
 // A practice's list: the texts of tens of thousands of questions would be most of what the
 // program holds, and a column never asked for is never decoded.
-std::vector<ExerciseQuestion> readIds(SqliteStatement& select) {
-    std::vector<ExerciseQuestion> questions;
-    while (select.step()) {
-        ExerciseQuestion question;
-        question.id = wholeNumber(select, 0);
-        question.textsRead = false;
-        questions.push_back(question);
-    }
+std::vector<ListedQuestion> readIds(SqliteStatement& select) {
+    std::vector<ListedQuestion> questions;
+    while (select.step())
+        questions.push_back({wholeNumber(select, 0), nullptr});
     return questions;
 }
 
@@ -89,10 +88,19 @@ void clearDrawPool(const SqliteDatabase& database) {
     remove.step();
 }
 
-std::vector<ExerciseQuestion> readBankQuestions(const SqliteDatabase& database,
-                                                const QString& bank) {
+std::vector<ListedQuestion> readBankQuestions(SqliteDatabase& database, const QString& bank) {
+    // Stepping the sequential list through would decode every page of the bank; the bank-order
+    // index gives the ids alone, and the list is opened only as far as its first question,
+    // which is shown at once.
+    const std::vector<int> ids = bankOrderIds(database, bank);
+    std::vector<ListedQuestion> questions(ids.size());
+    for (std::size_t index = 0; index < ids.size(); ++index)
+        questions[index].id = ids[index];
     SqliteStatement select(database, kQuestionColumns + bankTable(bank) + kBankOrder);
-    return readIds(select);
+    std::vector<ExerciseQuestion> first = readList(select, 1);
+    if (!questions.empty() && !first.empty() && first.front().id == questions.front().id)
+        questions.front().texts = std::make_unique<const ExerciseQuestion>(first.front());
+    return questions;
 }
 
 ExerciseQuestion readQuestionTexts(const SqliteDatabase& database, const QString& bank, int id) {
@@ -108,16 +116,16 @@ ExerciseQuestion readQuestionTexts(const SqliteDatabase& database, const QString
     return found.front();
 }
 
-std::vector<ExerciseQuestion> readChapterQuestions(const SqliteDatabase& database,
-                                                   const QString& bank, int chapter) {
-    SqliteStatement select(database, kQuestionColumns + bankTable(bank) +
-                                         QStringLiteral(" WHERE STZLB1 = ?") + kBankOrder);
-    select.bind(1, chapter);
-    return readIds(select);
+std::vector<ListedQuestion> readChapterQuestions(SqliteDatabase& database, const QString& bank,
+                                                 int chapter) {
+    std::vector<ListedQuestion> questions;
+    for (const int id : chapterIds(database, bank, chapter))
+        questions.push_back({id, nullptr});
+    return questions;
 }
 
-std::vector<ExerciseQuestion> readQuestionsInOrder(SqliteDatabase& database, const QString& bank,
-                                                   const std::vector<int>& ids) {
+std::vector<ListedQuestion> readQuestionsInOrder(SqliteDatabase& database, const QString& bank,
+                                                 const std::vector<int>& ids) {
     // The order lives in a temporary table of this connection, so the list can follow it
     // without writing to the learner's file.
     database.execScript(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS PRACTICE_ORDER "

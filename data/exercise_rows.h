@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -14,14 +15,20 @@ class SqliteDatabase;
 // the cursor-style query always read them: NULL as 0 or empty text, text that is no whole
 // number as an error.
 
-// One question of an exercise's list, as the question panel shows it. A list of the whole bank
-// holds the ids only (textsRead false): its texts are read when the question is shown.
+// One question of an exercise's list, as the question panel shows it.
 struct ExerciseQuestion {
     int id = 0;
     QString tp;
     QString stnr;
     QString da[4];
-    bool textsRead = true;
+};
+
+// A place in an exercise's list: the question's id, and its texts when the list was read with
+// them (a paper). A practice's list holds ids only, a few bytes a question however long the
+// bank: the texts are read when the question is shown.
+struct ListedQuestion {
+    int id = 0;
+    std::unique_ptr<const ExerciseQuestion> texts;
 };
 
 // The settings row (sysparam, id 1); nothing when there is none.
@@ -40,14 +47,13 @@ void clearDrawPool(const SqliteDatabase& database);
 
 // The question lists of the practices, ids only: the whole bank, one chapter, given ids in
 // their order.
-std::vector<ExerciseQuestion> readBankQuestions(const SqliteDatabase& database,
-                                                const QString& bank);
+std::vector<ListedQuestion> readBankQuestions(SqliteDatabase& database, const QString& bank);
 // The texts of one question of a list read without them; empty texts when it is gone.
 ExerciseQuestion readQuestionTexts(const SqliteDatabase& database, const QString& bank, int id);
-std::vector<ExerciseQuestion> readChapterQuestions(const SqliteDatabase& database,
-                                                   const QString& bank, int chapter);
-std::vector<ExerciseQuestion> readQuestionsInOrder(SqliteDatabase& database, const QString& bank,
-                                                   const std::vector<int>& ids);
+std::vector<ListedQuestion> readChapterQuestions(SqliteDatabase& database, const QString& bank,
+                                                 int chapter);
+std::vector<ListedQuestion> readQuestionsInOrder(SqliteDatabase& database, const QString& bank,
+                                                 const std::vector<int>& ids);
 
 // The right answer and the stored one of the question with `id`; throws DbError when the
 // question is no longer in the bank.

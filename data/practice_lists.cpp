@@ -16,7 +16,7 @@ std::vector<int> selectIds(SqliteDatabase& database, const QString& bank, const 
         select.bind(1, value);
     std::vector<int> ids;
     while (select.step())
-        ids.push_back(select.value(0).toInt());
+        ids.push_back(int(select.integer(0)));
     return ids;
 }
 

@@ -5,6 +5,7 @@
 #include "data/learning_record.h"
 #include "data/question_digest.h"
 #include "data/sqlite_database.h"
+#include "data/table_info.h"
 #include "data/transaction.h"
 
 namespace {
@@ -15,6 +16,10 @@ QVariant secondsOf(const QDateTime& time) {
 
 QDateTime timeOfSeconds(const QVariant& value) {
     return value.isNull() ? QDateTime() : QDateTime::fromSecsSinceEpoch(value.toLongLong());
+}
+
+QVariant digestOrNull(const QString& digest) {
+    return digest.isEmpty() ? QVariant() : QVariant(digestKey(digest));
 }
 
 void bindKey(SqliteStatement& statement, const PracticeState& key) {
@@ -38,6 +43,13 @@ void createPracticeTables(SqliteDatabase& database) {
         "CREATE TABLE IF NOT EXISTS PRACTICE_ITEM (BANK TEXT NOT NULL, MODE INTEGER NOT NULL, "
         "SCOPE TEXT NOT NULL, POS INTEGER NOT NULL, DIGEST INTEGER, MARK INTEGER, "
         "PRIMARY KEY (BANK, MODE, SCOPE, POS)) WITHOUT ROWID;"));
+    // A file of an earlier version keeps its practices as whole lists, which is what the
+    // missing columns read as.
+    for (const char* column : {"BANK_ORDER", "POSITION_DIGEST"}) {
+        if (!hasColumn(database, QStringLiteral("PRACTICE_STATE"), QLatin1String(column)))
+            database.execScript(QStringLiteral("ALTER TABLE PRACTICE_STATE ADD COLUMN %1 INTEGER;")
+                                    .arg(QLatin1String(column)));
+    }
 }
 
 std::vector<int> idsOfDigests(SqliteDatabase& database, const QString& bankTable,
@@ -124,13 +136,16 @@ void writePracticeState(SqliteDatabase& database, const PracticeState& state) {
         bindKey(remove, state);
         remove.step();
     }
-    SqliteStatement insert(database,
-                           QStringLiteral("INSERT INTO PRACTICE_STATE (BANK, MODE, SCOPE, "
-                                          "POSITION, SEED, SAVED_AT) VALUES (?, ?, ?, ?, ?, ?)"));
+    SqliteStatement insert(
+        database, QStringLiteral("INSERT INTO PRACTICE_STATE (BANK, MODE, SCOPE, POSITION, SEED, "
+                                 "SAVED_AT, BANK_ORDER, POSITION_DIGEST) "
+                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     bindKey(insert, state);
     insert.bind(4, state.position);
     insert.bind(5, state.seed);
     insert.bind(6, secondsOf(state.savedAt));
+    insert.bind(7, state.bankOrder ? 1 : 0);
+    insert.bind(8, digestOrNull(state.positionDigest));
     insert.step();
     SqliteStatement item(database, QStringLiteral("INSERT INTO PRACTICE_ITEM (BANK, MODE, SCOPE, "
                                                   "POS, DIGEST, MARK) VALUES (?, ?, ?, ?, ?, ?)"));
@@ -146,13 +161,15 @@ void writePracticeState(SqliteDatabase& database, const PracticeState& state) {
 }
 
 void writePracticePosition(SqliteDatabase& database, const PracticeState& key, int position,
-                           const QDateTime& now) {
-    SqliteStatement update(database,
-                           QStringLiteral("UPDATE PRACTICE_STATE SET POSITION = ?4, SAVED_AT = ?5 "
-                                          "WHERE BANK = ?1 AND MODE = ?2 AND SCOPE = ?3"));
+                           const QString& positionDigest, const QDateTime& now) {
+    SqliteStatement update(
+        database,
+        QStringLiteral("UPDATE PRACTICE_STATE SET POSITION = ?4, SAVED_AT = ?5, "
+                       "POSITION_DIGEST = ?6 WHERE BANK = ?1 AND MODE = ?2 AND SCOPE = ?3"));
     bindKey(update, key);
     update.bind(4, position);
     update.bind(5, secondsOf(now));
+    update.bind(6, digestOrNull(positionDigest));
     update.step();
 }
 
@@ -166,7 +183,20 @@ void writePracticeAnswer(SqliteDatabase& database, const PracticeState& key, con
     update.bind(4, digestKey(digest));
     update.bind(5, answerCodeToColumn(mark));
     update.step();
-    writePracticePosition(database, key, position, now);
+    if (key.bankOrder && !digest.isEmpty() && database.changes() == 0) {
+        // Its place in the bank order is not kept: the bank may be renumbered before the
+        // practice goes on. POS only keeps the items apart.
+        SqliteStatement insert(
+            database, QStringLiteral("INSERT INTO PRACTICE_ITEM (BANK, MODE, SCOPE, POS, DIGEST, "
+                                     "MARK) SELECT ?1, ?2, ?3, IFNULL(MAX(POS), 0) + 1, ?4, ?5 "
+                                     "FROM PRACTICE_ITEM WHERE BANK = ?1 AND MODE = ?2 AND "
+                                     "SCOPE = ?3"));
+        bindKey(insert, key);
+        insert.bind(4, digestKey(digest));
+        insert.bind(5, answerCodeToColumn(mark));
+        insert.step();
+    }
+    writePracticePosition(database, key, position, digest, now);
 }
 
 std::optional<PracticeState> readLatestPracticeState(SqliteDatabase& database,
@@ -174,7 +204,8 @@ std::optional<PracticeState> readLatestPracticeState(SqliteDatabase& database,
     PracticeState state;
     {
         SqliteStatement select(database,
-                               QStringLiteral("SELECT MODE, SCOPE, POSITION, SEED, SAVED_AT "
+                               QStringLiteral("SELECT MODE, SCOPE, POSITION, SEED, SAVED_AT, "
+                                              "BANK_ORDER, POSITION_DIGEST "
                                               "FROM PRACTICE_STATE WHERE BANK = ? "
                                               "ORDER BY SAVED_AT DESC, MODE, SCOPE LIMIT 1"));
         select.bind(1, bank);
@@ -186,6 +217,9 @@ std::optional<PracticeState> readLatestPracticeState(SqliteDatabase& database,
         state.position = select.value(2).toInt();
         state.seed = select.value(3).toLongLong();
         state.savedAt = timeOfSeconds(select.value(4));
+        state.bankOrder = select.value(5).toInt() == 1;
+        if (!select.value(6).isNull())
+            state.positionDigest = digestFromKey(select.value(6).toLongLong());
     }
     SqliteStatement items(database,
                           QStringLiteral("SELECT DIGEST, MARK FROM PRACTICE_ITEM WHERE BANK = ? "

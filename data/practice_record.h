@@ -64,6 +64,10 @@ struct PracticeItem {
     AnswerCode mark = AnswerCode::D;
 };
 
+// A practice whose list is the bank order (`bankOrder`: the whole bank, or the chapter its
+// scope names) keeps no list: its items are the questions answered so far, in the order first
+// answered, and the place is found again by the digest of the question shown there. Files of
+// earlier versions hold every practice's whole list, each item at its place.
 struct PracticeState {
     QString bank;
     PracticeMode mode = PracticeMode::Sequential;
@@ -71,17 +75,19 @@ struct PracticeState {
     int position = 1;
     qint64 seed = 0;
     QDateTime savedAt;
+    bool bankOrder = false;
+    QString positionDigest; // empty until the place is saved with its question
     std::vector<PracticeItem> items;
 };
 
 // Replaces whatever was stored for the state's bank, mode and scope; the caller holds the
 // transaction.
 void writePracticeState(SqliteDatabase& database, const PracticeState& state);
-// The place the learner is at.
+// The place the learner is at, and the digest of the question there (empty: not known).
 void writePracticePosition(SqliteDatabase& database, const PracticeState& key, int position,
-                           const QDateTime& now);
+                           const QString& positionDigest, const QDateTime& now);
 // An answer, with the place it was given at. A list holds each question once, so its digest
-// names its item.
+// names its item; a practice in bank order gains the item with its first answer.
 void writePracticeAnswer(SqliteDatabase& database, const PracticeState& key, const QString& digest,
                          AnswerCode mark, int position, const QDateTime& now);
 // The most recently saved practice of a bank, if any.

@@ -31,11 +31,14 @@ struct LookupIndex {
 };
 
 // The draw counts, probes and trims the pool by chapter and finds a chapter's first id and size;
-// the counters line and the reset of an exercise look only at answered rows.
+// the counters line and the reset of an exercise look only at answered rows; sequential practice
+// reads its first question and the order of the rest without sorting the bank.
 constexpr LookupIndex kLookupIndexes[] = {
     {"EXAM_TEMP_CHAPTER", "EXAM_TEMP", "STZLB1, EXAMID", nullptr, {"STZLB1", "EXAMID"}},
     {"B2_STZLB1", "B2", "STZLB1, ID", nullptr, {"STZLB1", "ID"}},
     {"C_STZLB1", "C", "STZLB1, ID", nullptr, {"STZLB1", "ID"}},
+    {"B2_ORDER", "B2", "STLB, STZLB1, STLX, STBH", nullptr, {"STLB", "STBH"}},
+    {"C_ORDER", "C", "STLB, STZLB1, STLX, STBH", nullptr, {"STLB", "STBH"}},
     {"B2_RIGHT", "B2", "ID", "ANSWER=MARK", {"ANSWER", "MARK"}},
     {"C_RIGHT", "C", "ID", "ANSWER=MARK", {"ANSWER", "MARK"}},
     {"B2_ANSWERED", "B2", "ID", "MARK<>5", {"MARK", "ID"}},

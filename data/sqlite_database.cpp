@@ -133,6 +133,10 @@ int SqliteDatabase::changes() const {
     return sqlite3_changes(db_);
 }
 
+bool SqliteDatabase::inTransaction() const {
+    return db_ && sqlite3_get_autocommit(db_) == 0;
+}
+
 QString SqliteDatabase::lastError() const {
     return QString::fromUtf8(sqlite3_errmsg(db_));
 }

@@ -38,6 +38,8 @@ public:
     QString lastError() const;
     // Rows changed by the most recent INSERT, UPDATE or DELETE on this handle.
     int changes() const;
+    // Whether a transaction is open on this handle.
+    bool inTransaction() const;
     // Transactions committed on this handle since it was opened, autocommits included.
     int commitCount() const { return commits_; }
     // No other handle of this process has had or will have this number, so what a reader keeps

@@ -4,6 +4,8 @@ class SqliteDatabase;
 
 // Everything between construction and commit() happens as a whole or not at all: a
 // transaction left without commit(), by an exception or an early return, is rolled back.
+// Opened inside another, it is a part of that one: its commit() keeps its work for the outer
+// commit, and leaving it without commit() rolls back its work only.
 class Transaction {
 public:
     explicit Transaction(SqliteDatabase& database);
@@ -15,4 +17,5 @@ public:
 private:
     SqliteDatabase& database_;
     bool open_ = true;
+    bool nested_ = false;
 };

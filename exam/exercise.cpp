@@ -58,9 +58,9 @@ const ExerciseQuestion& Exercise::question() const {
     if (questions_.empty())
         throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been "
                                      "deleted. Requested operation requires a current record"));
-    const ExerciseQuestion& listed = questions_.at(std::size_t(place_));
-    if (listed.textsRead)
-        return listed;
+    const ListedQuestion& listed = questions_.at(std::size_t(place_));
+    if (listed.texts)
+        return *listed.texts;
     if (textsPlace_ != place_) {
         texts_ = readQuestionTexts(connection().database(), listBank_, listed.id);
         textsPlace_ = place_;
@@ -71,7 +71,7 @@ const ExerciseQuestion& Exercise::question() const {
 QList<int> Exercise::questionIds() const {
     QList<int> ids;
     ids.reserve(qsizetype(questions_.size()));
-    for (const ExerciseQuestion& question : questions_)
+    for (const ListedQuestion& question : questions_)
         ids.append(question.id);
     return ids;
 }

@@ -110,7 +110,7 @@ private:
     ExamMode mode_ = ExamMode::SequentialPractice;
     PaperMode paperMode_ = PaperMode::WholeBank;
     ExerciseSettings settings_;
-    std::vector<ExerciseQuestion> questions_;
+    std::vector<ListedQuestion> questions_;
     QString listBank_; // the bank the list was read from
     // The texts of the question at textsPlace_, for a list read without them.
     mutable ExerciseQuestion texts_;

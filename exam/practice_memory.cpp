@@ -2,8 +2,11 @@
 
 #include "data/answer_code.h"
 #include "data/learning_record.h"
+#include "data/practice_lists.h"
 #include "data/transaction.h"
 #include "exam/practice_rules.h"
+
+#include <algorithm>
 
 void PracticeMemory::begin(SqliteDatabase& database, const QString& bankTable, PracticeMode mode,
                            const QString& scope, qint64 seed, const std::vector<int>& ids,
@@ -26,11 +29,31 @@ void PracticeMemory::begin(SqliteDatabase& database, const QString& bankTable, P
     position_ = savedPosition_ = 1;
 }
 
+void PracticeMemory::beginInBankOrder(SqliteDatabase& database, const QString& bankTable,
+                                      PracticeMode mode, const QString& scope,
+                                      const QDateTime& now) {
+    PracticeState state;
+    state.bank = bankTable;
+    state.mode = mode;
+    state.scope = scope;
+    state.position = 1;
+    state.savedAt = now;
+    state.bankOrder = true;
+    Transaction transaction(database);
+    writePracticeState(database, state);
+    transaction.commit();
+    key_ = state;
+    active_ = true;
+    position_ = savedPosition_ = 1;
+    positionId_ = 0;
+}
+
 void PracticeMemory::resume(const PracticeState& state) {
     key_ = state;
     key_.items.clear();
     active_ = true;
     position_ = savedPosition_ = state.position;
+    positionId_ = 0;
 }
 
 void PracticeMemory::forget() {
@@ -40,7 +63,11 @@ void PracticeMemory::forget() {
 void PracticeMemory::savePosition(SqliteDatabase& database, const QDateTime& now) {
     if (!active_ || position_ == savedPosition_)
         return;
-    writePracticePosition(database, key_, position_, now);
+    // A list in bank order finds its place again by the question, wherever a re-import put it.
+    const QString digest = key_.bankOrder && positionId_ > 0
+                               ? digestOfQuestion(database, key_.bank, positionId_)
+                               : QString();
+    writePracticePosition(database, key_, position_, digest, now);
     savedPosition_ = position_;
 }
 
@@ -53,11 +80,58 @@ void PracticeMemory::answered(SqliteDatabase& database, const QString& digest, A
     writePracticeAnswer(database, key_, digest, mark, position_, now);
 }
 
+namespace {
+
+std::optional<ResumablePractice> resumeInBankOrder(SqliteDatabase& database, PracticeState state) {
+    ResumablePractice found;
+    found.inBankOrder = true;
+    found.ids = state.mode == PracticeMode::Chapter
+                    ? chapterIds(database, state.bank, state.scope.toInt())
+                    : bankOrderIds(database, state.bank);
+    if (found.ids.empty())
+        return std::nullopt;
+    found.marks.assign(found.ids.size(), AnswerCode::NotAnswered);
+    found.position = std::clamp(state.position, 1, int(found.ids.size()));
+    std::vector<QString> digests;
+    digests.reserve(state.items.size() + 1);
+    for (const PracticeItem& item : state.items)
+        digests.push_back(item.digest);
+    if (!state.positionDigest.isEmpty())
+        digests.push_back(state.positionDigest);
+    if (!digests.empty()) {
+        QHash<int, int> placeOfId;
+        placeOfId.reserve(qsizetype(found.ids.size()));
+        for (std::size_t place = 0; place < found.ids.size(); ++place)
+            placeOfId.insert(found.ids[place], int(place));
+        const QHash<QString, int> idByDigest = questionIdsByDigest(database, state.bank);
+        const auto placeOf = [&](const QString& digest) {
+            return placeOfId.value(idByDigest.value(digest, -1), -1);
+        };
+        for (const PracticeItem& item : state.items) {
+            const int place = placeOf(item.digest);
+            if (place >= 0)
+                found.marks[std::size_t(place)] = item.mark;
+        }
+        if (!state.positionDigest.isEmpty()) {
+            const int place = placeOf(state.positionDigest);
+            if (place >= 0)
+                found.position = place + 1;
+        }
+    }
+    state.items.clear();
+    found.state = std::move(state);
+    return found;
+}
+
+} // namespace
+
 std::optional<ResumablePractice> findResumablePractice(SqliteDatabase& database,
                                                        const QString& bankTable) {
     std::optional<PracticeState> state = readLatestPracticeState(database, bankTable);
     if (!state)
         return std::nullopt;
+    if (state->bankOrder)
+        return resumeInBankOrder(database, std::move(*state));
     const ResumePlan plan = planResume(*state, questionIdsByDigest(database, bankTable));
     if (plan.ids.empty())
         return std::nullopt;

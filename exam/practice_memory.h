@@ -18,14 +18,22 @@ public:
     void begin(SqliteDatabase& database, const QString& bankTable, PracticeMode mode,
                const QString& scope, qint64 seed, const std::vector<int>& ids,
                const QDateTime& now);
+    // A practice through the bank, or a chapter (the scope), in the bank's order: nothing of
+    // the list is written, only the practice's head; its answers are kept as they come.
+    void beginInBankOrder(SqliteDatabase& database, const QString& bankTable, PracticeMode mode,
+                          const QString& scope, const QDateTime& now);
     // A resumed practice goes on writing into the state it was read from.
     void resume(const PracticeState& state);
     void forget();
     bool active() const { return active_; }
     const PracticeState& key() const { return key_; }
 
-    // The place shown, kept in memory only: moving through a list costs no write of its own.
-    void questionShown(int position) { position_ = position; }
+    // The place shown and the id of its question (0: not known), kept in memory only: moving
+    // through a list costs no write of its own.
+    void questionShown(int position, int id = 0) {
+        position_ = position;
+        positionId_ = id;
+    }
     // Writes the place when it changed since it was last written: when the practice ends, the
     // program closes or another exercise starts.
     void savePosition(SqliteDatabase& database, const QDateTime& now);
@@ -37,6 +45,7 @@ private:
     PracticeState key_; // its items stay empty: they live on disk
     bool active_ = false;
     int position_ = 1;
+    int positionId_ = 0;
     int savedPosition_ = 1;
 };
 
@@ -47,6 +56,8 @@ struct ResumablePractice {
     std::vector<int> ids;
     std::vector<AnswerCode> marks;
     int position = 1;
+    // The list is the bank in its order, or one chapter of it (`ids` as that order reads them).
+    bool inBankOrder = false;
 };
 std::optional<ResumablePractice> findResumablePractice(SqliteDatabase& database,
                                                        const QString& bankTable);

@@ -26,7 +26,16 @@ QuestionSource listedQuestions(std::vector<int> ids) {
 
 QuestionSource drawnPaperQuestions(DrawPoolModel* pool) {
     return [pool](AdoConnection& connection, const QString& bank) -> QuestionList {
-        return drawPaper(connection.database(), bank, pool);
+        std::optional<std::vector<ExerciseQuestion>> paper =
+            drawPaper(connection.database(), bank, pool);
+        if (!paper)
+            return std::nullopt;
+        std::vector<ListedQuestion> list;
+        list.reserve(paper->size());
+        for (ExerciseQuestion& question : *paper)
+            list.push_back(
+                {question.id, std::make_unique<const ExerciseQuestion>(std::move(question))});
+        return list;
     };
 }
 

@@ -14,7 +14,7 @@ class AdoConnection;
 // starts the exercise with it. Nothing (std::nullopt) means the mode is not set up to give
 // any (a paper that no chapter asks questions for); an empty list means this part of the bank
 // has none. A database error is thrown.
-using QuestionList = std::optional<std::vector<ExerciseQuestion>>;
+using QuestionList = std::optional<std::vector<ListedQuestion>>;
 using QuestionSource = std::function<QuestionList(AdoConnection& connection, const QString& bank)>;
 
 // The whole bank, chapter by chapter, in bank order.

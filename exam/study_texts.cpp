@@ -98,6 +98,34 @@ QVector<AnswerAndMark> readAnswersAndMarks(const SqliteDatabase& database, const
     return rows;
 }
 
+SheetRows readSheetRows(const SqliteDatabase& database, const QString& bank,
+                        const QVector<int>& ids) {
+    if (ids.size() <= kRowByRowLimit)
+        return {readAnswersAndMarks(database, bank, ids), true};
+    const AnswerAndMark unanswered{AnswerCode::D, AnswerCode::NotAnswered};
+    SheetRows sheet{QVector<AnswerAndMark>(ids.size(), unanswered), false};
+    QHash<int, qsizetype> indexOfId;
+    // The WHEREs repeat those of the partial indexes of answered rows word for word.
+    for (const QString& where :
+         {QStringLiteral(" WHERE MARK<>5"), QStringLiteral(" WHERE MARK IS NULL")}) {
+        SqliteStatement select(
+            database,
+            QStringLiteral("SELECT ID, ANSWER, MARK FROM %1").arg(bankTable(bank)) + where);
+        while (select.step()) {
+            if (indexOfId.isEmpty()) {
+                indexOfId.reserve(ids.size());
+                for (qsizetype index = 0; index < ids.size(); ++index)
+                    indexOfId.insert(ids.at(index), index);
+            }
+            const auto found = indexOfId.constFind(select.value(0).toInt());
+            if (found != indexOfId.constEnd())
+                sheet.rows[*found] = {answerCodeFromColumn(select.value(1).toInt()),
+                                      answerCodeFromColumn(select.value(2).toInt())};
+        }
+    }
+    return sheet;
+}
+
 QSet<int> favouritesAmong(SqliteDatabase& database, const QString& bank, const QVector<int>& ids) {
     const std::vector<QString> digests = favouriteDigests(database, bank);
     QSet<int> favourites;

@@ -33,6 +33,16 @@ StudyText readStudyText(const SqliteDatabase& database, const QString& bank, int
 // unanswered. A short list (a paper) is read row by row, so it costs what the list holds.
 QVector<AnswerAndMark> readAnswersAndMarks(const SqliteDatabase& database, const QString& bank,
                                            const QVector<int>& ids);
+// What the answer sheet needs of `ids` when it is laid out: as readAnswersAndMarks reads them
+// for a short list; for a long one (a whole-bank practice) only the answered questions are
+// read, through the index of answered rows, and `answersComplete` is false: the right answer
+// of a question not answered yet is read when it is answered.
+struct SheetRows {
+    QVector<AnswerAndMark> rows;
+    bool answersComplete = true;
+};
+SheetRows readSheetRows(const SqliteDatabase& database, const QString& bank,
+                        const QVector<int>& ids);
 // Those of `ids` that the learner marked as favourites, read as readAnswersAndMarks reads.
 QSet<int> favouritesAmong(SqliteDatabase& database, const QString& bank, const QVector<int>& ids);
 // (chapter, questions) in chapter order.

@@ -76,6 +76,22 @@ private slots:
         QCOMPARE(program.main().curNum(), 1);
         QCOMPARE(program.folder.scalar(QStringLiteral("select count(*) from B2 where MARK<>5")), 0);
         QCOMPARE(heading(program), QStringLiteral("顺序出题　共 24 题"));
+
+        // It is kept as well, without its list, and goes on where it stopped.
+        answer(program, true);
+        answer(program, false);
+        program.key(Qt::Key_6);
+        const int sequentialId = program.main().curId();
+        const QString sequentialRight = program.label("Label1");
+        restart(program);
+        program.boxes.clear();
+        program.main().ResumePracticeClick();
+        QCOMPARE(program.boxes.texts().first(),
+                 QStringLiteral("您想继续上次的顺序出题吗？从第4题接着练，共24题。"));
+        QCOMPARE(program.main().curId(), sequentialId);
+        QCOMPARE(program.label("Label1"), sequentialRight);
+        QCOMPARE(program.label("examtime"), QStringLiteral("2"));
+        QCOMPARE(heading(program), QStringLiteral("顺序出题　共 24 题"));
     }
 
     void randomShowsEveryQuestionOnce() {

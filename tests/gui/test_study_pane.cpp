@@ -340,6 +340,11 @@ private slots:
         for (int index = 0; index < total; ++index)
             answered += pane.sheet().cell(index) == SheetCell::NotAnswered ? 0 : 1;
         QCOMPARE(answered, kAnswers);
+        // The sheet of the whole bank reads a right answer only once its question is answered.
+        const QList<int> rightAnswers = program.folder.ints(
+            QStringLiteral("select ANSWER from B2 order by STLB,STZLB1,STLX,STBH,ID"));
+        for (int index = 0; index < kAnswers; ++index)
+            QCOMPARE(pane.sheet().cell(index) == SheetCell::Right, rightAnswers.at(index) == 1);
         pane.click(total);
         QCOMPARE(program.main().curNum(), total);
         QCOMPARE(pane.sheet().current(), total - 1);

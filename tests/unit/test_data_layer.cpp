@@ -159,6 +159,30 @@ private slots:
             transaction.commit();
         }
         QCOMPARE(folder->scalar(QStringLiteral("select count(*) from B2")), 11);
+
+        // Inside another, a transaction left uncommitted undoes its own part only, and a
+        // committed one waits for the outer commit.
+        const auto remove = [&](int id) {
+            AdoQuery query(connection.get());
+            query.setSql(QStringLiteral("delete from B2 where ID=%1").arg(id));
+            query.execSql();
+        };
+        {
+            Transaction outer(connection->database());
+            remove(2);
+            {
+                Transaction inner(connection->database());
+                remove(3);
+            }
+            {
+                Transaction inner(connection->database());
+                remove(4);
+                inner.commit();
+            }
+            QCOMPARE(folder->scalar(QStringLiteral("select count(*) from B2")), 11);
+            outer.commit();
+        }
+        QCOMPARE(folder->ints(QStringLiteral("select ID from B2 where ID<=4")), QList<int>{3});
     }
 
     void engineErrorsCarryTheEngineText() {

@@ -70,6 +70,10 @@ public:
                            "VALUES (1, '新题', '正确', '错误', 1, 5, 1, 1, 1, 0);"));
     }
     QString digest(int id) { return digestOfQuestion(database, kC, id); }
+    int scalar(const QString& sql) {
+        SqliteStatement select(database, sql);
+        return select.step() ? int(select.integer(0)) : -1;
+    }
 };
 
 } // namespace
@@ -206,6 +210,69 @@ private slots:
             ++id;
         QCOMPARE(found->ids, moved);
         QVERIFY(!findResumablePractice(db.database, QStringLiteral("B2")));
+    }
+
+    // Sequential practice keeps its head and the questions answered, not its list; the place
+    // follows its question through a re-import.
+    void resumeInBankOrder() {
+        PracticeDatabase db;
+        PracticeMemory memory;
+        memory.beginInBankOrder(db.database, kC, PracticeMode::Sequential, QString(), kMonday);
+        memory.questionShown(1, 2);
+        memory.answered(db.database, db.digest(2), AnswerCode::B, kMonday);
+        memory.questionShown(2, 4);
+        memory.answered(db.database, db.digest(4), AnswerCode::A, kMonday.addSecs(10));
+        memory.answered(db.database, db.digest(4), AnswerCode::C, kMonday.addSecs(20));
+        memory.questionShown(3, 6);
+        memory.savePosition(db.database, kMonday.addSecs(30));
+        QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM PRACTICE_ITEM")), 2);
+
+        auto found = findResumablePractice(db.database, kC);
+        QVERIFY(found && found->inBankOrder);
+        QCOMPARE(found->ids, (std::vector<int>{2, 4, 6, 1, 3, 5}));
+        QCOMPARE(found->position, 3);
+        QCOMPARE(found->marks,
+                 (std::vector<AnswerCode>{AnswerCode::B, AnswerCode::C, AnswerCode::NotAnswered,
+                                          AnswerCode::NotAnswered, AnswerCode::NotAnswered,
+                                          AnswerCode::NotAnswered}));
+        db.reimport();
+        found = findResumablePractice(db.database, kC);
+        QCOMPARE(found->ids, (std::vector<int>{1, 3, 5, 7, 2, 4, 6}));
+        QCOMPARE(found->position, 4);
+        QCOMPARE(found->marks.at(1), AnswerCode::B);
+        QCOMPARE(found->marks.at(2), AnswerCode::C);
+        QCOMPARE(found->marks.at(0), AnswerCode::NotAnswered);
+    }
+
+    // A file of the version before holds a sequential practice as its whole list.
+    void resumeAWholeListFromBefore() {
+        PracticeDatabase db;
+        db.database.execScript(QStringLiteral(
+            "DROP TABLE PRACTICE_STATE; CREATE TABLE PRACTICE_STATE (BANK TEXT NOT NULL, "
+            "MODE INTEGER NOT NULL, SCOPE TEXT NOT NULL, POSITION INTEGER, SEED INTEGER, "
+            "SAVED_AT INTEGER, PRIMARY KEY (BANK, MODE, SCOPE)) WITHOUT ROWID;"
+            "INSERT INTO PRACTICE_STATE VALUES ('C', 1, '', 2, 0, 1764489600);"));
+        const std::vector<int> order{2, 4, 6, 1, 3, 5};
+        for (std::size_t place = 0; place < order.size(); ++place)
+            db.database.execScript(QStringLiteral("INSERT INTO PRACTICE_ITEM VALUES "
+                                                  "('C', 1, '', %1, %2, %3);")
+                                       .arg(place + 1)
+                                       .arg(digestKey(db.digest(order[place])))
+                                       .arg(place == 0 ? 2 : 5));
+        migrateExamSchema(db.database);
+
+        const auto found = findResumablePractice(db.database, kC);
+        QVERIFY(found && !found->inBankOrder);
+        QCOMPARE(found->ids, order);
+        QCOMPARE(found->position, 2);
+        QCOMPARE(found->marks.at(0), AnswerCode::B);
+        QCOMPARE(found->marks.at(1), AnswerCode::NotAnswered);
+        PracticeMemory memory;
+        memory.resume(found->state);
+        memory.questionShown(2, 4);
+        memory.answered(db.database, db.digest(4), AnswerCode::A, kMonday);
+        QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM PRACTICE_ITEM")), 6);
+        QCOMPARE(db.scalar(QStringLiteral("SELECT MARK FROM PRACTICE_ITEM WHERE POS = 2")), 1);
     }
 
     void resumePlaceWhenQuestionsLeave() {
