@@ -199,8 +199,7 @@ void writeMissingDigests(SqliteDatabase& database, const QString& bank) {
 // Writes the missing rows in one commit; false when this handle may not or cannot, and the
 // pass then computes what it needs from the texts as every pass did before the table.
 bool fillMissingDigests(SqliteDatabase& database, const QString& bank) {
-    if (sqlite3_db_readonly(database.handle(), "main") != 0 ||
-        sqlite3_get_autocommit(database.handle()) == 0)
+    if (sqlite3_db_readonly(database.handle(), "main") != 0 || database.inTransaction())
         return false;
     try {
         Transaction transaction(database);
