@@ -1,7 +1,9 @@
 #include "app/database_place.h"
 
 #include "app/program_directory.h"
+#include "data/connection_string.h"
 #include "data/database_lock.h"
+#include "data/database_opening.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,4 +97,12 @@ void claimDatabaseFolder(const QString& folder) {
 void refuseDatabaseFolder(const QString& error) {
     claimedFolder().clear();
     claimError() = error;
+}
+
+std::unique_ptr<DatabaseOpening> beginOpeningExamDatabase() {
+    try {
+        return std::make_unique<DatabaseOpening>(examConnectionString(examDatabaseFolder()));
+    } catch (const std::exception&) {
+        return nullptr;
+    }
 }

@@ -4,6 +4,10 @@
 
 #include <QString>
 
+#include <memory>
+
+class DatabaseOpening;
+
 // The folder whose db/exam.mdb holds the learner's answers.
 //
 // A program folder that carries the file "installed-copy" was installed: it may be read-only
@@ -23,3 +27,8 @@ QString examDatabaseFolder();
 void claimDatabaseFolder(const QString& folder);
 // Fixes what examDatabaseFolder answers: `error`, thrown.
 void refuseDatabaseFolder(const QString& error);
+
+// The open of the claimed database begun on a thread of its own (see DatabaseOpening), so that
+// its key is derived while the windows are built; none when there is no folder to open, which
+// the open on showing the window reports.
+std::unique_ptr<DatabaseOpening> beginOpeningExamDatabase();

@@ -1,3 +1,4 @@
+#include "app/database_place.h"
 #include "app/fixed_border.h"
 #include "app/program_lock.h"
 #include "app/program_windows.h"
@@ -5,6 +6,7 @@
 #include "app/shipped_bank.h"
 #include "app/test_driver.h"
 #include "app/xundral_application.h"
+#include "data/database_opening.h"
 #include "exam/study_texts.h"
 #include "forms/error_report.h"
 
@@ -23,7 +25,10 @@ int main(int argc, char* argv[]) {
     // failure is reported while the learner goes on with the bank the file holds.
     BankUpdate bankUpdate;
     runHandler([&] { bankUpdate = bringInNewerShippedBank(); });
+    // Its key is derived while the windows are built.
+    std::unique_ptr<DatabaseOpening> opening = beginOpeningExamDatabase();
     ProgramWindows windows;
+    windows.dataModule.ADOConnection1.adoptOpening(std::move(opening));
     if (bankUpdate.updated)
         windows.studyPane.setStartNotice(
             bankUpdateLine(bankUpdate.version, bankUpdate.newQuestions));

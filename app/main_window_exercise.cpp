@@ -95,7 +95,7 @@ void TmainFrm::ShowChoice(AnswerCode answerCode) {
     if (answerCode == AnswerCode::NotAnswered)
         return;
     setBoxText(answerEdt, exercise_.answerLine(answerCode));
-    paintNow(GroupBox2);
+    paintChangesNow(this);
     // The pause blocks on purpose: the learner reads the line, and keys typed meanwhile wait
     // in the queue and are handled afterwards, in order. A pause of 0 (tests, benchmarks) must
     // not sleep at all: even msleep(0) gives the processor away, for milliseconds on a busy one.

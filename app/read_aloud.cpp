@@ -13,11 +13,15 @@
 #include "speech/speech_voice.h"
 #include "speech/wav_file_output.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
 
 namespace {
+
+const auto kVoiceDue = static_cast<QEvent::Type>(QEvent::User + 2);
 
 std::unique_ptr<AudioOutput> defaultOutput() {
     const QString wavPath = qEnvironmentVariable("XUNDRAL_SPEECH_WAV");
@@ -32,7 +36,10 @@ ReadAloud::ReadAloud(TmainFrm& main, AdoConnection& connection, const PracticeCo
     : QObject(&main), main_(main), connection_(connection), command_(commands.readAloudButton()),
       settingsCommand_(commands.readAloudSettingsButton()) {
     command_->setCheckable(true);
-    useOutput(defaultOutput());
+    // The voice and the sound device take milliseconds to set up, and the panel that shows
+    // whether they are there is off screen until the window has grown to fill it: they follow
+    // the first paint (below the repaint's low priority), unless key 9 comes first.
+    QCoreApplication::postEvent(this, new QEvent(kVoiceDue), Qt::LowEventPriority - 1);
 
     connect(command_, &QPushButton::clicked, this, [this] { runHandler([&] { toggle(); }); });
     connect(settingsCommand_, &QPushButton::clicked, this,
@@ -65,8 +72,19 @@ void ReadAloud::useOutput(std::unique_ptr<AudioOutput> output) {
     showState();
 }
 
+void ReadAloud::customEvent(QEvent* event) {
+    if (event->type() == kVoiceDue)
+        player();
+}
+
+ReadAloudPlayer& ReadAloud::player() {
+    if (!player_)
+        useOutput(defaultOutput());
+    return *player_;
+}
+
 bool ReadAloud::speaking() const {
-    return player_->speaking();
+    return player_ && player_->speaking();
 }
 
 void ReadAloud::toggle() {
@@ -80,7 +98,8 @@ void ReadAloud::toggle() {
 }
 
 void ReadAloud::stop() {
-    player_->stop();
+    if (player_)
+        player_->stop();
 }
 
 void ReadAloud::editSettings() {
@@ -94,7 +113,7 @@ void ReadAloud::editSettings() {
 }
 
 void ReadAloud::readQuestion(int id) {
-    if (!player_->available() || !connection_.connected())
+    if (!player().available() || !connection_.connected())
         return;
     SqliteStatement select(connection_.database(),
                            QStringLiteral("SELECT STNR, DA1, DA2, DA3, DA4 FROM ") +
@@ -106,7 +125,7 @@ void ReadAloud::readQuestion(int id) {
     for (int column = 1; column <= 4; ++column)
         choices.append(select.value(column).toString());
     SpeechVoice::instance().setRate(settings_.rate);
-    player_->read(readingSentences(questionReadingText(select.value(0).toString(), choices)));
+    player().read(readingSentences(questionReadingText(select.value(0).toString(), choices)));
 }
 
 void ReadAloud::loadSettings() {
@@ -115,7 +134,7 @@ void ReadAloud::loadSettings() {
 }
 
 void ReadAloud::showState() {
-    const bool available = player_->available();
+    const bool available = player().available();
     command_->setEnabled(available);
     command_->setToolTip(available ? QStringLiteral("按数字键9朗读本题，再按一次停止")
                                    : player_->unavailableReason());

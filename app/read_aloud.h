@@ -32,7 +32,12 @@ public:
     void stop();
     void editSettings();
 
+protected:
+    void customEvent(QEvent* event) override;
+
 private:
+    // Set up on first use: the voice and the sound device (or the output a test gave).
+    ReadAloudPlayer& player();
     void readQuestion(int id);
     void loadSettings();
     void showState();

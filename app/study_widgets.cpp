@@ -5,10 +5,13 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QTextEdit>
+#include <QVariant>
 
 namespace {
 
 const QString kSong = QStringLiteral("宋体");
+// The hint the explanation box shows, if it shows one.
+const char* const kHintShown = "hintShown";
 
 QLabel* makeWrappingLabel(QWidget* parent, const char* name, const QFont& font,
                           const QColor& color) {
@@ -55,6 +58,7 @@ void showStudyText(const StudyWidgets& widgets, int number, const StudyText& tex
     widgets.question->setText(questionLine(number));
     widgets.answer->setText(rightAnswerLine(text));
     widgets.answer->show();
+    widgets.explanation->setProperty(kHintShown, QVariant());
     widgets.explanation->setTextColor(Qt::black);
     widgets.explanation->setPlainText(text.explanation.isEmpty()
                                           ? QStringLiteral("本题暂无解析。")
@@ -63,9 +67,14 @@ void showStudyText(const StudyWidgets& widgets, int number, const StudyText& tex
 
 void showStudyHint(const StudyWidgets& widgets, int number, const QString& hint) {
     widgets.question->setText(questionLine(number));
+    // The same hint follows question after question in a paper: set again, it would be laid
+    // out and painted again, and the cleared answer line would lay the pane out again.
+    if (widgets.answer->isHidden() && widgets.explanation->property(kHintShown) == QVariant(hint))
+        return;
     widgets.answer->clear();
     widgets.answer->hide();
     widgets.explanation->clear();
     widgets.explanation->setTextColor(QColor(90, 90, 90));
     widgets.explanation->setPlainText(hint);
+    widgets.explanation->setProperty(kHintShown, hint);
 }

@@ -2,7 +2,7 @@
 
 #include "data/clean_close.h"
 #include "data/connection_string.h"
-#include "data/database_check.h"
+#include "data/database_opening.h"
 #include "data/db_error.h"
 #include "data/open_failure.h"
 #include "data/schema.h"
@@ -25,15 +25,12 @@ void AdoConnection::open() {
     if (connected())
         return;
     const ConnectionParams params = parseConnectionString(connectionString_);
+    // Begun ahead for this file or for another: either way the last one.
+    const std::unique_ptr<DatabaseOpening> opening = std::move(opening_);
     try {
-        const bool untouched = closedCleanly(params.dataSource);
-        auto database =
-            std::make_unique<SqliteDatabase>(params.dataSource, DatabaseKey{params.password},
-                                             SqliteDatabase::OpenMode::ExistingOnly);
-        // A damaged or foreign file is refused before anything below writes to it. Reading
-        // every page is what grows with the file; a file this program closed and nothing
-        // touched since passed that reading when it was opened last.
-        checkExamDatabase(*database, untouched ? ExamCheck::Tables : ExamCheck::Full);
+        auto database = opening && opening->connectionString() == connectionString_
+                            ? opening->take()
+                            : openCheckedExamDatabase(params);
         // From here on a crash must leave no note that the file was closed cleanly.
         forgetCleanClose(params.dataSource);
         database->useWriteAheadLog();
@@ -47,6 +44,10 @@ void AdoConnection::open() {
             describeOpenFailure(QFileInfo(params.dataSource), QString::fromUtf8(error.what()));
         throw;
     }
+}
+
+void AdoConnection::adoptOpening(std::unique_ptr<DatabaseOpening> opening) {
+    opening_ = std::move(opening);
 }
 
 void AdoConnection::close() {

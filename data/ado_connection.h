@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class DatabaseOpening;
 class SqliteDatabase;
 
 // The one connection to the exam database, opened from an OLE DB style connection string.
@@ -16,6 +17,9 @@ public:
 
     QString connectionString() const { return connectionString_; }
     void setConnectionString(const QString& connectionString);
+    // The open begun ahead (see DatabaseOpening): open() takes its database when it opens the
+    // same connection string.
+    void adoptOpening(std::unique_ptr<DatabaseOpening> opening);
     void open();
     void close();
     bool connected() const { return bool(database_); }
@@ -28,4 +32,5 @@ private:
     QString connectionString_;
     QString openFailure_;
     std::unique_ptr<SqliteDatabase> database_;
+    std::unique_ptr<DatabaseOpening> opening_;
 };

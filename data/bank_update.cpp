@@ -2,6 +2,7 @@
 
 #include "data/bank_stamp.h"
 #include "data/learning_record.h"
+#include "data/question_digest.h"
 #include "data/sqlite_database.h"
 #include "data/table_info.h"
 #include "data/transaction.h"
@@ -57,15 +58,21 @@ BankRows readBank(SqliteDatabase& database, const QString& table, const QStringL
     return bank;
 }
 
-QHash<QString, QVariant> answersByDigest(SqliteDatabase& learner, const QString& table) {
+// The learner's questions by id, from the stored digests rather than the texts.
+QHash<qint64, QString> digestsById(SqliteDatabase& learner, const QString& table) {
+    QHash<qint64, QString> digests;
+    for (const DigestRow& row : readDigestRows(learner, table))
+        digests.insert(row.id, digestFromKey(row.digestKey));
+    return digests;
+}
+
+QHash<QString, QVariant> answersByDigest(SqliteDatabase& learner, const QString& table,
+                                         const QHash<qint64, QString>& digestById) {
     QHash<QString, QVariant> answers;
-    const BankRows old =
-        readBank(learner, table,
-                 {QStringLiteral("ID"), QStringLiteral("STNR"), QStringLiteral("DA1"),
-                  QStringLiteral("DA2"), QStringLiteral("DA3"), QStringLiteral("DA4"),
-                  QStringLiteral("TP"), QStringLiteral("MARK")});
-    for (const QVariantList& row : old.rows)
-        answers.insert(digestOfRow(old.columns, row), row.at(7));
+    SqliteStatement marks(learner,
+                          QStringLiteral("SELECT ID, MARK FROM %1 ORDER BY ID").arg(table));
+    while (marks.step())
+        answers.insert(digestById.value(marks.integer(0)), marks.value(1));
     return answers;
 }
 
@@ -169,11 +176,7 @@ BankUpdate bringInShippedBank(SqliteDatabase& learner, SqliteDatabase& shipped) 
     QSet<QString> known;
     for (const char* bank : kBanks) {
         const QString table = QLatin1String(bank);
-        before[table] =
-            readBank(learner, table,
-                     {QStringLiteral("ID"), QStringLiteral("STNR"), QStringLiteral("DA1"),
-                      QStringLiteral("DA2"), QStringLiteral("DA3"), QStringLiteral("DA4"),
-                      QStringLiteral("TP")});
+        before[table].digestById = digestsById(learner, table);
         after[table] = readBank(shipped, table, columnsOf(shipped, table));
         for (const QString& digest : std::as_const(before[table].digestById))
             known.insert(digest);
@@ -182,8 +185,12 @@ BankUpdate bringInShippedBank(SqliteDatabase& learner, SqliteDatabase& shipped) 
     Transaction transaction(learner);
     for (const char* bank : kBanks) {
         const QString table = QLatin1String(bank);
-        replaceBank(learner, table, after[table], answersByDigest(learner, table));
+        replaceBank(learner, table, after[table],
+                    answersByDigest(learner, table, before[table].digestById));
     }
+    // The new questions' digests go in with them, so that no later pass reads every text.
+    if (hasTable(learner, QStringLiteral("QUESTION_DIGEST")))
+        writeMissingDigests(learner);
     if (!paperStillHolds(storedPaper(learner), before, after))
         learner.execScript(QStringLiteral("DELETE FROM S_MARK; DELETE FROM EXAM_TEMP;"));
     if (!learnerCountsFit(learner, after))

@@ -3,6 +3,7 @@
 #include "data/answer_code.h"
 #include "data/bank_table.h"
 #include "data/db_error.h"
+#include "data/question_digest.h"
 #include "data/sqlite_database.h"
 #include "data/table_info.h"
 
@@ -200,32 +201,19 @@ std::vector<BookEntry> readBook(SqliteDatabase& database, const QString& bank) {
 
 QHash<QString, int> questionIdsByDigest(SqliteDatabase& database, const QString& bankTable) {
     QHash<QString, int> idByDigest;
-    SqliteStatement select(
-        database, QStringLiteral("SELECT ID, STNR, DA1, DA2, DA3, DA4, TP FROM %1 ORDER BY ID")
-                      .arg(::bankTable(bankTable)));
-    while (select.step()) {
-        const QString choices[4] = {select.value(2).toString(), select.value(3).toString(),
-                                    select.value(4).toString(), select.value(5).toString()};
-        const QString digest =
-            questionDigest(select.value(1).toString(), choices, select.value(6).toString());
+    for (const DigestRow& row : readDigestRows(database, bankTable)) {
+        const QString digest = digestFromKey(row.digestKey);
         if (!idByDigest.contains(digest))
-            idByDigest.insert(digest, select.value(0).toInt());
+            idByDigest.insert(digest, int(row.id));
     }
     return idByDigest;
 }
 
 std::vector<int> bookQuestionIds(SqliteDatabase& database, const QString& bankTable) {
-    const std::vector<BookEntry> book = readBook(database, ::bankTable(bankTable));
-    if (book.empty())
-        return {};
-    const QHash<QString, int> idByDigest = questionIdsByDigest(database, bankTable);
-    std::vector<int> ids;
-    for (const BookEntry& entry : book) {
-        const auto found = idByDigest.constFind(entry.digest);
-        if (found != idByDigest.constEnd())
-            ids.push_back(*found);
-    }
-    return ids;
+    std::vector<qint64> keys;
+    for (const BookEntry& entry : readBook(database, ::bankTable(bankTable)))
+        keys.push_back(digestKey(entry.digest));
+    return idsOfDigestKeys(database, bankTable, keys);
 }
 
 QString digestOfQuestion(SqliteDatabase& database, const QString& bankTable, int id) {

@@ -3,6 +3,7 @@
 #include "data/answer_code.h"
 #include "data/bank_table.h"
 #include "data/learning_record.h"
+#include "data/question_digest.h"
 #include "data/sqlite_database.h"
 #include "data/table_info.h"
 #include "data/transaction.h"
@@ -53,16 +54,11 @@ void createPracticeTables(SqliteDatabase& database) {
 
 std::vector<int> idsOfDigests(SqliteDatabase& database, const QString& bankTable,
                               const std::vector<QString>& digests) {
-    if (digests.empty())
-        return {};
-    const QHash<QString, int> idByDigest = questionIdsByDigest(database, bankTable);
-    std::vector<int> ids;
-    for (const QString& digest : digests) {
-        const auto found = idByDigest.constFind(digest);
-        if (found != idByDigest.constEnd())
-            ids.push_back(*found);
-    }
-    return ids;
+    std::vector<qint64> keys;
+    keys.reserve(digests.size());
+    for (const QString& digest : digests)
+        keys.push_back(digestKey(digest));
+    return idsOfDigestKeys(database, bankTable, keys);
 }
 
 bool isFavourite(SqliteDatabase& database, const QuestionKey& question) {
@@ -237,24 +233,10 @@ std::optional<PracticeState> readLatestPracticeState(SqliteDatabase& database,
 
 std::vector<QString> digestsOfIds(SqliteDatabase& database, const QString& bankTable,
                                   const std::vector<int>& ids) {
-    // A short list (a chapter, today's review) is read question by question, so it costs what
-    // it holds; a long one in one pass over the bank.
-    constexpr std::size_t kRowByRowLimit = 1000;
-    if (ids.size() <= kRowByRowLimit) {
-        std::vector<QString> digests;
-        digests.reserve(ids.size());
-        for (const int id : ids)
-            digests.push_back(digestOfQuestion(database, bankTable, id));
-        return digests;
-    }
-    const QHash<QString, int> idByDigest = questionIdsByDigest(database, bankTable);
-    QHash<int, QString> digestById;
-    for (auto it = idByDigest.constBegin(); it != idByDigest.constEnd(); ++it)
-        digestById.insert(it.value(), it.key());
     std::vector<QString> digests;
     digests.reserve(ids.size());
-    for (const int id : ids)
-        digests.push_back(digestById.value(id));
+    for (const std::optional<qint64>& key : digestKeysOfIds(database, bankTable, ids))
+        digests.push_back(key ? digestFromKey(*key) : QString());
     return digests;
 }
 

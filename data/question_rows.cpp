@@ -1,6 +1,7 @@
 #include "data/question_rows.h"
 
 #include "data/db_error.h"
+#include "data/question_digest.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
 #include "data/table_info.h"
@@ -199,6 +200,7 @@ void writeExamDatabase(const QString& path, const DatabaseKey& key, const BankSo
         param.bind(3, sources.sysParam.ifjump);
         param.bind(4, sources.sysParam.ifshow);
         param.step();
+        writeMissingDigests(database);
         transaction.commit();
     }
     if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) !=

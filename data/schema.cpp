@@ -3,6 +3,7 @@
 #include "data/bank_columns.h"
 #include "data/learning_record.h"
 #include "data/practice_record.h"
+#include "data/question_digest.h"
 #include "data/read_aloud_settings.h"
 #include "data/sqlite_database.h"
 #include "data/table_info.h"
@@ -90,6 +91,7 @@ void createExamSchema(SqliteDatabase& database) {
     createRecordTables(database);
     createPracticeTables(database);
     createReadAloudTable(database);
+    createDigestTable(database);
     createLookupIndexes(database);
 }
 
@@ -105,5 +107,6 @@ void migrateExamSchema(SqliteDatabase& database) {
     createRecordTables(database);
     createPracticeTables(database);
     createReadAloudTable(database);
+    createDigestTable(database);
     createLookupIndexes(database);
 }

@@ -1,58 +1,31 @@
 #include "exam/bank_memory.h"
 
-#include "data/learning_record.h"
-#include "data/question_rows.h"
-#include "data/sqlite_database.h"
+#include "data/question_digest.h"
 
-#include <algorithm>
-
-namespace {
-
-constexpr int kStem = 1;
-constexpr int kPicture = 6;
-constexpr int kAnyReal = 9;
-
-// The digest as the answer path computes it from strings. A text that is not clean UTF-8, or a
-// real number where text belongs (a hand-edited file), takes the strings' way, so that both
-// ways give the same key for every row.
-qint64 rowDigestKey(const SqliteStatement& row) {
-    QByteArrayView texts[6];
-    bool clean = row.integer(kAnyReal) == 0;
-    for (int column = kStem; column <= kPicture; ++column) {
-        texts[column - kStem] = row.text(column);
-        clean = clean && texts[column - kStem].isValidUtf8();
-    }
-    if (clean)
-        return questionDigestKey(texts);
-    const QString choices[4] = {row.value(2).toString(), row.value(3).toString(),
-                                row.value(4).toString(), row.value(5).toString()};
-    return digestKey(
-        questionDigest(row.value(kStem).toString(), choices, row.value(kPicture).toString()));
-}
-
-} // namespace
+#include <QHash>
 
 BankMemory readBankMemory(SqliteDatabase& database, const QString& bankTable) {
+    return readBankMemory(database, bankTable, readStoredMemories(database, bankTable));
+}
+
+BankMemory readBankMemory(SqliteDatabase& database, const QString& bankTable,
+                          std::vector<StoredMemory> stored) {
     BankMemory bank;
-    bank.stored = readStoredMemories(database, bankTable);
-    SqliteStatement select(database,
-                           QStringLiteral("SELECT ID, STNR, DA1, DA2, DA3, DA4, TP, STZLB1, STLX, "
-                                          "'real' IN (typeof(STNR), typeof(DA1), typeof(DA2), "
-                                          "typeof(DA3), typeof(DA4), typeof(TP)) "
-                                          "FROM %1 ORDER BY ID")
-                               .arg(::bankTable(bankTable)));
-    while (select.step()) {
-        QuestionMemory question;
-        question.id = int(select.integer(0));
-        question.chapter = int(select.integer(7));
-        question.trueFalse = select.integer(8) == 1;
-        const qint64 key = rowDigestKey(select);
-        const auto found = std::lower_bound(
-            bank.stored.begin(), bank.stored.end(), key,
-            [](const StoredMemory& stored, qint64 wanted) { return stored.digestKey < wanted; });
-        if (found != bank.stored.end() && found->digestKey == key && found->reps > 0)
-            question.memory = &*found;
-        bank.questions.push_back(question);
+    bank.stored = std::move(stored);
+    // A hash finds a question's state in a few steps where a search of the sorted states takes
+    // a dozen, and the bank's questions are many.
+    QHash<qint64, const StoredMemory*> memoryOf;
+    memoryOf.reserve(qsizetype(bank.stored.size()));
+    for (const StoredMemory& memory : bank.stored) {
+        if (!memoryOf.contains(memory.digestKey))
+            memoryOf.insert(memory.digestKey, &memory);
+    }
+    const std::vector<DigestRow> rows = readDigestRows(database, bankTable);
+    bank.questions.reserve(rows.size());
+    for (const DigestRow& row : rows) {
+        const StoredMemory* memory = memoryOf.value(row.digestKey, nullptr);
+        bank.questions.push_back({int(row.id), row.chapter, row.kind == 1,
+                                  memory != nullptr && memory->reps > 0 ? memory : nullptr});
     }
     return bank;
 }

@@ -23,17 +23,16 @@ int mockExamsTaken(SqliteDatabase& database, const QString& bankTable) {
 
 // What is missing, from the learner's own rows only: a learner still short of evidence is told
 // so without a pass over every question of the bank.
-QString missingBeforeTheBank(SqliteDatabase& database, const QString& bankTable) {
+QString missingBeforeTheBank(SqliteDatabase& database, const QString& bankTable,
+                             const std::vector<StoredMemory>& stored) {
     int answers = 0;
-    for (const StoredMemory& stored : readStoredMemories(database, bankTable))
-        answers += stored.reps;
+    for (const StoredMemory& memory : stored)
+        answers += memory.reps;
     return missingEvidence({answers, mockExamsTaken(database, bankTable)});
 }
 
-} // namespace
-
-PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable,
-                              const QDateTime& day, const PlannedRecall* planned) {
+PassEvidence evidenceOf(SqliteDatabase& database, const QString& bankTable, const QDateTime& day,
+                        const PlannedRecall* planned, std::vector<StoredMemory> stored) {
     PassEvidence evidence;
     QHash<int, std::size_t> chapterIndex;
     {
@@ -46,9 +45,9 @@ PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable
             evidence.chapters.push_back({drawn, {}, 0, 0, 0});
         }
     }
-    const BankMemory bank = readBankMemory(database, bankTable);
-    for (const StoredMemory& stored : bank.stored)
-        evidence.answers += stored.reps;
+    const BankMemory bank = readBankMemory(database, bankTable, std::move(stored));
+    for (const StoredMemory& memory : bank.stored)
+        evidence.answers += memory.reps;
     // Seconds, not dates: a local date's conversion costs more than the model's arithmetic.
     const qint64 daySeconds = day.toSecsSinceEpoch();
     // A plan read from another pass over a bank that changed in between is not this bank's.
@@ -91,11 +90,20 @@ PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable
     return evidence;
 }
 
+} // namespace
+
+PassEvidence readPassEvidence(SqliteDatabase& database, const QString& bankTable,
+                              const QDateTime& day, const PlannedRecall* planned) {
+    return evidenceOf(database, bankTable, day, planned, readStoredMemories(database, bankTable));
+}
+
 QString passChanceLineFor(SqliteDatabase& database, const QString& bankTable, const QDateTime& day,
                           const PlannedRecall* planned) {
-    if (const QString missing = missingBeforeTheBank(database, bankTable); !missing.isEmpty())
+    std::vector<StoredMemory> stored = readStoredMemories(database, bankTable);
+    if (const QString missing = missingBeforeTheBank(database, bankTable, stored);
+        !missing.isEmpty())
         return passChanceLine({}, missing);
-    const PassEvidence evidence = readPassEvidence(database, bankTable, day, planned);
+    const PassEvidence evidence = evidenceOf(database, bankTable, day, planned, std::move(stored));
     const QString missing = missingEvidence(evidence);
     if (!missing.isEmpty())
         return passChanceLine({}, missing);

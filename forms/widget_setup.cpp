@@ -95,8 +95,9 @@ void setBoxText(QTextEdit* box, const QString& text) {
     }
 }
 
-void paintNow(QWidget* widget) {
-    widget->repaint();
+namespace {
+
+void handOverToWindowSystem() {
     // The window system still owes the window what the closed confirmation box covered, and
     // Qt paints newly shown panels only when their events arrive: deliver those events now,
     // but no key, click or timer tick, so no other handler runs before the work goes on.
@@ -110,4 +111,18 @@ void paintNow(QWidget* widget) {
     if (xcb_connection_t* connection = x11 ? x11->connection() : nullptr)
         std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 #endif
+}
+
+} // namespace
+
+void paintNow(QWidget* widget) {
+    widget->repaint();
+    handOverToWindowSystem();
+}
+
+void paintChangesNow(QWidget* window) {
+    // Every change marks its region and asks the window for one update request; delivered now,
+    // it paints those regions and no more.
+    QCoreApplication::sendPostedEvents(window->window(), QEvent::UpdateRequest);
+    handOverToWindowSystem();
 }

@@ -33,3 +33,6 @@ void setBoxText(QTextEdit* box, const QString& text);
 // is on screen while the handler that asked goes on working (a draw, the answer pause) without
 // returning to the event loop.
 void paintNow(QWidget* widget);
+// As paintNow, but paints only what changed since the last paint, anywhere in the window: the
+// rest is on screen as it would be painted again.
+void paintChangesNow(QWidget* window);

@@ -46,9 +46,11 @@ QString dumpDatabase(const QString& path) {
     SqliteDatabase database(path, examDatabaseKey(), SqliteDatabase::OpenMode::ExistingOnly);
     // A table without a rowid is stored in its key's order, which a plain SELECT follows.
     QList<std::pair<QString, bool>> tables;
+    // The stored digests are made from the bank and filled when a pass first needs them:
+    // whether a row is there yet says nothing of what the file holds.
     SqliteStatement list(database, QStringLiteral("SELECT name, sql LIKE '%WITHOUT ROWID%' FROM "
-                                                  "sqlite_master WHERE type = 'table' "
-                                                  "ORDER BY name"));
+                                                  "sqlite_master WHERE type = 'table' AND "
+                                                  "name <> 'QUESTION_DIGEST' ORDER BY name"));
     while (list.step())
         tables.append({list.value(0).toString(), list.value(1).toInt() != 0});
     QString dump;

@@ -4,6 +4,7 @@
 #include "data/answer_code.h"
 #include "data/clean_close.h"
 #include "data/connection_string.h"
+#include "data/database_opening.h"
 #include "data/db_error.h"
 #include "data/exercise_rows.h"
 #include "data/open_failure.h"
@@ -233,6 +234,41 @@ private slots:
         otherProvider.setConnectionString(QStringLiteral("Provider=MSDASQL;Data Source=x"));
         QCOMPARE(errorOf([&] { otherProvider.open(); }),
                  QStringLiteral("Provider cannot be found"));
+    }
+
+    // An open begun on another thread ends as the open itself would: the same database, the
+    // same error; begun for another file, it is dropped and the connection's own file opened.
+    void openingBegunAheadIsTheOpen_data() {
+        QTest::addColumn<QString>("ahead");
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("error");
+        const QString ours = examConnectionString(QStringLiteral("FOLDER"));
+        const QString wrongKey =
+            QString(ours).replace(QStringLiteral("tavrendol"), QStringLiteral("guess"));
+        QTest::newRow("same file") << ours << ours << QString();
+        QTest::newRow("wrong key")
+            << wrongKey << wrongKey << "file is encrypted or is not a database";
+        QTest::newRow("another file")
+            << examConnectionString(QStringLiteral("FOLDER/nowhere")) << ours << QString();
+    }
+    void openingBegunAheadIsTheOpen() {
+        QFETCH(QString, ahead);
+        QFETCH(QString, opened);
+        QFETCH(QString, error);
+        connection.reset();
+        ahead.replace(QStringLiteral("FOLDER"), folder->path());
+        opened.replace(QStringLiteral("FOLDER"), folder->path());
+        AdoConnection begun;
+        begun.adoptOpening(std::make_unique<DatabaseOpening>(ahead));
+        begun.setConnectionString(opened);
+        QCOMPARE(errorOf([&] { begun.open(); }), error);
+        QCOMPARE(begun.connected(), error.isEmpty());
+        if (!begun.connected())
+            return;
+        AdoQuery count(&begun);
+        count.setSql(QStringLiteral("select count(*) as N from B2"));
+        count.open();
+        QCOMPARE(count.fieldByName(QStringLiteral("N")).asInteger(), 12);
     }
 
     // The cause found on disk or in the engine's words, said in the learner's.

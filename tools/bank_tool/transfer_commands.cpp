@@ -1,5 +1,6 @@
 // export and import: a bank to and from CSV.
 #include "data/database_lock.h"
+#include "data/question_digest.h"
 #include "data/schema.h"
 #include "data/sqlite_database.h"
 #include "data/transaction.h"
@@ -17,6 +18,9 @@ void replaceBank(SqliteDatabase& database, const QString& bank,
     database.execScript(QStringLiteral("DELETE FROM %1;").arg(bankTable(bank)));
     insertQuestions(database, bank, rows);
     database.execScript(QStringLiteral("DELETE FROM S_MARK; DELETE FROM EXAM_TEMP;"));
+    // The new questions' digests go in with them, so that the program's first pass over the
+    // bank need not read every text.
+    writeMissingDigests(database);
 }
 
 QString chapterCounts(const std::vector<QuestionRow>& rows) {
