@@ -7,42 +7,43 @@
 #include "exam/practice_rules.h"
 
 #include <algorithm>
+#include <utility>
 
 void PracticeMemory::begin(SqliteDatabase& database, const QString& bankTable, PracticeMode mode,
                            const QString& scope, qint64 seed, const std::vector<int>& ids,
                            const QDateTime& now) {
-    PracticeState state;
-    state.bank = bankTable;
-    state.mode = mode;
-    state.scope = scope;
-    state.position = 1;
+    PracticeState state = headOf(bankTable, mode, scope, now);
     state.seed = seed;
-    state.savedAt = now;
     for (const QString& digest : digestsOfIds(database, bankTable, ids))
         state.items.push_back({digest, AnswerCode::NotAnswered});
-    Transaction transaction(database);
-    writePracticeState(database, state);
-    transaction.commit();
-    state.items.clear();
-    key_ = state;
-    active_ = true;
-    position_ = savedPosition_ = 1;
+    store(database, std::move(state));
 }
 
 void PracticeMemory::beginInBankOrder(SqliteDatabase& database, const QString& bankTable,
                                       PracticeMode mode, const QString& scope,
                                       const QDateTime& now) {
+    PracticeState state = headOf(bankTable, mode, scope, now);
+    state.bankOrder = true;
+    store(database, std::move(state));
+}
+
+PracticeState PracticeMemory::headOf(const QString& bankTable, PracticeMode mode,
+                                     const QString& scope, const QDateTime& now) {
     PracticeState state;
     state.bank = bankTable;
     state.mode = mode;
     state.scope = scope;
     state.position = 1;
     state.savedAt = now;
-    state.bankOrder = true;
+    return state;
+}
+
+void PracticeMemory::store(SqliteDatabase& database, PracticeState state) {
     Transaction transaction(database);
     writePracticeState(database, state);
     transaction.commit();
-    key_ = state;
+    state.items.clear();
+    key_ = std::move(state);
     active_ = true;
     position_ = savedPosition_ = 1;
     positionId_ = 0;

@@ -48,6 +48,11 @@ public:
                   const QDateTime& now);
 
 private:
+    static PracticeState headOf(const QString& bankTable, PracticeMode mode, const QString& scope,
+                                const QDateTime& now);
+    // Writes the new practice in one transaction and makes it the running one.
+    void store(SqliteDatabase& database, PracticeState state);
+
     PracticeState key_; // its items stay empty: they live on disk
     bool active_ = false;
     int position_ = 1;
