@@ -1,8 +1,8 @@
 #pragma once
 
+#include "data/digest_key.h"
 #include "data/question_key.h"
 
-#include <QByteArrayView>
 #include <QDateTime>
 #include <QHash>
 #include <QString>
@@ -18,13 +18,6 @@ class SqliteDatabase;
 
 // Creates the record's tables and indexes when they are missing; safe on every open.
 void createRecordTables(SqliteDatabase& database);
-
-// A question's identity across re-imports: the bank tool renumbers ids, but a question with the
-// same text, choices and picture is the same question. A changed text is a new question.
-QString questionDigest(const QString& stnr, const QString (&choices)[4], const QString& tp);
-// The same digest as the record's tables key it, from the stem, the four choices and the
-// picture as UTF-8, for readers of a whole bank that would not build strings first.
-qint64 questionDigestKey(const QByteArrayView (&texts)[6]);
 
 struct ChapterTally {
     int chapter = 0;
@@ -77,8 +70,5 @@ std::vector<int> bookQuestionIds(SqliteDatabase& database, const QString& bankTa
 // The digest of every question of a bank table, to the id that holds it now. Should two rows
 // share a digest, the lower id keeps it.
 QHash<QString, int> questionIdsByDigest(SqliteDatabase& database, const QString& bankTable);
-// How the record's tables store a digest (one 64-bit integer), and back.
-qint64 digestKey(const QString& digest);
-QString digestFromKey(qint64 key);
 // The digest of the question that now holds `id` in the bank table; empty when there is none.
 QString digestOfQuestion(SqliteDatabase& database, const QString& bankTable, int id);

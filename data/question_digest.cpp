@@ -2,7 +2,7 @@
 
 #include "data/bank_table.h"
 #include "data/db_error.h"
-#include "data/learning_record.h"
+#include "data/digest_key.h"
 #include "data/sqlite_database.h"
 #include "data/table_info.h"
 #include "data/transaction.h"

@@ -27,7 +27,7 @@ if [ "$mode" = test ]; then
     # The end-to-end tests drive the program in a real X server with real key presses, install
     # it, check its desktop entry and metainfo, and build and install its Debian package.
     packages+=(xvfb openbox xdotool x11-utils desktop-file-utils appstream dpkg-dev file lintian man-db)
-    packages+=(clang-tidy)
+    packages+=(clang-tidy python3)
 fi
 
 # shellcheck source=install_packages.sh
