@@ -48,13 +48,12 @@ fi
 export ASAN_OPTIONS=detect_leaks=0
 ctest --test-dir "$build" --output-on-failure -j "$jobs"
 
-# The checks of .clang-tidy on the program's sources that this branch changed, one file per
-# core, so that the test command stays fast.
-if base=$(git merge-base HEAD main 2>/dev/null); then
-    git diff --name-only --diff-filter=d "$base" -- 'app/*.cpp' 'data/*.cpp' 'exam/*.cpp' \
-        'forms/*.cpp' 'speech/*.cpp' 'tools/*.cpp' |
-        xargs -r -P "$jobs" -n 1 clang-tidy -p "$build" --quiet
-fi
+# The checks of .clang-tidy on every source of the program, one file per core: a fresh clone
+# has no branch to compare with, and a finding in a file nobody touched is still a finding
+# (about 8 minutes on 2 cores). The fuzz targets are not in the compile database.
+git ls-files 'app/*.cpp' 'data/*.cpp' 'exam/*.cpp' 'forms/*.cpp' 'speech/*.cpp' 'tools/*.cpp' \
+    ':!tools/bank_tool/fuzz/*' |
+    xargs -r -P "$jobs" -n 1 clang-tidy -p "$build" --quiet
 
 # The same suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DXUNDRAL_WITH_ASAN=ON \
