@@ -62,6 +62,9 @@ bool digestsKept(SqliteDatabase& database, const QString& bank) {
     return table.step() && triggersOf(database, bank) == int(std::size(kTriggerKinds));
 }
 
+// Up to this many questions are looked up one by one; beyond it one pass over the bank is cheaper.
+constexpr std::size_t kOneByOneLimit = 1000;
+
 constexpr int kStem = 1;
 constexpr int kPicture = 6;
 constexpr int kChapter = 7;
@@ -158,8 +161,7 @@ void writeMissingDigests(SqliteDatabase& database, const QString& bank) {
     // read before any is written: a write transaction cannot evict the pages it changed, and a
     // pass over every text beside them would push them out to the disk again and again.
     std::vector<DigestRow> rows;
-    constexpr std::size_t kRowByRowLimit = 1000;
-    if (missing.size() <= kRowByRowLimit) {
+    if (missing.size() <= kOneByOneLimit) {
         SqliteStatement texts(database, textsSelect(bank, "WHERE ID = ?"));
         for (const qint64 id : missing) {
             texts.reset();
@@ -175,7 +177,7 @@ void writeMissingDigests(SqliteDatabase& database, const QString& bank) {
         }
     }
     // An index built once over every row costs a third of one kept up row by row.
-    const bool many = rows.size() > kRowByRowLimit;
+    const bool many = rows.size() > kOneByOneLimit;
     if (many)
         database.execScript(QStringLiteral("DROP INDEX IF EXISTS QUESTION_DIGEST_KEY;"));
     // The chapter and kind as every reader takes them, whatever type a hand-edited file gave
@@ -259,18 +261,8 @@ void writeMissingDigests(SqliteDatabase& database) {
 
 std::vector<DigestRow> readDigestRows(SqliteDatabase& database, const QString& bankTable) {
     const QString bank = ::bankTable(bankTable);
-    if (digestsKept(database, bank)) {
-        std::vector<DigestRow> rows = storedDigests(database, bank);
-        const qint64 size = bankSize(database, bank);
-        if (qint64(rows.size()) == size)
-            return rows;
-        if (fillMissingDigests(database, bank)) {
-            rows = storedDigests(database, bank);
-            if (qint64(rows.size()) == size)
-                return rows;
-        }
-    }
-    return digestsFromTexts(database, bank);
+    return digestsComplete(database, bank) ? storedDigests(database, bank)
+                                           : digestsFromTexts(database, bank);
 }
 
 std::vector<int> idsOfDigestKeys(SqliteDatabase& database, const QString& bankTable,
@@ -281,8 +273,7 @@ std::vector<int> idsOfDigestKeys(SqliteDatabase& database, const QString& bankTa
         return ids;
     // A few keys are looked up one by one on the digest index; many, or a table that cannot be
     // trusted, in one pass over every row.
-    constexpr std::size_t kLookupLimit = 1000;
-    if (keys.size() <= kLookupLimit && digestsComplete(database, bank)) {
+    if (keys.size() <= kOneByOneLimit && digestsComplete(database, bank)) {
         SqliteStatement find(database,
                              QStringLiteral("SELECT ID FROM QUESTION_DIGEST WHERE BANK = ? AND "
                                             "DIGEST = ? ORDER BY ID LIMIT 1"));
@@ -316,8 +307,7 @@ digestKeysOfIds(SqliteDatabase& database, const QString& bankTable, const std::v
     // A short list (a chapter, today's review) is read question by question, so it costs what
     // it holds; a long one in one pass. A row the table holds is honest whether or not the
     // table is complete; a question without one has its texts read.
-    constexpr std::size_t kRowByRowLimit = 1000;
-    if (ids.size() <= kRowByRowLimit) {
+    if (ids.size() <= kOneByOneLimit) {
         const bool kept = digestsKept(database, bank);
         SqliteStatement texts(database, textsSelect(bank, "WHERE ID = ?"));
         for (const int id : ids) {
