@@ -93,13 +93,8 @@ std::optional<ResumablePractice> resumeInBankOrder(SqliteDatabase& database, Pra
         return std::nullopt;
     found.marks.assign(found.ids.size(), AnswerCode::NotAnswered);
     found.position = std::clamp(state.position, 1, int(found.ids.size()));
-    std::vector<QString> digests;
-    digests.reserve(state.items.size() + 1);
-    for (const PracticeItem& item : state.items)
-        digests.push_back(item.digest);
-    if (!state.positionDigest.isEmpty())
-        digests.push_back(state.positionDigest);
-    if (!digests.empty()) {
+    // Nothing to place when nothing was answered and no place was kept by its question.
+    if (!state.items.empty() || !state.positionDigest.isEmpty()) {
         QHash<int, int> placeOfId;
         placeOfId.reserve(qsizetype(found.ids.size()));
         for (std::size_t place = 0; place < found.ids.size(); ++place)
